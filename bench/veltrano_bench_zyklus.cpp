@@ -1,0 +1,179 @@
+// One RUN cycle step of a panel of 500 objects (LEDs, dynamic texts,
+// analog inputs and outputs) on the real main window, including the
+// painting it causes on the offscreen platform: once with no value
+// changing, once with every value changing before every step.
+//
+// Run by hand: build/bench/veltrano_bench_zyklus
+// The program works in a temporary HOME, XDG folders and program folder
+// copy of its own; it reads the texts through the machine-wide text block,
+// so it should not run while the tests run.
+#include "HauptForm.h"
+#include "MyObj.h"
+#include "Programm.h"
+#include "kolv_d7ed.h"
+
+#include <QApplication>
+#include <QEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int iLEDs = 200, iTexte = 200, iAnalogEin = 50, iAnalogAus = 50;
+constexpr unsigned iTextAdr = 1000, iAnalogAusAdr = 3000, iAnalogEinAdr = 4000;
+
+// Counts the paints of panel objects.
+struct TMalZaehler : QObject {
+    long n = 0;
+    bool eventFilter(QObject* pZiel, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && dynamic_cast<TMyObj*>(pZiel))
+            ++n;
+        return false;
+    }
+};
+
+TMalZaehler* pZaehler = nullptr;
+
+void PanelAufbauen(THauptformular& f)
+{
+    int i = 0;
+    auto Platz = [&](TMyObj* p) {
+        p->PosVerschiebenAbs(10 + (i % 25) * 40, 40 + (i / 25) * 32);
+        f.Objekte[f.iAnzahlObjekte++] = p;
+        ++i;
+    };
+    for (int k = 0; k < iLEDs; ++k) {
+        auto* p = new TMyObj(&f, LED, 0, 0, 0, 0);
+        p->Op = 'A';
+        p->Adr = uint16_t(k / 8);
+        p->Bit = uint16_t(k % 8);
+        p->ColorHi = 0x0000FF;
+        p->ColorLo = 0x004000;
+        p->Clickable = (k % 2) == 0;
+        Platz(p);
+    }
+    for (int k = 0; k < iTexte; ++k) {
+        auto* p = new TMyObj(&f, Dynamische_Beschriftung, 0, 0, 38, 14);
+        p->Op = 'A';
+        p->Adr = uint16_t(iTextAdr + 2 * k);
+        p->OpGroesse = 2;
+        p->Darstellung = k % 5;
+        Platz(p);
+    }
+    for (int k = 0; k < iAnalogAus + iAnalogEin; ++k) {
+        const bool bEin = k >= iAnalogAus;
+        auto* p = new TMyObj(&f, bEin ? AnalogEingang : AnalogerAusgang, 0, 0, 0, 0);
+        p->Op = bEin ? 'E' : 'A';
+        p->Adr = uint16_t((bEin ? iAnalogEinAdr : iAnalogAusAdr) + 2 * k);
+        p->Messb = 0;
+        p->IstwertAnzeigen = true;
+        Platz(p);
+        p->SetWidth(30);
+        p->SetHeight(28);
+    }
+}
+
+void AllesAendern(unsigned k)
+{
+    uint8_t* pA = D7ED_GetPeriAPtr();
+    uint8_t* pE = D7ED_GetPeriEPtr();
+    for (int b = 0; b < (iLEDs + 7) / 8; ++b)
+        pA[b] = uint8_t(pA[b] ^ 0xFF);
+    for (int t = 0; t < iTexte; ++t) {
+        const unsigned a = iTextAdr + 2u * unsigned(t);
+        pA[a + 1] = uint8_t(pA[a + 1] + 1 + t % 7);   // each text a value of its own
+        if ((k & 15) == 0)
+            pA[a] = uint8_t(pA[a] + 1);
+    }
+    const uint16_t w = uint16_t((k * 37u) % 27648u);
+    for (int n = 0; n < iAnalogAus + iAnalogEin; ++n) {
+        uint8_t* p = n < iAnalogAus ? pA + iAnalogAusAdr : pE + iAnalogEinAdr;
+        p[2 * n] = uint8_t(w >> 8);
+        p[2 * n + 1] = uint8_t(w + 13 * n);
+    }
+}
+
+void Schritt()
+{
+    Hauptformular->SPSZyklusSchritt();
+    // The paints the step asked for.
+    QCoreApplication::processEvents();
+}
+
+void BM_RunZyklusschritt(benchmark::State& state, bool bAendern)
+{
+    for (int i = 0; i < 50; ++i) {   // settle: first paints, basic positions
+        if (bAendern) AllesAendern(unsigned(i));
+        Schritt();
+    }
+    unsigned k = 0;
+    const long lVorher = pZaehler->n;
+    for (auto _ : state) {
+        if (bAendern) AllesAendern(k++);
+        Schritt();
+    }
+    state.counters["Malvorgaenge_je_Schritt"] = benchmark::Counter(
+        double(pZaehler->n - lVorher) / double(state.iterations()));
+    state.counters["Objekte"] = Hauptformular->iAnzahlObjekte;
+}
+
+std::string TempOrdner(const char* pcName)
+{
+    const fs::path pf = fs::temp_directory_path() / ("veltrano_bench_" + std::to_string(getpid())) / pcName;
+    fs::create_directories(pf);
+    return pf.string();
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_RunZyklusschritt, nichts_aendert_sich, false)
+    ->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_RunZyklusschritt, alles_aendert_sich, true)
+    ->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2.0);
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("HOME", TempOrdner("home").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", TempOrdner("config").c_str(), 1);
+    setenv("XDG_DATA_HOME", TempOrdner("data").c_str(), 1);
+    const fs::path pfProgramm = TempOrdner("Veltrano");
+    fs::copy(fs::path(VELTRANO_PROGRAMMORDNER) / "__system", pfProgramm / "__system",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+
+    QApplication app(argc, argv);
+    StartVorbereiten(pfProgramm.string());
+    ::benchmark::Initialize(&argc, argv);
+
+    auto* pFenster = new THauptformular(nullptr);
+    pFenster->bErstesZeichnen = false;   // no pacing thread: the benchmark steps
+    pFenster->show();
+    PanelAufbauen(*pFenster);
+    TMalZaehler zaehler;
+    pZaehler = &zaehler;
+    app.installEventFilter(&zaehler);
+    pFenster->bEditorModus = false;
+    int iFehler = 0;
+    D7ED_Start(D7ED_STARTART_NEUSTART, &iFehler);
+    QCoreApplication::processEvents();
+
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+
+    app.removeEventFilter(&zaehler);
+    pFenster->bEditorModus = true;
+    delete pFenster;
+    std::error_code ec;
+    fs::remove_all(fs::path(pfProgramm).parent_path(), ec);
+    return 0;
+}

@@ -1,0 +1,89 @@
+// Settings of Veltrano that outlive a run: the registry values of the
+// current user, the one folder choice in "Veltrano.ini" beside the program,
+// and the switches of the command line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// --- Program values kept in the registry -------------------------------
+// (LetzteMaskeLaden, MaskeFile, UserDir and RavoDAVInterval live in
+// Programm.h.)
+
+// IP address of the engine's interface (registry value "IP-ADR").
+extern std::string IP_ADR;
+// TCP port of the engine's interface (registry value "PortNr").
+extern uint16_t PortNr;
+// Start folder of the background picture dialog; read and written back,
+// never changed by the program.
+extern std::string LetzterPfadHBild;
+// Standard colours (0x00BBGGRR) that new LED objects get: lit and unlit
+// input LED, lit and unlit output LED.
+extern int32_t LED_E_HI;
+extern int32_t LED_E_LO;
+extern int32_t LED_A_HI;
+extern int32_t LED_A_LO;
+
+// Read-only mode ("/READONLY", "/RUNTIME"): saving, the background picture
+// and every editing operation are refused with text 1262.
+extern bool bNurLesen;
+
+// Ini file beside the program and its one section.
+inline constexpr const char* cIniDateiName = "Veltrano.ini";
+inline constexpr const char* cIniAbschnitt = "VELTRANO";
+
+// Reads every registry value with its default and reading rule; a stored
+// language switches the program's language. Called when the main window is
+// created.
+void RegistryEinstellungenLesen();
+// Writes every registry value. Called when the main window closes and on OK
+// of the PLC settings dialog.
+void RegistryEinstellungenSchreiben();
+
+// Writes one string value of the program's key (created when missing).
+// False when it cannot be written.
+bool bRegistryWertSchreiben(const std::string& sName, const std::string& sText);
+// Reads one string value of the program's key (never creates the key). A
+// non-empty value is copied into sZiel; an empty or missing one leaves sZiel
+// unchanged. bGefunden is true only when a value was copied. Returns sZiel.
+std::string& pcRegistryWertLesen(const std::string& sName, std::string& sZiel, bool& bGefunden);
+
+// The key of "Veltrano.ini", section "VELTRANO", at most 255 characters;
+// "" when missing. Returns sZiel.
+std::string& pcIniWertLesen(const std::string& sKey, std::string& sZiel);
+bool bIniWertSchreiben(const std::string& sKey, const std::string& sText);
+
+// True when the text is a dotted IPv4 address that is neither the
+// broadcast address nor 0.0.0.0 (the rule of the registry reader).
+bool bIPTextGueltig(const std::string& sText);
+// The 16-bit value of a registry number text: atol, held in 16 bits.
+uint16_t wRegistryZahl(const std::string& sText);
+
+// --- Command line -------------------------------------------------------
+
+// The command line as Windows hands it to a program: the program path and
+// each argument, separated by one blank, each quoted when it holds a blank.
+std::string KommandozeileZusammensetzen(const std::string& sProgramm,
+                                        const std::vector<std::string>& argumente);
+// The command line of this process (program path = the program file's
+// absolute path); a test may set its own with KommandozeileVorgeben.
+std::string Kommandozeile();
+// Program path whose length the panel path search skips.
+std::string KommandozeilenProgramm();
+// Test hook: the command line and program path that Kommandozeile() and
+// KommandozeilenProgramm() return from now on ("" for both = the real one).
+void KommandozeileVorgeben(const std::string& sProgramm, const std::vector<std::string>& argumente);
+
+// The panel path of a command line holding ".maske_ini": everything after
+// the program path and one character, double quotes removed, blanks trimmed,
+// cut after the first ".maske_ini". "" when the line holds no ".maske_ini".
+std::string MaskenPfadAusKommandozeile(const std::string& sZeile, const std::string& sProgramm);
+// The folder of "/PRJ=" followed by a double quote up to the next double
+// quote, with a trailing '/'; "" when the switch is missing.
+std::string ProjektordnerAusKommandozeile(const std::string& sZeile);
+
+// Evaluates the command line (panel, "/NOMENU", "/NOMOUSEBAR", "/RUN",
+// "/READONLY", "/PRJ=", "/RUNTIME"; substrings, letter case exact).
+// bMaskeGeladen is set when a panel was named and opened.
+void KommandozeileAuswerten(bool& bMaskeGeladen);

@@ -1,0 +1,172 @@
+// Main window: the picture library of the project folder and the
+// background picture.
+#include "HauptForm.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QObject>
+#include <QToolBar>
+
+#include <memory>
+
+#include "BildBibliothek.h"
+#include "Einstellungen.h"
+#include "Maske.h"
+#include "Meldungen.h"
+#include "PoolText.h"
+#include "Programm.h"
+#include "WinText.h"
+#include "harlenzutils40.h"
+
+namespace {
+
+// Holds the background picture as a child of the window, so that it goes
+// with the window.
+class THintergrundHalter : public QObject {
+public:
+    explicit THintergrundHalter(QObject* pEltern) : QObject(pEltern) {}
+    QImage Bild;
+};
+
+} // namespace
+
+// The background image and the hint label exist from the first use on.
+static void HintergrundBereitstellen(THauptformular* pForm)
+{
+    if (!pForm->Image300CPU) pForm->Image300CPU = &(new THintergrundHalter(pForm))->Bild;
+    if (!pForm->lBlanc_Hinweis) {
+        QWidget* pEltern = pForm->Arbeitsflaeche ? pForm->Arbeitsflaeche : pForm;
+        pForm->lBlanc_Hinweis = new QLabel(pEltern);
+        pForm->lBlanc_Hinweis->setObjectName("lBlanc_Hinweis");
+        pForm->lBlanc_Hinweis->hide();
+    }
+}
+
+bool THauptformular::bDateiImMaskenordner(const std::string& cName, std::string& cPfad)
+{
+    cPfad = cMaskenVerzeichnis + cName;
+    if (cMaskenVerzeichnis.empty() || cName.empty()) return false;
+    const std::string sGefunden = DateiImOrdner(cMaskenVerzeichnis, cName);
+    if (sGefunden.empty()) return false;
+    cPfad = sGefunden;
+    return true;
+}
+
+QImage* THauptformular::pGetBildVonName(const std::string& cName)
+{
+    for (int i = 0; i < iAnzahlBilder; ++i)
+        if (Bilder[i] && bGleichOhneGross(Bilder[i]->cName, cName)) return Bilder[i]->pBild;
+    return nullptr;
+}
+
+QImage* THauptformular::pGetBildVonDatei(const std::string& cPfad)
+{
+    const std::string sName = NameVonPfad(cPfad);
+    // Without a project folder there is nowhere to keep the picture.
+    if (sName.empty() || cMaskenVerzeichnis.empty()) return nullptr;
+    std::string sImOrdner;
+    if (!bDateiImMaskenordner(sName, sImOrdner)) {
+        U_DateiKopieren((cMaskenVerzeichnis + sName).c_str(), cPfad.c_str());
+        // A failed copy leaves nothing in the folder to load; the picture
+        // gets no entry rather than one the saved panel could not find.
+        if (!bDateiImMaskenordner(sName, sImOrdner)) return nullptr;
+    }
+    // The entry keeps at most 103 characters of the name; a longer name
+    // would be found under a different name, so it gets no entry.
+    if (static_cast<int>(sName.size()) > iMaxBildName) return nullptr;
+    if (QImage* pBild = pGetBildVonName(sName)) return pBild;
+    if (iAnzahlBilder >= iMaxBilder) return nullptr;
+    auto pBild = std::make_unique<QImage>();
+    if (!bBildLaden(sImOrdner, *pBild)) return nullptr;
+    auto* pEintrag = new BildEintrag;
+    pEintrag->pBild = pBild.release();
+    pEintrag->cName = sName;
+    pEintrag->iGroesse = static_cast<int32_t>(U_GetFileSizeBytes(sImOrdner.c_str()));
+    Bilder[iAnzahlBilder++] = pEintrag;
+    return pEintrag->pBild;
+}
+
+void THauptformular::BilderFreigeben()
+{
+    for (int i = 0; i < iAnzahlBilder; ++i) {
+        if (Bilder[i]) delete Bilder[i]->pBild;
+        delete Bilder[i];
+        Bilder[i] = nullptr;
+    }
+    iAnzahlBilder = 0;
+}
+
+bool THauptformular::HintergrundbildLaden(const std::string& sPfad)
+{
+    HintergrundBereitstellen(this);
+    QImage Bild;
+    const bool bOk = bBildLaden(sPfad, Bild);
+    *Image300CPU = Bild;   // an unreadable picture shows nothing
+    update();
+    if (Arbeitsflaeche) Arbeitsflaeche->update();
+    return bOk;
+}
+
+void THauptformular::StandardHintergrundLaden()
+{
+    HintergrundBereitstellen(this);
+    cHintergrundDatei = cExeVerzeichnis + "__system/pic/Default_harlenz.jpg";
+    QImage Bild;
+    if (!U_DateiVorhanden(cHintergrundDatei.c_str()) || !bBildLaden(cHintergrundDatei, Bild)) {
+        // No default picture: the background stays empty, no hint.
+        cHintergrundDatei.clear();
+        *Image300CPU = QImage();
+        lBlanc_Hinweis->hide();
+        update();
+        return;
+    }
+    *Image300CPU = Bild;
+    const int iOben = ToolBar1 && !ToolBar1->isHidden() ? ToolBar1->height() : 0;
+    if (Arbeitsflaeche) {
+        // The client area becomes as wide as the picture and 100 pixels
+        // higher than it.
+        resize(width() - Arbeitsflaeche->width() + Bild.width(),
+               height() - Arbeitsflaeche->height() + Bild.height() + 100);
+    }
+    lBlanc_Hinweis->setText(QString::fromStdString(PoolText(1360)));
+    lBlanc_Hinweis->adjustSize();
+    lBlanc_Hinweis->move(10, iOben + Bild.height() + 35);
+    lBlanc_Hinweis->show();
+    lBlanc_Hinweis->raise();
+    update();
+    if (Arbeitsflaeche) Arbeitsflaeche->update();
+}
+
+void THauptformular::aMaske_Hintergrundbild_ladenExecute()
+{
+    OpenPictureDialog->Title = PoolText(1286);
+    OpenPictureDialog->InitialDir =
+        LetzterPfadHBild.empty() ? cExeVerzeichnis + "Pic/" : LetzterPfadHBild;
+    OpenPictureDialog->Filter = PoolText(1332);
+    OpenPictureDialog->FileName.clear();
+    if (bNurLesen) {
+        InfoMeldung(PoolText(1262));
+        return;
+    }
+    if (UserDir.empty()) {
+        FehlerMeldung(PoolText(1315));
+        aExtras_BenutzerEinstellungenExecute();
+        return;
+    }
+    if (MaskeFile.empty()) {
+        InfoMeldung(PoolText(1309));
+        return;
+    }
+    if (!OpenPictureDialog->Execute(this)) return;
+    const std::string sPfad = OpenPictureDialog->FileName;
+    if (!U_DateiVorhanden(sPfad.c_str())) return;
+    cHintergrundDatei = sPfad;
+    HintergrundbildLaden(sPfad);
+    pGetBildVonDatei(sPfad);
+    // The panel file names only the file; unless the picture now lies in
+    // the project folder, the saved panel would lose its background.
+    std::string sImOrdner;
+    if (!bDateiImMaskenordner(NameVonPfad(sPfad), sImOrdner))
+        FehlerMeldung(PoolTextFormat(1390, "%s", sPfad.c_str()));
+    SetMaskeGeaendert(true);
+}

@@ -1,0 +1,234 @@
+// Main window: the file actions (open, new, save, save as), copy and paste
+// through the clipboard file, the modified mark, the caption and the
+// save-changes query.
+#include "HauptForm.h"
+
+#include <QToolBar>
+
+#include <filesystem>
+
+#include "Allgemein.h"
+#include "Einstellungen.h"
+#include "Maske.h"
+#include "Meldungen.h"
+#include "PoolText.h"
+#include "Programm.h"
+#include "WinText.h"
+#include "harlenzutils40.h"
+#include "kolv_d7ed.h"
+
+namespace {
+
+std::string OhneRandLeer(const std::string& s)
+{
+    const std::size_t a = s.find_first_not_of(" \t");
+    if (a == std::string::npos) return std::string();
+    const std::size_t b = s.find_last_not_of(" \t");
+    return s.substr(a, b - a + 1);
+}
+
+std::string OhneEndung(const std::string& s)
+{
+    const std::size_t n = s.rfind('.');
+    return (n == std::string::npos || n == 0) ? s : s.substr(0, n);
+}
+
+std::string MitSchraegstrich(const std::string& s)
+{
+    return (s.empty() || s.back() == '/') ? s : s + '/';
+}
+
+} // namespace
+
+// Asks for the name of a new panel until one is given whose folder does not
+// exist yet. False when the input is cancelled.
+static bool bNeuerMaskenName(THauptformular* pForm, unsigned long ulTitel, std::string& sName,
+                             std::string& sOrdner)
+{
+    for (;;) {
+        std::string sEingabe;
+        if (!bEingabeDialog(pForm, PoolText(ulTitel), PoolText(1319), sEingabe, 255)) return false;
+        sName = OhneEndung(OhneRandLeer(sEingabe));
+        // A name is one folder below the projects folder; a separator or a
+        // bare dot would place it elsewhere.
+        if (sName.empty() || sName.find_first_of("/\\") != std::string::npos || sName == "." ||
+            sName == "..")
+            continue;
+        sOrdner = MitSchraegstrich(UserDir) + sName + "/";
+        if (U_VerzeichnisVorhanden(sOrdner.c_str())) {
+            InfoMeldung(PoolText(1320));
+            continue;
+        }
+        return true;
+    }
+}
+
+void THauptformular::SetMaskeGeaendert(bool bGeaendert)
+{
+    bMaskeGeaendert = bGeaendert;
+    StatusTextSetzen(iPanelGeaendert, bGeaendert ? "*" : " ");
+}
+
+void THauptformular::TitelAktualisieren()
+{
+    const std::string sName = MaskeFile.empty() ? PoolText(1376) : NameVonPfad(MaskeFile);
+    setWindowTitle(QString::fromStdString(std::string(ProgrammTitel()) + " [" + sName + "]"));
+}
+
+bool THauptformular::bAenderungenSpeichernAbfrage(bool& bAbbruch)
+{
+    bAbbruch = false;
+    while (bMaskeGeaendert) {
+        const int iAntwort = iJaNeinAbbruchFrage(PoolText(1346));
+        if (iAntwort == 6) {
+            aDatei_SpeichernExecute();
+            continue;
+        }
+        if (iAntwort == 7) return true;
+        bAbbruch = true;
+        return true;
+    }
+    return true;
+}
+
+void THauptformular::aDatei_OeffnenExecute()
+{
+    StatusTextSetzen(iPanelMeldung, "");
+    bool bAbbruch = false;
+    if (!bAenderungenSpeichernAbfrage(bAbbruch) || bAbbruch) return;
+    OpenDialog->Title = PoolText(1311);
+    OpenDialog->InitialDir = UserDir;
+    OpenDialog->FileName.clear();
+    if (!OpenDialog->Execute(this)) return;
+    const std::string sPfad = OpenDialog->FileName;
+    if (!U_DateiVorhanden(sPfad.c_str())) {
+        FehlerMeldung(PoolText(1312));
+        return;
+    }
+    MaskeFile = sPfad;
+    if (!bMaskeLesen(sPfad)) FehlerMeldung(PoolText(1313));
+}
+
+void THauptformular::aDatei_NeuExecute()
+{
+    StatusTextSetzen(iPanelMeldung, "");
+    if (UserDir.empty()) {
+        FehlerMeldung(PoolText(1315));
+        aExtras_BenutzerEinstellungenExecute();
+        return;
+    }
+    bool bAbbruch = false;
+    if (!bAenderungenSpeichernAbfrage(bAbbruch) || bAbbruch) return;
+    MaskeLoeschen();
+    StandardHintergrundLaden();
+    update();
+}
+
+void THauptformular::aDatei_SpeichernExecute()
+{
+    StatusTextSetzen(iPanelMeldung, "");
+    if (bNurLesen) {
+        InfoMeldung(PoolText(1262));
+        return;
+    }
+    if (MaskeFile.empty() && UserDir.empty()) {
+        FehlerMeldung(PoolText(1315));
+        aExtras_BenutzerEinstellungenExecute();
+        return;
+    }
+    if (ToolBar1 && ToolBar1->isHidden()) {
+        InfoMeldung(PoolText(1317));
+        return;
+    }
+    if (MaskeFile.empty()) {
+        std::string sName, sOrdner;
+        if (!bNeuerMaskenName(this, 1318, sName, sOrdner)) return;
+        std::error_code ec;
+        if (!std::filesystem::create_directory(sOrdner, ec)) {
+            FehlerMeldung(PoolTextFormat(1321, "%s", sOrdner.c_str()));
+            return;
+        }
+        cMaskenVerzeichnis = sOrdner;
+        MaskeFile = sOrdner + sName + cMaskenEndung;
+        sAngezeigteMaskeFile = MaskeFile;
+    }
+    bMaskeSchreiben(MaskeFile);
+    TitelAktualisieren();
+}
+
+void THauptformular::aDatei_SpeichernUnterExecute()
+{
+    if (UserDir.empty()) {
+        FehlerMeldung(PoolText(1315));
+        aExtras_BenutzerEinstellungenExecute();
+        return;
+    }
+    // A panel never saved has no project folder to copy; saving it under a
+    // name is its first save.
+    if (MaskeFile.empty()) {
+        aDatei_SpeichernExecute();
+        return;
+    }
+    std::string sName, sOrdner;
+    if (!bNeuerMaskenName(this, 1325, sName, sOrdner)) return;
+    std::error_code ec;
+    if (!std::filesystem::create_directory(sOrdner, ec)) {
+        FehlerMeldung(PoolText(1326));
+        return;
+    }
+    if (!bOrdnerKopieren(cMaskenVerzeichnis, sOrdner)) {
+        FehlerMeldung(PoolTextFormat(1327, "%s", sOrdner.c_str()));
+        return;
+    }
+    const std::string sKopie = sOrdner + NameVonPfad(MaskeFile);
+    const std::string sNeu = sOrdner + sName + cMaskenEndung;
+    if (sKopie != sNeu) {
+        std::filesystem::rename(sKopie, sNeu, ec);
+        if (ec) {
+            FehlerMeldung(PoolTextFormat(1328, "%s%s", sKopie.c_str(), sNeu.c_str()));
+            return;
+        }
+    }
+    cMaskenVerzeichnis = sOrdner;
+    MaskeFile = sNeu;
+    sAngezeigteMaskeFile = MaskeFile;
+    const std::string sIP = cMaskenVerzeichnis + "IPADR.DAT";
+    if (!D7ED_PfadeUebergeben(cMaskenVerzeichnis.c_str(), "D7ED", sIP.c_str()))
+        InfoMeldung(PoolText(1329));
+    TitelAktualisieren();
+}
+
+void THauptformular::aBearbeiten_KopierenExecute()
+{
+    if (MaskeFile.empty()) {
+        InfoMeldung(PoolText(1309));
+        return;
+    }
+    if (iAnzahlMarkierte <= 0) {
+        InfoMeldung(PoolText(1330));
+        return;
+    }
+    const std::string sDatei = ClipboardDatei();
+    if (!bObjekteSchreiben(sDatei, nullptr, true))
+        FehlerMeldung(PoolTextFormat(1342, "%s", sDatei.c_str()));
+}
+
+void THauptformular::aBearbeiten_EinfuegenExecute()
+{
+    if (MaskeFile.empty()) {
+        InfoMeldung(PoolText(1309));
+        return;
+    }
+    if (bNurLesen) {
+        InfoMeldung(PoolText(1262));
+        return;
+    }
+    const std::string sDatei = ClipboardDatei();
+    if (!U_DateiVorhanden(sDatei.c_str())) {
+        InfoMeldung(PoolText(1331));
+        return;
+    }
+    bObjekteLesen(sDatei, nullptr, true);
+    SetMaskeGeaendert(true);
+    update();
+}

@@ -1,0 +1,319 @@
+// Main window: writing and reading the panel file and the object lines it
+// shares with the clipboard file.
+#include "HauptForm.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QLabel>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "Bewegungsprofil.h"
+#include "BildBibliothek.h"
+#include "Maske.h"
+#include "Meldungen.h"
+#include "MyObj.h"
+#include "Nahtstellen.h"
+#include "PoolText.h"
+#include "Programm.h"
+#include "SPSTyp.h"
+#include "WinText.h"
+#include "harlenzutils40.h"
+#include "kolv_d7ed.h"
+
+std::string sAngezeigteMaskeFile;
+
+namespace {
+
+bool bEnthaelt(const std::string& s, const char* pcTeil)
+{
+    return s.find(pcTeil) != std::string::npos;
+}
+
+// The value of a key line: the text after the first '=' of the line.
+std::string WertNachGleich(const std::string& s)
+{
+    const std::size_t n = s.find('=');
+    return n == std::string::npos ? std::string() : s.substr(n + 1);
+}
+
+// The file-name part of a name from a panel file, which may come from
+// Windows with backslashes.
+std::string DateinameAusWert(const std::string& s)
+{
+    const std::size_t n = s.find_last_of("/\\");
+    return n == std::string::npos ? s : s.substr(n + 1);
+}
+
+void Zeile(std::FILE* f, const std::string& s)
+{
+    ZeileSchreiben(s.c_str(), f);
+}
+
+} // namespace
+
+// Deletes every object and forgets the selection and the object under the
+// mouse, which would point at deleted objects otherwise.
+static void ObjekteEntfernen(THauptformular* pForm)
+{
+    for (int i = 0; i < pForm->iAnzahlObjekte; ++i) {
+        delete pForm->Objekte[i];
+        pForm->Objekte[i] = nullptr;
+    }
+    for (int i = 0; i < pForm->iAnzahlMarkierte; ++i) pForm->Markierte[i] = nullptr;
+    pForm->iAnzahlObjekte = 0;
+    pForm->iAnzahlMarkierte = 0;
+    pForm->pAktivesObjekt = nullptr;
+    pForm->bZiehen = false;
+}
+
+bool THauptformular::bObjekteSchreiben(const std::string& cPfad, std::FILE* pDatei,
+                                       bool bNurMarkierte)
+{
+    TSchreibDatei eigene;
+    std::FILE* f = pDatei ? pDatei : eigene.Datei();
+    if (!f) return false;
+    const int iAnzahl = bNurMarkierte ? iAnzahlMarkierte : iAnzahlObjekte;
+    for (int i = 0; i < iAnzahl; ++i) {
+        const TMyObj* p = bNurMarkierte ? Markierte[i] : Objekte[i];
+        if (p) Zeile(f, p->pcGetINIString());
+    }
+    return pDatei ? !std::ferror(pDatei) : eigene.bSpeichern(cPfad);
+}
+
+bool THauptformular::bObjekteLesen(const std::string& cPfad, std::FILE* pDatei, bool bEinfuegen)
+{
+    std::unique_ptr<TLeseDatei> eigene;
+    std::FILE* f = pDatei;
+    if (!f) {
+        eigene = std::make_unique<TLeseDatei>(cPfad);
+        f = eigene->Datei();
+        if (!f) return false;
+    }
+    if (bEinfuegen) MarkierungAufheben();
+    bool bVoll = false;
+    std::string s;
+    while (bMaskenZeileLesen(f, s)) {
+        if (s.empty() || s[0] == ';') continue;
+        if (s[0] == '/') break;
+        if (!bEnthaelt(s, "$Obj=")) continue;
+        // The array holds 500 objects; further lines are read past (so that
+        // the panel reader goes on after the section) but not taken.
+        if (iAnzahlObjekte >= iMaxObjekte) {
+            bVoll = true;
+            continue;
+        }
+        auto* p = new TMyObj(this, 0, 10, 10, 10, 10);
+        Objekte[iAnzahlObjekte++] = p;
+        p->bINIStringAuswerten(s);
+        if (bEinfuegen) {
+            p->SetLeft(p->x + 10);
+            ObjektMarkieren(p);
+        }
+    }
+    if (bVoll) FehlerMeldung(PoolTextFormat(1391, "%d", iMaxObjekte));
+    if (bEinfuegen) SetMaskeGeaendert(true);
+    return true;
+}
+
+void THauptformular::MaskeLoeschen()
+{
+    ObjekteEntfernen(this);
+    BilderFreigeben();
+    MaskeFile.clear();
+    sAngezeigteMaskeFile.clear();
+    cHintergrundDatei.clear();
+    if (Image300CPU) *Image300CPU = QImage();
+    SetMaskeGeaendert(false);
+    TitelAktualisieren();
+    BewegungsprofileLoeschen();
+}
+
+bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
+{
+    TSchreibDatei datei;
+    std::FILE* f = datei.Datei();
+    if (!f) {
+        FehlerMeldung(PoolTextFormat(1342, "%s", cPfad.c_str()));
+        return false;
+    }
+    SanduhrEin();
+    StatusTextSetzen(iPanelMeldung, PoolText(1345).c_str());
+
+    char acDatum[16] = {};
+    char acZeit[16] = {};
+    U_GetAktuellesSystemDatumStr(acDatum);
+    U_GetAktuelleSystemZeitStr(acZeit);
+    const std::string sStriche = "//" + std::string(54, '-');
+    Zeile(f, sStriche);
+    Zeile(f, "//Maskendatei von...");
+    Zeile(f, std::string("//") + cProgrammName + " " + cProgrammVersion);
+    Zeile(f, sStriche);
+    Zeile(f, "//Speicherzeitpunkt:");
+    Zeile(f, std::string("$Datum=") + acDatum);
+    Zeile(f, std::string("$Uhrzeit=") + acZeit);
+    Zeile(f, "//");
+    Zeile(f, "//");
+    Zeile(f, "[Hintergrundbild]");
+    Zeile(f, "$FileBack=" + NameVonPfad(cHintergrundDatei));
+    Zeile(f, "//");
+    Zeile(f, "//");
+    Zeile(f, "[Einstellungen]");
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+        Zeile(f, "$WindowW=" + std::to_string(frameGeometry().width()));
+        Zeile(f, "$WindowH=" + std::to_string(frameGeometry().height()));
+    }
+    Zeile(f, "$SPSTyp=" + cSPSTyp);
+    Zeile(f, std::string("$BausteineRestaurieren=") + (BausteineRestaurieren ? "1" : "0"));
+    for (int i = 0; i < 4; ++i) Zeile(f, "//");
+    Zeile(f, "[Objekte]");
+    bObjekteSchreiben(cPfad, f, false);
+    for (int i = 0; i < 3; ++i) Zeile(f, "//");
+    Zeile(f, "[Bewegungsprofile]");
+    for (int i = 0; i < ANZAHL_BEWEGUNGSPROFILE; ++i) Zeile(f, BewegungsprofilZeile(i));
+    for (int i = 0; i < 3; ++i) Zeile(f, "//");
+
+    auto fertig = [this] {
+        QCoreApplication::processEvents();
+        if (lBlanc_Hinweis) lBlanc_Hinweis->hide();
+        update();
+        StatusTextSetzen(iPanelMeldung, "");
+        SanduhrAus();
+    };
+    // Written as a whole: a failed write leaves the old file intact, and
+    // the panel stays marked as modified.
+    if (!datei.bSpeichern(cPfad)) {
+        fertig();
+        FehlerMeldung(PoolTextFormat(1342, "%s", cPfad.c_str()));
+        return false;
+    }
+    const std::string sPLC = cMaskenVerzeichnis + "PLC.DAT";
+    const bool bPLC = D7ED_bSPSEigenschaftenSpeichern(sPLC.c_str());
+    int iFehler = 0;
+    D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler);
+    fertig();
+    if (!bPLC) {
+        // The CPU properties belong to the saved state as much as the panel.
+        FehlerMeldung(PoolTextFormat(1342, "%s", sPLC.c_str()));
+        return false;
+    }
+    SetMaskeGeaendert(false);
+    return true;
+}
+
+bool THauptformular::bMaskeLesen(const std::string& cPfad)
+{
+    BausteineRestaurieren = true;
+    TLeseDatei datei(cPfad);
+    std::FILE* f = datei.Datei();
+    if (!f) {
+        FehlerMeldung(PoolTextFormat(1343, "%s", cPfad.c_str()));
+        if (MaskeFile == cPfad) MaskeFile = sAngezeigteMaskeFile;
+        return false;
+    }
+    ObjekteEntfernen(this);
+    cHintergrundDatei.clear();
+    BewegungsprofileLoeschen();
+    cMaskenVerzeichnis = OrdnerVonPfad(cPfad);
+
+    std::string sTyp, sBack;
+    long lBreite = 0, lHoehe = 0;
+    bool bBreite = false, bHoehe = false, bBewegungen = false;
+    std::string s;
+    while (bMaskenZeileLesen(f, s)) {
+        if (s.empty() || s[0] == ';' || s[0] == '/') continue;
+        if (bEnthaelt(s, "[Objekte]")) {
+            bObjekteLesen(cPfad, f, false);
+            continue;
+        }
+        if (bEnthaelt(s, "[Bewegungsprofile]")) {
+            bBewegungen = true;
+            continue;
+        }
+        if (bBewegungen && bEnthaelt(s, "$BewegungNr=")) bBewegungsprofilZeileAuswerten(s.c_str());
+        if (bEnthaelt(s, "$SPSTyp=")) sTyp = WertNachGleich(s);
+        if (bEnthaelt(s, "$BausteineRestaurieren="))
+            BausteineRestaurieren = std::atol(WertNachGleich(s).c_str()) != 0;
+        if (bEnthaelt(s, "$FileBack=")) sBack = WertNachGleich(s);
+        if (bEnthaelt(s, "$WindowW=")) {
+            lBreite = std::atol(WertNachGleich(s).c_str());
+            bBreite = true;
+        }
+        if (bEnthaelt(s, "$WindowH=")) {
+            lHoehe = std::atol(WertNachGleich(s).c_str());
+            bHoehe = true;
+        }
+    }
+
+    // CPU type.
+    if (!sTyp.empty()) {
+        std::string sTypPfad, sTypName;
+        pcSPSTypDateiPfad(sTyp, sTypPfad, true);
+        pcSPSTypDateiPfad(sTyp, sTypName, false);
+        if (!sTypName.empty() && !DateiImOrdner(cExeVerzeichnis + cSPSTypOrdner, sTypName).empty()) {
+            cSPSTyp = sTyp;
+            bSPSTypUebernehmen();
+        } else {
+            SPSTypDateiFehlt(sTypPfad);
+        }
+    }
+
+    // Background.
+    if (!sBack.empty()) {
+        const std::string sGefunden = DateiImOrdner(cMaskenVerzeichnis, DateinameAusWert(sBack));
+        cHintergrundDatei = sGefunden;
+        if (!sGefunden.empty()) HintergrundbildLaden(sGefunden);
+    }
+    update();
+
+    // Pictures of the project folder, in name order.
+    std::vector<std::string> bilder;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(cMaskenVerzeichnis, ec)) {
+        const std::string sName = e.path().filename().string();
+        if (sName.empty() || sName[0] == '.') continue;
+        const std::string sEndung = GrossUmlaut(e.path().extension().string());
+        if (sEndung == ".BMP" || sEndung == ".JPG") bilder.push_back(e.path().string());
+    }
+    std::sort(bilder.begin(), bilder.end());
+    for (const std::string& sBild : bilder) pGetBildVonDatei(sBild);
+
+    for (int i = 0; i < iAnzahlObjekte; ++i) {
+        TMyObj* p = Objekte[i];
+        if (!p || p->Obj != LED || !p->GrafikAkt) continue;
+        if (!p->Grafik1.empty()) p->pBild1 = pGetBildVonName(p->Grafik1);
+        if (!p->Grafik0.empty()) p->pBild0 = pGetBildVonName(p->Grafik0);
+    }
+
+    const std::string sPLC = DateiImOrdner(cMaskenVerzeichnis, "PLC.DAT");
+    D7ED_bSPSEigenschaftenLaden((sPLC.empty() ? cMaskenVerzeichnis + "PLC.DAT" : sPLC).c_str());
+
+    bIPDatenAnmelden(cMaskenVerzeichnis + "IPADR.DAT");
+
+    // The block dump is restored only when the panel asks for it.
+    const std::string sDump = DateiImOrdner(cMaskenVerzeichnis, "Startup.wld");
+    if (BausteineRestaurieren && !sDump.empty() && U_GetFileSizeBytes(sDump.c_str()) > 10) {
+        int iAnzahl = 0;
+        bWLDDateiLaden(sDump, iAnzahl);
+    }
+    int iFehler = 0;
+    D7ED_Start(D7ED_STARTART_NEUSTART, &iFehler);
+
+    if ((bBreite && lBreite > 0) || (bHoehe && lHoehe > 0)) {
+        const int iRandB = frameGeometry().width() - width();
+        const int iRandH = frameGeometry().height() - height();
+        resize(bBreite && lBreite > 0 ? static_cast<int>(lBreite) - iRandB : width(),
+               bHoehe && lHoehe > 0 ? static_cast<int>(lHoehe) - iRandH : height());
+    }
+
+    if (lBlanc_Hinweis) lBlanc_Hinweis->hide();
+    MaskeFile = cPfad;
+    sAngezeigteMaskeFile = cPfad;
+    SetMaskeGeaendert(false);
+    TitelAktualisieren();
+    return true;
+}

@@ -1,0 +1,189 @@
+// Ini files with the Windows profile rules (see WinIni.h).
+//
+// The file is held as its lines; a write changes or inserts exactly one
+// line and writes all others back unchanged. A file that is not valid UTF-8
+// (made on Windows) is converted to UTF-8 as a whole when read, so values
+// come back as UTF-8 and a write never mixes two encodings in one file.
+#include "WinIni.h"
+
+#include "WinText.h"
+
+#include <optional>
+
+namespace {
+
+constexpr const char* kBom = "\xEF\xBB\xBF";
+
+struct TZeilen {
+    std::vector<std::string> zeilen;  // without line ends
+    bool bBom = false;                // the file started with a byte order mark
+};
+
+TZeilen Laden(const std::string& sDatei)
+{
+    TZeilen z;
+    std::string sInhalt;
+    if (!bDateiLesen(sDatei, sInhalt))
+        return z;
+    if (sInhalt.compare(0, 3, kBom) == 0) {
+        z.bBom = true;
+        sInhalt.erase(0, 3);
+    }
+    sInhalt = TextNachUtf8(sInhalt);
+    size_t i = 0;
+    while (i < sInhalt.size()) {
+        size_t uEnde = sInhalt.find('\n', i);
+        const bool bLetzte = uEnde == std::string::npos;
+        if (bLetzte)
+            uEnde = sInhalt.size();
+        std::string sZeile = sInhalt.substr(i, uEnde - i);
+        if (!sZeile.empty() && sZeile.back() == '\r')
+            sZeile.pop_back();
+        z.zeilen.push_back(std::move(sZeile));
+        i = uEnde + 1;
+    }
+    return z;
+}
+
+std::string Trimmen(const std::string& s)
+{
+    const size_t a = s.find_first_not_of(" \t");
+    if (a == std::string::npos)
+        return "";
+    const size_t b = s.find_last_not_of(" \t");
+    return s.substr(a, b - a + 1);
+}
+
+// Section name of a line "[Name]", or nothing.
+std::optional<std::string> AbschnittDerZeile(const std::string& sZeile)
+{
+    const std::string s = Trimmen(sZeile);
+    if (s.size() < 2 || s.front() != '[')
+        return std::nullopt;
+    const size_t uZu = s.find(']');
+    if (uZu == std::string::npos)
+        return std::nullopt;
+    return Trimmen(s.substr(1, uZu - 1));
+}
+
+// Key and value of a line "key=value", or nothing (comments, blank lines).
+bool bSchluesselDerZeile(const std::string& sZeile, std::string& sSchluessel, std::string& sWert)
+{
+    const std::string s = Trimmen(sZeile);
+    if (s.empty() || s.front() == ';' || s.front() == '[')
+        return false;
+    const size_t uGleich = s.find('=');
+    if (uGleich == std::string::npos)
+        return false;
+    sSchluessel = Trimmen(s.substr(0, uGleich));
+    sWert = Trimmen(s.substr(uGleich + 1));
+    return !sSchluessel.empty();
+}
+
+// Index of the first line of the section (its header) or -1.
+long AbschnittSuchen(const TZeilen& z, const std::string& sAbschnitt)
+{
+    for (size_t i = 0; i < z.zeilen.size(); ++i) {
+        const auto sName = AbschnittDerZeile(z.zeilen[i]);
+        if (sName && bGleichOhneGross(*sName, sAbschnitt))
+            return static_cast<long>(i);
+    }
+    return -1;
+}
+
+// Index one past the last line of the section that starts at iKopf.
+size_t AbschnittEnde(const TZeilen& z, size_t uKopf)
+{
+    size_t i = uKopf + 1;
+    while (i < z.zeilen.size() && !AbschnittDerZeile(z.zeilen[i]))
+        ++i;
+    return i;
+}
+
+} // namespace
+
+std::string ProfilStringLesen(const std::string& sDatei, const std::string& sAbschnitt,
+                              const std::string& sSchluessel, const std::string& sVorgabe)
+{
+    const TZeilen z = Laden(sDatei);
+    const long iKopf = AbschnittSuchen(z, sAbschnitt);
+    if (iKopf < 0)
+        return sVorgabe;
+    const size_t uEnde = AbschnittEnde(z, static_cast<size_t>(iKopf));
+    std::string sK, sW;
+    for (size_t i = static_cast<size_t>(iKopf) + 1; i < uEnde; ++i) {
+        if (bSchluesselDerZeile(z.zeilen[i], sK, sW) && bGleichOhneGross(sK, sSchluessel))
+            return sW;
+    }
+    return sVorgabe;
+}
+
+bool bProfilStringSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
+                            const std::string& sSchluessel, const std::string& sWert)
+{
+    const std::string sAbschnittT = Trimmen(sAbschnitt);
+    const std::string sSchluesselT = Trimmen(sSchluessel);
+    if (sAbschnittT.empty() || sSchluesselT.empty() ||
+        sSchluesselT.find_first_of("=\r\n") != std::string::npos ||
+        sAbschnittT.find_first_of("]\r\n") != std::string::npos)
+        return false;
+    // A line end in the value would break the file apart; it is cut there.
+    std::string sWertZeile = sWert.substr(0, sWert.find_first_of("\r\n"));
+
+    TZeilen z = Laden(sDatei);
+    const std::string sNeu = sSchluesselT + "=" + sWertZeile;
+    const long iKopf = AbschnittSuchen(z, sAbschnittT);
+    if (iKopf < 0) {
+        z.zeilen.push_back("[" + sAbschnittT + "]");
+        z.zeilen.push_back(sNeu);
+    } else {
+        const size_t uEnde = AbschnittEnde(z, static_cast<size_t>(iKopf));
+        bool bErsetzt = false;
+        std::string sK, sW;
+        for (size_t i = static_cast<size_t>(iKopf) + 1; i < uEnde && !bErsetzt; ++i) {
+            if (bSchluesselDerZeile(z.zeilen[i], sK, sW) && bGleichOhneGross(sK, sSchluesselT)) {
+                z.zeilen[i] = sK + "=" + sWertZeile;  // the key keeps its spelling
+                bErsetzt = true;
+            }
+        }
+        if (!bErsetzt) {
+            // After the section's last non-blank line, so that a blank line
+            // before the next section stays where it was.
+            size_t uPos = uEnde;
+            while (uPos > static_cast<size_t>(iKopf) + 1 && Trimmen(z.zeilen[uPos - 1]).empty())
+                --uPos;
+            z.zeilen.insert(z.zeilen.begin() + static_cast<long>(uPos), sNeu);
+        }
+    }
+    std::string sInhalt = z.bBom ? kBom : "";
+    for (const std::string& s : z.zeilen)
+        sInhalt += s + "\n";
+    return bDateiAtomarSchreiben(sDatei, sInhalt);
+}
+
+std::vector<std::pair<std::string, std::string>>
+ProfilAbschnittLesen(const std::string& sDatei, const std::string& sAbschnitt)
+{
+    std::vector<std::pair<std::string, std::string>> paare;
+    const TZeilen z = Laden(sDatei);
+    const long iKopf = AbschnittSuchen(z, sAbschnitt);
+    if (iKopf < 0)
+        return paare;
+    const size_t uEnde = AbschnittEnde(z, static_cast<size_t>(iKopf));
+    std::string sK, sW;
+    for (size_t i = static_cast<size_t>(iKopf) + 1; i < uEnde; ++i) {
+        if (bSchluesselDerZeile(z.zeilen[i], sK, sW))
+            paare.emplace_back(sK, sW);
+    }
+    return paare;
+}
+
+std::vector<std::string> ProfilAbschnitteLesen(const std::string& sDatei)
+{
+    std::vector<std::string> namen;
+    for (const std::string& sZeile : Laden(sDatei).zeilen) {
+        if (const auto sName = AbschnittDerZeile(sZeile))
+            namen.push_back(*sName);
+    }
+    return namen;
+}

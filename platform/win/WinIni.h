@@ -1,0 +1,31 @@
+#pragma once
+// Ini files with the Windows profile rules.
+//
+// - Section names and keys match ignoring case (ASCII and German umlauts).
+// - A value is taken raw after the first '=' with surrounding blanks and
+//   tabs trimmed: no quotes are removed, nothing is split.
+// - Lines whose first non-blank character is ';' are comments: readers skip
+//   them, writers keep them byte for byte like every other line they do not
+//   change. The same holds for blank lines and lines without '='.
+// - Readers accept "\r\n" and "\n" line ends and a UTF-8 byte order mark.
+// - Writing creates the file and the section when missing (a new section is
+//   appended at the end, a new key at the end of its section, before any
+//   trailing blank lines). The file is written with "\n" and replaced
+//   atomically, so a failed write leaves the old file intact.
+// - When a section or key occurs twice, the first occurrence counts.
+#include <string>
+#include <utility>
+#include <vector>
+
+// The value, or sVorgabe when the file, section or key is missing.
+std::string ProfilStringLesen(const std::string& sDatei, const std::string& sAbschnitt,
+                              const std::string& sSchluessel, const std::string& sVorgabe);
+// Sets (or adds) the key in the section. False when the file cannot be
+// written or the section or key name is empty.
+bool bProfilStringSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
+                            const std::string& sSchluessel, const std::string& sWert);
+// Every key/value pair of the section in file order (keys as written).
+std::vector<std::pair<std::string, std::string>>
+ProfilAbschnittLesen(const std::string& sDatei, const std::string& sAbschnitt);
+// Names of all sections in file order.
+std::vector<std::string> ProfilAbschnitteLesen(const std::string& sDatei);

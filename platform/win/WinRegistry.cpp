@@ -1,0 +1,266 @@
+// Current-user registry string values, one file per key.
+//
+// A key that also has sub keys would need one name as both file and
+// folder; sub keys therefore live in a folder named after the key with
+// ".d" appended: "...\\Veltrano" is the file "Veltrano", the key
+// "...\\Veltrano\\Fenster" the file "Veltrano.d/Fenster".
+#include "WinRegistry.h"
+
+#include "WinText.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using TWerte = std::vector<std::pair<std::string, std::string>>;
+
+std::string BasisOrdner()
+{
+    const char* pcXdg = std::getenv("XDG_CONFIG_HOME");
+    std::string s;
+    if (pcXdg && *pcXdg) {
+        s = pcXdg;
+    } else {
+        const char* pcHome = std::getenv("HOME");
+        s = std::string(pcHome && *pcHome ? pcHome : "/tmp") + "/.config";
+    }
+    if (s.back() != '/')
+        s += '/';
+    return s + "Harlenz-Software/";
+}
+
+// Key parts below the base folder; empty when the key is unusable.
+std::vector<std::string> SchluesselTeile(const std::string& sSchluessel)
+{
+    std::vector<std::string> teile;
+    std::string sTeil;
+    auto abschliessen = [&]() {
+        if (!sTeil.empty())
+            teile.push_back(sTeil);
+        sTeil.clear();
+    };
+    for (char c : sSchluessel) {
+        if (c == '\\' || c == '/')
+            abschliessen();
+        else
+            sTeil += c;
+    }
+    abschliessen();
+    for (const std::string& s : teile) {
+        if (s == "." || s == "..")
+            return {};
+    }
+    if (teile.size() > 2 && bGleichOhneGross(teile[0], "Software") &&
+        bGleichOhneGross(teile[1], "Harlenz-Software"))
+        teile.erase(teile.begin(), teile.begin() + 2);
+    return teile;
+}
+
+// Existing spelling of sTeil in sOrdner (ignoring case), else sTeil.
+std::string Schreibweise(const std::string& sOrdner, const std::string& sTeil)
+{
+    const std::string sGefunden = DateiImOrdnerSuchen(sOrdner, sTeil);
+    return sGefunden.empty() ? sOrdner + sTeil : sGefunden;
+}
+
+struct TOrt {
+    std::string sOrdner;  // with trailing '/'
+    std::string sDatei;   // full path
+};
+
+bool bOrtBestimmen(const std::string& sSchluessel, TOrt& ort)
+{
+    const std::vector<std::string> teile = SchluesselTeile(sSchluessel);
+    if (teile.empty())
+        return false;
+    std::string sOrdner = BasisOrdner();
+    for (size_t i = 0; i + 1 < teile.size(); ++i)
+        sOrdner = Schreibweise(sOrdner, teile[i] + ".d") + '/';
+    ort.sOrdner = sOrdner;
+    ort.sDatei = Schreibweise(sOrdner, teile.back());
+    return true;
+}
+
+std::string Maskieren(const std::string& s, bool bName)
+{
+    std::string r;
+    for (char c : s) {
+        switch (c) {
+        case '\\': r += "\\\\"; break;
+        case '\n': r += "\\n"; break;
+        case '\r': r += "\\r"; break;
+        case '=':
+            if (bName) {
+                r += "\\=";
+                break;
+            }
+            r += c;
+            break;
+        default: r += c;
+        }
+    }
+    return r;
+}
+
+TWerte Parsen(const std::string& sInhalt)
+{
+    TWerte werte;
+    size_t i = 0;
+    while (i < sInhalt.size()) {
+        size_t uEnde = sInhalt.find('\n', i);
+        if (uEnde == std::string::npos)
+            uEnde = sInhalt.size();
+        std::string sName, sWert;
+        bool bImWert = false, bGleich = false;
+        for (size_t k = i; k < uEnde; ++k) {
+            char c = sInhalt[k];
+            if (c == '\\' && k + 1 < uEnde) {
+                const char d = sInhalt[++k];
+                c = d == 'n' ? '\n' : d == 'r' ? '\r' : d;
+            } else if (c == '=' && !bImWert) {
+                bImWert = bGleich = true;
+                continue;
+            } else if (c == '\r' && k + 1 == uEnde) {
+                continue;
+            }
+            (bImWert ? sWert : sName) += c;
+        }
+        if (bGleich)
+            werte.emplace_back(std::move(sName), std::move(sWert));
+        i = uEnde + 1;
+    }
+    return werte;
+}
+
+std::string Zusammensetzen(const TWerte& werte)
+{
+    std::string s;
+    for (const auto& [sName, sWert] : werte)
+        s += Maskieren(sName, true) + "=" + Maskieren(sWert, false) + "\n";
+    return s;
+}
+
+bool bOrdnerAnlegen(const std::string& sOrdner)
+{
+    std::string sTeil;
+    for (size_t i = 0; i < sOrdner.size(); ++i) {
+        sTeil += sOrdner[i];
+        if (sOrdner[i] == '/' && sTeil.size() > 1) {
+            if (::mkdir(sTeil.c_str(), 0700) != 0 && errno != EEXIST)
+                return false;
+        }
+    }
+    struct stat st;
+    return ::stat(sOrdner.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Serialises read-modify-write of the keys of one folder between processes.
+class TOrdnerSperre {
+public:
+    explicit TOrdnerSperre(const std::string& sOrdner)
+    {
+        m_iFd = ::open(sOrdner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (m_iFd >= 0) {
+            while (::flock(m_iFd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        }
+    }
+    ~TOrdnerSperre()
+    {
+        if (m_iFd >= 0)
+            ::close(m_iFd);
+    }
+
+private:
+    int m_iFd = -1;
+};
+
+TWerte::iterator Suchen(TWerte& werte, const std::string& sName)
+{
+    for (auto it = werte.begin(); it != werte.end(); ++it) {
+        if (bGleichOhneGross(it->first, sName))
+            return it;
+    }
+    return werte.end();
+}
+
+} // namespace
+
+std::string RegSchluesselDatei(const std::string& sSchluessel)
+{
+    TOrt ort;
+    return bOrtBestimmen(sSchluessel, ort) ? ort.sDatei : std::string();
+}
+
+bool bRegWertLesen(const std::string& sSchluessel, const std::string& sName, std::string& sWert)
+{
+    TOrt ort;
+    std::string sInhalt;
+    if (!bOrtBestimmen(sSchluessel, ort) || !bDateiLesen(ort.sDatei, sInhalt))
+        return false;
+    TWerte werte = Parsen(sInhalt);
+    const auto it = Suchen(werte, sName);
+    if (it == werte.end())
+        return false;
+    sWert = it->second;
+    return true;
+}
+
+bool bRegWertSchreiben(const std::string& sSchluessel, const std::string& sName,
+                       const std::string& sWert)
+{
+    TOrt ort;
+    if (!bOrtBestimmen(sSchluessel, ort) || !bOrdnerAnlegen(ort.sOrdner))
+        return false;
+    TOrdnerSperre sperre(ort.sOrdner);
+    std::string sInhalt;
+    TWerte werte;
+    if (bDateiLesen(ort.sDatei, sInhalt))
+        werte = Parsen(sInhalt);
+    const auto it = Suchen(werte, sName);
+    if (it != werte.end())
+        it->second = sWert;  // the name keeps the spelling it was made with
+    else
+        werte.emplace_back(sName, sWert);
+    return bDateiAtomarSchreiben(ort.sDatei, Zusammensetzen(werte));
+}
+
+bool bRegWertLoeschen(const std::string& sSchluessel, const std::string& sName)
+{
+    TOrt ort;
+    if (!bOrtBestimmen(sSchluessel, ort))
+        return false;
+    struct stat st;
+    if (::stat(ort.sOrdner.c_str(), &st) != 0)
+        return false;
+    TOrdnerSperre sperre(ort.sOrdner);
+    std::string sInhalt;
+    if (!bDateiLesen(ort.sDatei, sInhalt))
+        return false;
+    TWerte werte = Parsen(sInhalt);
+    const auto it = Suchen(werte, sName);
+    if (it == werte.end())
+        return false;
+    werte.erase(it);
+    return bDateiAtomarSchreiben(ort.sDatei, Zusammensetzen(werte));
+}
+
+bool bRegSchluesselVorhanden(const std::string& sSchluessel)
+{
+    TOrt ort;
+    if (!bOrtBestimmen(sSchluessel, ort))
+        return false;
+    struct stat st;
+    if (::stat(ort.sDatei.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        return true;
+    // A key that only has sub keys exists as well.
+    const std::string sUnter = DateiImOrdnerSuchen(ort.sOrdner, ort.sDatei.substr(ort.sOrdner.size()) + ".d");
+    return !sUnter.empty() && ::stat(sUnter.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Text and file helpers shared by all units of the port.
+#include <string>
+
+// Valid UTF-8 is returned unchanged; anything else is read as Windows-1252
+// (files made on Windows) and converted to UTF-8.
+std::string TextNachUtf8(const std::string& sRoh);
+// True when sText is valid UTF-8.
+bool bIstUtf8(const std::string& sText);
+// Upper-cases ASCII letters and the German umlauts (ä ö ü -> Ä Ö Ü) of a
+// UTF-8 text; every other byte stays as it is. 'ß' stays 'ß'.
+std::string GrossUmlaut(const std::string& sText);
+// Case-insensitive equality in the sense of GrossUmlaut().
+bool bGleichOhneGross(const std::string& a, const std::string& b);
+// Full path of sName in sOrdner: the exact name when that file exists,
+// otherwise an entry of the folder whose name differs only in letter case,
+// otherwise "". sOrdner may end with '/' or not.
+std::string DateiImOrdnerSuchen(const std::string& sOrdner, const std::string& sName);
+// Writes sInhalt to a temporary file in the same folder, syncs it and renames
+// it over sPfad. False on any failure; the old file is then untouched and no
+// temporary file is left behind. A new file gets mode 0666 minus umask; an
+// existing file keeps its permissions.
+bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt);
+// Whole file as bytes; false when it cannot be read.
+bool bDateiLesen(const std::string& sPfad, std::string& sInhalt);

@@ -1,0 +1,115 @@
+// Text helpers: encoding repair, umlaut upper-casing, case-tolerant file
+// lookup and the atomic file replacement every settings file relies on.
+#include "WinText.h"
+
+#include "TestUmgebung.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+TEST(WinText, Utf8PruefungErkenntUngueltigeFolgen)
+{
+    EXPECT_TRUE(bIstUtf8(""));
+    EXPECT_TRUE(bIstUtf8("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC \xF0\x9F\x98\x80"));
+    EXPECT_FALSE(bIstUtf8("Gr\xFC\xDF"));            // Windows-1252
+    EXPECT_FALSE(bIstUtf8("\xC0\xAF"));              // overlong '/'
+    EXPECT_FALSE(bIstUtf8("\xE0\x80\xAF"));          // overlong, three bytes
+    EXPECT_FALSE(bIstUtf8("\xED\xA0\x80"));          // surrogate
+    EXPECT_FALSE(bIstUtf8("\xF4\x90\x80\x80"));      // past U+10FFFF
+    EXPECT_FALSE(bIstUtf8("abc\xC3"));               // cut off at the end
+    EXPECT_FALSE(bIstUtf8(std::string("a\xC3\0b", 4)));
+}
+
+TEST(WinText, Windows1252WirdNachUtf8Gewandelt)
+{
+    EXPECT_EQ(TextNachUtf8("Gr\xFC\xDF" "e"), "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_EQ(TextNachUtf8("\x80 \x84\x93\x94"), "\xE2\x82\xAC \xE2\x80\x9E\xE2\x80\x9C\xE2\x80\x9D");
+    // Unused bytes of the code page become the C1 control of the same value.
+    EXPECT_EQ(TextNachUtf8("\x81"), "\xC2\x81");
+    EXPECT_EQ(TextNachUtf8("\xFF"), "\xC3\xBF");
+    // Valid UTF-8 stays byte for byte, also text that looks like Latin-1.
+    const std::string sUtf8 = "\xC3\x84pfel \xE2\x82\xAC";
+    EXPECT_EQ(TextNachUtf8(sUtf8), sUtf8);
+    // One invalid byte makes the whole text Windows-1252.
+    EXPECT_EQ(TextNachUtf8("\xC3\x84 \xE4"), "\xC3\x83\xE2\x80\x9E \xC3\xA4");
+    EXPECT_TRUE(bIstUtf8(TextNachUtf8(std::string("\x00\x8D\x9D\xA0", 4))));
+}
+
+TEST(WinText, GrossUmlautKenntAsciiUndDeutscheUmlaute)
+{
+    EXPECT_EQ(GrossUmlaut("m\xC3\xA4rz \xC3\xB6l \xC3\xBC" "ber stra\xC3\x9F" "e 1a"),
+              "M\xC3\x84RZ \xC3\x96L \xC3\x9C" "BER STRA\xC3\x9F" "E 1A");
+    // Other letters and already upper-case text stay as they are.
+    EXPECT_EQ(GrossUmlaut("caf\xC3\xA9 \xC3\x84"), "CAF\xC3\xA9 \xC3\x84");
+    // A stray lead byte at the end does not read past the text.
+    EXPECT_EQ(GrossUmlaut("a\xC3"), "A\xC3");
+    EXPECT_TRUE(bGleichOhneGross("\xC3\xA4pfel", "\xC3\x84PFEL"));
+    EXPECT_FALSE(bGleichOhneGross("apfel", "apfeln"));
+}
+
+TEST(WinText, DateiSucheExaktDannOhneGrossKlein)
+{
+    const fs::path pf = testhilfe::NeuerOrdner("suche");
+    fs::create_directories(pf / "Sprachen");
+    testhilfe::DateiSchreiben(pf / "Sprachen" / "GERMAN.dat", "x");
+    testhilfe::DateiSchreiben(pf / "bild.BMP", "b");
+    testhilfe::DateiSchreiben(pf / "a.txt", "1");
+    testhilfe::DateiSchreiben(pf / "A.TXT", "2");
+    const std::string sOrdner = pf.string();
+
+    EXPECT_EQ(DateiImOrdnerSuchen(sOrdner, "bild.BMP"), sOrdner + "/bild.BMP");
+    EXPECT_EQ(DateiImOrdnerSuchen(sOrdner + "/", "BILD.bmp"), sOrdner + "/bild.BMP");
+    // The exact name wins over a name that differs only in case.
+    EXPECT_EQ(DateiImOrdnerSuchen(sOrdner, "A.TXT"), sOrdner + "/A.TXT");
+    EXPECT_EQ(DateiImOrdnerSuchen(sOrdner, "a.txt"), sOrdner + "/a.txt");
+    EXPECT_EQ(DateiImOrdnerSuchen(sOrdner, "sprachen/german.DAT"),
+              sOrdner + "/Sprachen/GERMAN.dat");
+    EXPECT_EQ(DateiImOrdnerSuchen(sOrdner, "fehlt.bmp"), "");
+    EXPECT_EQ(DateiImOrdnerSuchen(sOrdner + "/nichtda", "bild.bmp"), "");
+    EXPECT_EQ(DateiImOrdnerSuchen(sOrdner, ""), "");
+}
+
+TEST(WinText, AtomaresSchreibenErsetztGanzOderGarNicht)
+{
+    const fs::path pf = testhilfe::NeuerOrdner("atomar");
+    const std::string sDatei = (pf / "daten.ini").string();
+    const std::string sBinaer("a\0b\nc", 5);
+    ASSERT_TRUE(bDateiAtomarSchreiben(sDatei, sBinaer));
+    std::string sGelesen;
+    ASSERT_TRUE(bDateiLesen(sDatei, sGelesen));
+    EXPECT_EQ(sGelesen, sBinaer);
+
+    // Replacing keeps the permissions of the old file.
+    ::chmod(sDatei.c_str(), 0640);
+    ASSERT_TRUE(bDateiAtomarSchreiben(sDatei, "neu"));
+    struct stat st;
+    ASSERT_EQ(::stat(sDatei.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(testhilfe::DateiLesen(sDatei), "neu");
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(pf), fs::directory_iterator()), 1);
+
+    EXPECT_FALSE(bDateiAtomarSchreiben((pf / "fehlt" / "x.ini").string(), "x"));
+    EXPECT_FALSE(bDateiAtomarSchreiben(pf.string() + "/", "x"));
+    EXPECT_FALSE(bDateiLesen((pf / "fehlt.ini").string(), sGelesen));
+    EXPECT_FALSE(bDateiLesen(pf.string(), sGelesen));
+}
+
+TEST(WinText, SchreibgeschuetzterOrdnerLaesstAlteDateiStehen)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    const fs::path pf = testhilfe::NeuerOrdner("nurlesen");
+    const std::string sDatei = (pf / "wert.txt").string();
+    ASSERT_TRUE(bDateiAtomarSchreiben(sDatei, "alt"));
+    ::chmod(pf.c_str(), 0500);
+    EXPECT_FALSE(bDateiAtomarSchreiben(sDatei, "neu"));
+    ::chmod(pf.c_str(), 0700);
+    EXPECT_EQ(testhilfe::DateiLesen(sDatei), "alt");
+    EXPECT_EQ(std::distance(fs::directory_iterator(pf), fs::directory_iterator()), 1);
+}

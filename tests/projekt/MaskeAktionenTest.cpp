@@ -1,0 +1,368 @@
+// The file actions of the main window: first save, save as, open, new, the
+// save-changes query, copy and paste, and writes that fail.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QToolBar>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+#include "Einstellungen.h"
+#include "HauptForm.h"
+#include "Maske.h"
+#include "MyObj.h"
+#include "PoolText.h"
+#include "ProjektTestHilfe.h"
+#include "Programm.h"
+#include "WinDialoge.h"
+
+namespace fs = std::filesystem;
+using namespace projekttest;
+
+namespace {
+
+TMyObj* LED_(THauptformular* pForm, int iAdr, int iX)
+{
+    auto* p = new TMyObj(pForm, LED, iX, 50, 0, 0);
+    p->Op = 'A';
+    p->Adr = static_cast<uint16_t>(iAdr);
+    pForm->Objekte[pForm->iAnzahlObjekte++] = p;
+    return p;
+}
+
+int Anzahl(const std::vector<TMeldung>& v, const std::string& sText)
+{
+    int n = 0;
+    for (const TMeldung& m : v) n += m.sText == sText;
+    return n;
+}
+
+// Limits the size of files this process may write, as a full disk would.
+class Dateigrenze {
+public:
+    explicit Dateigrenze(rlim_t nBytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &alt);
+        rlimit neu = alt;
+        neu.rlim_cur = nBytes;
+        setrlimit(RLIMIT_FSIZE, &neu);
+    }
+    ~Dateigrenze() { setrlimit(RLIMIT_FSIZE, &alt); }
+
+private:
+    rlimit alt{};
+};
+
+struct AktionTest : ::testing::Test {
+    Umgebung u;
+    THauptformular* pForm = nullptr;
+    void SetUp() override
+    {
+        pForm = FensterOhneStart();
+        u.Meldungen.clear();
+    }
+    void TearDown() override { FensterWeg(pForm); }
+    // Saves the current panel for the first time under that name.
+    std::string ErstesSpeichern(const std::string& sName)
+    {
+        EingabenVorgeben({sName});
+        pForm->aDatei_SpeichernExecute();
+        return MaskeFile;
+    }
+};
+
+} // namespace
+
+TEST_F(AktionTest, FirstSaveAsksForANameAndCreatesTheProjectFolder)
+{
+    LED_(pForm, 1, 10);
+    pForm->SetMaskeGeaendert(true);
+    // Blanks only: asked again; then the name loses blanks and extension.
+    EingabenVorgeben({"   ", " Linie 2.maske_ini "});
+    pForm->aDatei_SpeichernExecute();
+    const fs::path pfOrdner = u.pfProjekte / "Linie 2";
+    EXPECT_EQ(MaskeFile, (pfOrdner / "Linie 2.maske_ini").string());
+    EXPECT_EQ(cMaskenVerzeichnis, pfOrdner.string() + "/");
+    EXPECT_TRUE(fs::exists(pfOrdner / "Linie 2.maske_ini"));
+    EXPECT_TRUE(fs::exists(pfOrdner / "PLC.DAT"));
+    EXPECT_FALSE(pForm->bMaskeGeaendert);
+    EXPECT_NE(pForm->windowTitle().toStdString().find("[Linie 2.maske_ini]"), std::string::npos);
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+
+    // A name whose folder exists is refused (text 1320) and asked again.
+    pForm->MaskeLoeschen();
+    EXPECT_NE(pForm->windowTitle().toStdString().find("[" + PoolText(1376) + "]"), std::string::npos);
+    EingabenVorgeben({"Linie 2", "Linie 3"});
+    pForm->aDatei_SpeichernExecute();
+    EXPECT_EQ(Anzahl(u.Meldungen, PoolText(1320)), 1);
+    EXPECT_EQ(MaskeFile, (u.pfProjekte / "Linie 3" / "Linie 3.maske_ini").string());
+
+    // Cancelled input: nothing is saved.
+    pForm->MaskeLoeschen();
+    auto ordner = [&] { return std::distance(fs::directory_iterator(u.pfProjekte), fs::directory_iterator()); };
+    const auto nVorher = ordner();
+    EingabenVorgeben({""});
+    pForm->aDatei_SpeichernExecute();
+    EXPECT_TRUE(MaskeFile.empty());
+    EXPECT_EQ(ordner(), nVorher);
+}
+
+TEST_F(AktionTest, SaveIsRefusedReadOnlyAndWithTheToolBarHidden)
+{
+    const std::string sDatei = ErstesSpeichern("Demo");
+    ASSERT_FALSE(sDatei.empty());
+    const std::string sVorher = testhilfe::DateiLesen(sDatei);
+    LED_(pForm, 3, 40);
+    pForm->SetMaskeGeaendert(true);
+
+    bNurLesen = true;
+    pForm->aDatei_SpeichernExecute();
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolText(1262));
+    bNurLesen = false;
+
+    pForm->ToolBar1->hide();
+    pForm->aDatei_SpeichernExecute();
+    ASSERT_EQ(u.Meldungen.size(), 2u);
+    EXPECT_EQ(u.Meldungen[1].sText, PoolText(1317));
+    EXPECT_EQ(testhilfe::DateiLesen(sDatei), sVorher);
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
+
+    pForm->ToolBar1->show();
+    pForm->aDatei_SpeichernExecute();
+    EXPECT_NE(testhilfe::DateiLesen(sDatei), sVorher);
+    EXPECT_FALSE(pForm->bMaskeGeaendert);
+}
+
+TEST_F(AktionTest, SaveAsOfAModifiedPanelCopiesTheLastSavedState)
+{
+    LED_(pForm, 1, 10);
+    const std::string sAlt = ErstesSpeichern("Alt");
+    const std::string sGespeichert = testhilfe::DateiLesen(sAlt);
+    testhilfe::DateiSchreiben(u.pfProjekte / "Alt" / "bild.bmp", "BM");
+    LED_(pForm, 2, 30);
+    pForm->SetMaskeGeaendert(true);
+
+    // "Alt" exists: asked again.
+    EingabenVorgeben({"Alt", "Neu"});
+    pForm->aDatei_SpeichernUnterExecute();
+    EXPECT_EQ(Anzahl(u.Meldungen, PoolText(1320)), 1);
+    const fs::path pfNeu = u.pfProjekte / "Neu";
+    EXPECT_EQ(MaskeFile, (pfNeu / "Neu.maske_ini").string());
+    EXPECT_EQ(cMaskenVerzeichnis, pfNeu.string() + "/");
+    EXPECT_EQ(testhilfe::DateiLesen(pfNeu / "Neu.maske_ini"), sGespeichert);
+    EXPECT_FALSE(fs::exists(pfNeu / "Alt.maske_ini"));
+    EXPECT_TRUE(fs::exists(pfNeu / "bild.bmp"));
+    EXPECT_TRUE(fs::exists(sAlt));
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
+    EXPECT_EQ(pForm->iAnzahlObjekte, 2);
+    EXPECT_NE(pForm->windowTitle().toStdString().find("[Neu.maske_ini]"), std::string::npos);
+
+    // A panel never saved: save as is its first save.
+    pForm->MaskeLoeschen();
+    EingabenVorgeben({"Erst"});
+    pForm->aDatei_SpeichernUnterExecute();
+    EXPECT_EQ(MaskeFile, (u.pfProjekte / "Erst" / "Erst.maske_ini").string());
+    EXPECT_TRUE(fs::exists(MaskeFile));
+}
+
+TEST_F(AktionTest, OpenLoadsTheChosenPanelAndAFailedOpenKeepsTheShownOne)
+{
+    LED_(pForm, 7, 10);
+    const std::string sA = ErstesSpeichern("A");
+    pForm->MaskeLoeschen();
+    LED_(pForm, 8, 10);
+    LED_(pForm, 9, 30);
+    const std::string sB = ErstesSpeichern("B");
+
+    NaechsteDateiAntwort(sA);
+    pForm->aDatei_OeffnenExecute();
+    EXPECT_EQ(MaskeFile, sA);
+    ASSERT_EQ(pForm->iAnzahlObjekte, 1);
+    EXPECT_EQ(pForm->Objekte[0]->Adr, 7);
+
+    // A missing file: text 1312, nothing changes.
+    NaechsteDateiAntwort((u.pfProjekte / "none.maske_ini").string());
+    pForm->aDatei_OeffnenExecute();
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolText(1312));
+
+    // A file that exists but cannot be read: texts 1343 and 1313; the
+    // panel of A stays, and so does the path a save would write.
+    const std::string sKaputt = "/proc/self/mem";
+    NaechsteDateiAntwort(sKaputt);
+    pForm->aDatei_OeffnenExecute();
+    ASSERT_EQ(u.Meldungen.size(), 3u);
+    EXPECT_EQ(u.Meldungen[1].sText, PoolTextFormat(1343, "%s", sKaputt.c_str()));
+    EXPECT_EQ(u.Meldungen[2].sText, PoolText(1313));
+    EXPECT_EQ(MaskeFile, sA);
+    EXPECT_EQ(pForm->iAnzahlObjekte, 1);
+    pForm->SetMaskeGeaendert(true);
+    pForm->aDatei_SpeichernExecute();
+    EXPECT_FALSE(pForm->bMaskeGeaendert);
+    EXPECT_NE(testhilfe::DateiLesen(sA).find("$Adr=7,"), std::string::npos);
+
+    // Cancelled dialog: nothing.
+    pForm->aDatei_OeffnenExecute();
+    EXPECT_EQ(MaskeFile, sA);
+    (void)sB;
+}
+
+TEST_F(AktionTest, SaveQueryAnswers)
+{
+    bool bAbbruch = true;
+    EXPECT_TRUE(pForm->bAenderungenSpeichernAbfrage(bAbbruch));
+    EXPECT_FALSE(bAbbruch);
+    EXPECT_TRUE(u.Meldungen.empty());
+
+    const std::string sDatei = ErstesSpeichern("Frage");
+    pForm->SetMaskeGeaendert(true);
+    u.Antworten = {IDNO};
+    EXPECT_TRUE(pForm->bAenderungenSpeichernAbfrage(bAbbruch));
+    EXPECT_FALSE(bAbbruch);
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
+    u.Antworten = {IDCANCEL};
+    EXPECT_TRUE(pForm->bAenderungenSpeichernAbfrage(bAbbruch));
+    EXPECT_TRUE(bAbbruch);
+    // Yes saves; the panel is then unmodified and no second question comes.
+    u.Meldungen.clear();
+    u.Antworten = {IDYES};
+    fs::remove(sDatei);
+    EXPECT_TRUE(pForm->bAenderungenSpeichernAbfrage(bAbbruch));
+    EXPECT_FALSE(bAbbruch);
+    EXPECT_FALSE(pForm->bMaskeGeaendert);
+    EXPECT_TRUE(fs::exists(sDatei));
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolText(1346));
+    EXPECT_EQ(u.Meldungen[0].uTyp, 0u + 0x20);
+}
+
+TEST_F(AktionTest, NewClearsThePanelAndShowsTheDefaultPicture)
+{
+    LED_(pForm, 1, 10);
+    ErstesSpeichern("Alt");
+    ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
+    EXPECT_FALSE(pForm->lBlanc_Hinweis->isVisibleTo(pForm));
+    pForm->aDatei_NeuExecute();
+    EXPECT_EQ(pForm->iAnzahlObjekte, 0);
+    EXPECT_TRUE(MaskeFile.empty());
+    EXPECT_EQ(pForm->cHintergrundDatei, cExeVerzeichnis + "__system/pic/Default_harlenz.jpg");
+    ASSERT_NE(pForm->Image300CPU, nullptr);
+    EXPECT_FALSE(pForm->Image300CPU->isNull());
+    EXPECT_TRUE(pForm->lBlanc_Hinweis->isVisibleTo(pForm));
+    EXPECT_EQ(pForm->lBlanc_Hinweis->text().toStdString(), PoolText(1360));
+    EXPECT_EQ(pForm->lBlanc_Hinweis->x(), 10);
+    EXPECT_GE(pForm->lBlanc_Hinweis->y(), pForm->Image300CPU->height() + 35);
+    EXPECT_EQ(pForm->Arbeitsflaeche->width(), pForm->Image300CPU->width());
+    EXPECT_EQ(pForm->Arbeitsflaeche->height(), pForm->Image300CPU->height() + 100);
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+}
+
+TEST_F(AktionTest, CopyAndPasteThreeObjects)
+{
+    for (int i = 0; i < 4; ++i) LED_(pForm, i, 20 + 30 * i);
+    // Without a panel, copy and paste are refused.
+    pForm->aBearbeiten_KopierenExecute();
+    pForm->aBearbeiten_EinfuegenExecute();
+    ASSERT_EQ(u.Meldungen.size(), 2u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolText(1309));
+    EXPECT_EQ(u.Meldungen[1].sText, PoolText(1309));
+    ErstesSpeichern("Kopie");
+    u.Meldungen.clear();
+    pForm->aBearbeiten_KopierenExecute();
+    pForm->aBearbeiten_EinfuegenExecute();
+    ASSERT_EQ(u.Meldungen.size(), 2u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolText(1330));
+    EXPECT_EQ(u.Meldungen[1].sText, PoolText(1331));
+
+    for (int i = 0; i < 3; ++i) pForm->Markierte[i] = pForm->Objekte[i + 1];
+    pForm->iAnzahlMarkierte = 3;
+    pForm->aBearbeiten_KopierenExecute();
+    const std::string sClip = testhilfe::DateiLesen(u.pfProgramm / "Veltrano-Clibboard.dat");
+    EXPECT_EQ(sClip, pForm->Objekte[1]->pcGetINIString() + "\n" + pForm->Objekte[2]->pcGetINIString() +
+                         "\n" + pForm->Objekte[3]->pcGetINIString() + "\n");
+
+    bNurLesen = true;
+    pForm->aBearbeiten_EinfuegenExecute();
+    EXPECT_EQ(u.Meldungen.back().sText, PoolText(1262));
+    EXPECT_EQ(pForm->iAnzahlObjekte, 4);
+    bNurLesen = false;
+
+    u.Meldungen.clear();
+    pForm->aBearbeiten_EinfuegenExecute();
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    ASSERT_EQ(pForm->iAnzahlObjekte, 7);
+    for (int i = 0; i < 3; ++i) {
+        const TMyObj* pAlt = pForm->Objekte[i + 1];
+        const TMyObj* pNeu = pForm->Objekte[4 + i];
+        EXPECT_EQ(pNeu->Adr, pAlt->Adr);
+        EXPECT_EQ(pNeu->x, pAlt->x + 10);
+        EXPECT_EQ(pNeu->Left(), pAlt->Left() + 10);
+        EXPECT_EQ(pNeu->y, pAlt->y);
+        EXPECT_EQ(pNeu->Top(), pAlt->Top());
+    }
+    ASSERT_EQ(pForm->iAnzahlMarkierte, 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(pForm->Markierte[i], pForm->Objekte[4 + i]);
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
+}
+
+TEST_F(AktionTest, PasteStopsAtFiveHundredObjects)
+{
+    ErstesSpeichern("Voll");
+    std::string s;
+    for (int i = 0; i < 3; ++i) s += "$Obj=3,$Op=A,$Adr=1,$Bit=0,$x=1,$y=1,$w=12,$h=12\n";
+    testhilfe::DateiSchreiben(u.pfProgramm / "Veltrano-Clibboard.dat", s);
+    for (int i = 0; i < 499; ++i) LED_(pForm, i % 100, 1);
+    pForm->aBearbeiten_EinfuegenExecute();
+    EXPECT_EQ(pForm->iAnzahlObjekte, 500);
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1391, "%d", 500));
+}
+
+TEST_F(AktionTest, FailedWritesKeepTheOldFileAndTheModifiedFlag)
+{
+    LED_(pForm, 1, 10);
+    const std::string sDatei = ErstesSpeichern("Voll");
+    const std::string sVorher = testhilfe::DateiLesen(sDatei);
+    ASSERT_GT(sVorher.size(), 200u);
+    for (int i = 0; i < 20; ++i) LED_(pForm, 2, 30);
+    pForm->SetMaskeGeaendert(true);
+    u.Meldungen.clear();
+    {
+        Dateigrenze Grenze(64);   // the disk is full
+        pForm->aDatei_SpeichernExecute();
+    }
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1342, "%s", sDatei.c_str()));
+    EXPECT_EQ(testhilfe::DateiLesen(sDatei), sVorher);
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
+    for (const auto& e : fs::directory_iterator(fs::path(sDatei).parent_path()))
+        EXPECT_TRUE(e.path().filename() == "Voll.maske_ini" || e.path().filename() == "PLC.DAT" ||
+                    e.path().filename() == "IPADR.DAT")
+            << e.path();
+
+    // The clipboard file is replaced whole or not at all.
+    const fs::path pfClip = u.pfProgramm / "Veltrano-Clibboard.dat";
+    testhilfe::DateiSchreiben(pfClip, "$Obj=3,$Op=A,$Adr=5\n");
+    pForm->Markierte[0] = pForm->Objekte[0];
+    pForm->iAnzahlMarkierte = 1;
+    u.Meldungen.clear();
+    {
+        Dateigrenze Grenze(8);
+        pForm->aBearbeiten_KopierenExecute();
+    }
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1342, "%s", pfClip.string().c_str()));
+    EXPECT_EQ(testhilfe::DateiLesen(pfClip), "$Obj=3,$Op=A,$Adr=5\n");
+
+    // The CPU properties cannot be written: reported, and still modified.
+    u.Meldungen.clear();
+    cMaskenVerzeichnis = (u.pfProjekte / "gone").string() + "/";
+    EXPECT_FALSE(pForm->bMaskeSchreiben(sDatei));
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1342, "%s", (cMaskenVerzeichnis + "PLC.DAT").c_str()));
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
+}

@@ -1,0 +1,59 @@
+// Shared helpers of the project tests: a program folder and settings of
+// their own, recorded boxes, scripted text input, a main window without the
+// start-up work of the first paint.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "TestUmgebung.h"
+#include "WinMeldung.h"
+
+class THauptformular;
+
+namespace projekttest {
+
+// Runs the event loop until the condition holds or iMs have passed.
+bool WarteBis(const std::function<bool()>& bBedingung, int iMs);
+
+// A copy of the program folder with a projects folder below it, own HOME
+// and XDG folders with the projects folder stored as the user's choice, a
+// box answerer that records every box, and the start-up up to the texts.
+class Umgebung {
+public:
+    Umgebung();
+    ~Umgebung();
+    std::filesystem::path pfProgramm;   // with the data tree
+    std::filesystem::path pfProjekte;   // "Projects" below it
+    std::vector<TMeldung> Meldungen;
+    // Answer of the next boxes (default: the first button's, 1 = OK).
+    std::deque<int> Antworten;
+    int iStandardAntwort = IDOK;
+    // The texts of all boxes shown so far, one per line.
+    std::string MeldungsTexte() const;
+
+private:
+    testhilfe::EigeneUmgebung Eigene;
+};
+
+// Answers the next one-line text inputs in order ("" = cancel).
+void EingabenVorgeben(const std::vector<std::string>& eingaben);
+
+// The main window with FormCreate done but without the start-up work of
+// the first paint (no pacing thread, no delayed start).
+THauptformular* FensterOhneStart();
+// Takes the window down: panel cleared, window deleted.
+void FensterWeg(THauptformular* pForm);
+
+// The number of lines of a text file that differ from another one, and the
+// differing lines of the first file.
+std::vector<std::string> AbweichendeZeilen(const std::string& a, const std::string& b);
+
+// A small JPEG of the given size and colour written by Qt.
+void JpegSchreiben(const std::filesystem::path& pf, int iBreite, int iHoehe, unsigned uRgb);
+void BmpSchreiben(const std::filesystem::path& pf, int iBreite, int iHoehe, unsigned uRgb);
+
+} // namespace projekttest

@@ -95,18 +95,27 @@ const Messbereich* pGetMessbereich(bool bEingabe, int32_t iIndex)
 }
 
 // --- Number texts ------------------------------------------------------
+namespace {
+
+// Skips leading white space and one sign; returns where the digits start.
+const char* pcVorzeichenLesen(const char* p, bool& bNegativ)
+{
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
+    bNegativ = (*p == '-');
+    if (*p == '+' || *p == '-')
+        ++p;
+    return p;
+}
+
+} // namespace
+
 double dTextAlsReal(const char* pcText)
 {
     if (!pcText)
         return 0.0;
-    const char* p = pcText;
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
-        ++p;
     bool bNegativ = false;
-    if (*p == '+' || *p == '-') {
-        bNegativ = (*p == '-');
-        ++p;
-    }
+    const char* p = pcVorzeichenLesen(pcText, bNegativ);
     double dWert = 0.0;
     // from_chars reads the general format without a sign; it never looks
     // at the locale. Hexadecimal floats and "inf"/"nan" are not wanted in
@@ -131,14 +140,8 @@ int32_t iTextAlsGanzzahl(const char* pcText)
 {
     if (!pcText)
         return 0;
-    const char* p = pcText;
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
-        ++p;
     bool bNegativ = false;
-    if (*p == '+' || *p == '-') {
-        bNegativ = (*p == '-');
-        ++p;
-    }
+    const char* p = pcVorzeichenLesen(pcText, bNegativ);
     long long llWert = 0;
     while (*p >= '0' && *p <= '9') {
         llWert = llWert * 10 + (*p - '0');

@@ -160,18 +160,31 @@ unsigned char D7ED_GetPGZugriffAufEingaengeAufPeripherieUmleiten(void)
     return Engine().ipLaufend.byUmleiten;
 }
 
-bool D7ED_IPDatenInRegistryAbspeichern(const char* pcIP, uint16_t wPortS7, uint16_t wPortIntern,
-                                       unsigned char byUmleiten, int* piFehler)
+namespace {
+
+// An address handed in for the registry: trimmed, empty (none) or valid.
+bool bIPArgumentLesen(const char* pcIP, std::string& sIP, int* piFehler)
 {
     if (!pcIP) {
         Fehler(piFehler, D7ED_FEHLER_NULLZEIGER);
         return false;
     }
-    const std::string sIP = Getrimmt(pcIP);
+    sIP = Getrimmt(pcIP);
     if (!sIP.empty() && !bIPTextGueltig(sIP)) {
         Fehler(piFehler, D7ED_FEHLER_IP_ADRESSE);
         return false;
     }
+    return true;
+}
+
+} // namespace
+
+bool D7ED_IPDatenInRegistryAbspeichern(const char* pcIP, uint16_t wPortS7, uint16_t wPortIntern,
+                                       unsigned char byUmleiten, int* piFehler)
+{
+    std::string sIP;
+    if (!bIPArgumentLesen(pcIP, sIP, piFehler))
+        return false;
     TIPDaten d;
     d.sIP1 = sIP;
     d.wPortS7 = wPortS7;
@@ -184,15 +197,9 @@ bool D7ED_IPDatenInRegistryAbspeichern(const char* pcIP, uint16_t wPortS7, uint1
 bool D7ED_IPDaten_2_InRegistryAbspeichern(const char* pcIP, uint16_t wPort3, uint16_t wPort4,
                                           int* piFehler)
 {
-    if (!pcIP) {
-        Fehler(piFehler, D7ED_FEHLER_NULLZEIGER);
+    std::string sIP;
+    if (!bIPArgumentLesen(pcIP, sIP, piFehler))
         return false;
-    }
-    const std::string sIP = Getrimmt(pcIP);
-    if (!sIP.empty() && !bIPTextGueltig(sIP)) {
-        Fehler(piFehler, D7ED_FEHLER_IP_ADRESSE);
-        return false;
-    }
     TIPDaten d;
     d.sIP2 = sIP;
     d.wPort3 = wPort3;

@@ -88,32 +88,36 @@ std::string QtFilterAusDesign(const std::string& sFilter)
     return sQt;
 }
 
-std::string DateiOeffnenDialog(QWidget* pBesitzer, const std::string& sTitel,
-                               const std::string& sFilter, const std::string& sStartOrdner)
+namespace {
+
+std::string DateiDialog(bool bSpeichern, QWidget* pBesitzer, const std::string& sTitel,
+                        const std::string& sFilter, const std::string& sStartOrdner)
 {
     std::string sAntwort;
     if (bAntwortNehmen(g_dateiAntworten, sAntwort))
         return sAntwort;
     if (bKeinDialogMoeglich())
         return "";
-    return QFileDialog::getOpenFileName(pBesitzer, QString::fromStdString(sTitel),
-                                        QString::fromStdString(sStartOrdner),
-                                        QString::fromStdString(QtFilterAusDesign(sFilter)))
+    const QString qTitel = QString::fromStdString(sTitel);
+    const QString qOrdner = QString::fromStdString(sStartOrdner);
+    const QString qFilter = QString::fromStdString(QtFilterAusDesign(sFilter));
+    return (bSpeichern ? QFileDialog::getSaveFileName(pBesitzer, qTitel, qOrdner, qFilter)
+                       : QFileDialog::getOpenFileName(pBesitzer, qTitel, qOrdner, qFilter))
         .toStdString();
+}
+
+} // namespace
+
+std::string DateiOeffnenDialog(QWidget* pBesitzer, const std::string& sTitel,
+                               const std::string& sFilter, const std::string& sStartOrdner)
+{
+    return DateiDialog(false, pBesitzer, sTitel, sFilter, sStartOrdner);
 }
 
 std::string DateiSpeichernDialog(QWidget* pBesitzer, const std::string& sTitel,
                                  const std::string& sFilter, const std::string& sStartOrdner)
 {
-    std::string sAntwort;
-    if (bAntwortNehmen(g_dateiAntworten, sAntwort))
-        return sAntwort;
-    if (bKeinDialogMoeglich())
-        return "";
-    return QFileDialog::getSaveFileName(pBesitzer, QString::fromStdString(sTitel),
-                                        QString::fromStdString(sStartOrdner),
-                                        QString::fromStdString(QtFilterAusDesign(sFilter)))
-        .toStdString();
+    return DateiDialog(true, pBesitzer, sTitel, sFilter, sStartOrdner);
 }
 
 std::string OrdnerWaehlenDialog(QWidget* pBesitzer, const std::string& sTitel,

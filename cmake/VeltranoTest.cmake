@@ -4,9 +4,9 @@
 # Builds one GoogleTest program and registers it with CTest. Every run goes
 # through tests/run_isolated.sh: offscreen Qt, its own D-Bus session, its own
 # HOME and XDG folders, so a test never touches the user's settings.
-# LOCKS names machine-wide resources (the shared text block "KOLV_ENGINE",
-# a fixed TCP port) that tests must not use at the same time; a test that
-# links kolv_spr2 takes the text block's lock by itself.
+# LOCKS names machine-wide resources (a fixed TCP port) that tests must not
+# use at the same time. The shared text block lives in the test's own
+# XDG_RUNTIME_DIR, so it needs no lock.
 function(veltrano_test name)
   cmake_parse_arguments(T "SERIAL" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
   if(NOT T_TIMEOUT)
@@ -22,11 +22,6 @@ function(veltrano_test name)
     TIMEOUT ${T_TIMEOUT}
     LABELS "${T_LABELS}"
     ENVIRONMENT "VELTRANO_PROGRAMMORDNER=${VELTRANO_PROGRAMMORDNER};VELTRANO_QUELLEN=${CMAKE_SOURCE_DIR};VELTRANO_ARTEFAKTE=${CMAKE_BINARY_DIR}/artefakte")
-  # Every process that loads kolv_spr2 holds the machine-wide text block.
-  if("veltrano_app" IN_LIST T_LIBS OR "kolv_spr2" IN_LIST T_LIBS)
-    list(APPEND T_LOCKS kolv_engine)
-    list(REMOVE_DUPLICATES T_LOCKS)
-  endif()
   if(T_LOCKS)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
   endif()

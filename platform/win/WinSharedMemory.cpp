@@ -1,5 +1,10 @@
 // Named shared memory with the lifetime of a paging-file mapping.
 //
+// An unprefixed mapping name on the original platform belongs to the user's
+// session, so the block is a file in $XDG_RUNTIME_DIR (else /tmp/harlenz-<uid>)
+// mapped with mmap: every user and every session with its own runtime folder
+// gets its own block.
+//
 // Each opener keeps a shared flock() on its shm descriptor; the lock tells
 // the others that a live process still holds the block. Opening and closing
 // run under one machine-wide guard object (never removed, empty), so that
@@ -9,6 +14,7 @@
 #include "WinSharedMemory.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/mman.h>
@@ -17,12 +23,27 @@
 
 namespace {
 
+std::string SitzungsOrdner()
+{
+    const char* pc = std::getenv("XDG_RUNTIME_DIR");
+    if (pc && *pc)
+        return std::string(pc) + "/";
+    const std::string s = "/tmp/harlenz-" + std::to_string(::getuid());
+    ::mkdir(s.c_str(), 0700);
+    return s + "/";
+}
+
 std::string ShmName(const std::string& sName)
 {
-    std::string s = "/";
+    std::string s = SitzungsOrdner() + "harlenz-shm.";
     for (char c : sName)
         s += (c == '/') ? '_' : c;
     return s;
+}
+
+int iBlockOeffnen(const std::string& sDatei)
+{
+    return ::open(sDatei.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
 }
 
 int iFlock(int iFd, int iArt)
@@ -39,10 +60,7 @@ class TWaechter {
 public:
     TWaechter()
     {
-        // Per user: the blocks themselves are private to their user (0600).
-        const std::string sName =
-            "/harlenz_geteilter_speicher." + std::to_string(::getuid()) + ".waechter";
-        m_iFd = ::shm_open(sName.c_str(), O_RDWR | O_CREAT, 0600);
+        m_iFd = iBlockOeffnen(SitzungsOrdner() + "harlenz-shm.waechter");
         if (m_iFd >= 0 && iFlock(m_iFd, LOCK_EX) != 0) {
             ::close(m_iFd);
             m_iFd = -1;
@@ -72,7 +90,7 @@ bool bGeteiltenSpeicherOeffnen(const std::string& sName, size_t uGroesse,
     if (!waechter.bOk())
         return false;
 
-    const int iFd = ::shm_open(sShm.c_str(), O_RDWR | O_CREAT, 0600);
+    const int iFd = iBlockOeffnen(sShm);
     if (iFd < 0)
         return false;
 
@@ -84,7 +102,7 @@ bool bGeteiltenSpeicherOeffnen(const std::string& sName, size_t uGroesse,
         if (::ftruncate(iFd, 0) != 0 || ::ftruncate(iFd, static_cast<off_t>(uGroesse)) != 0 ||
             iFlock(iFd, LOCK_SH) != 0) {
             ::close(iFd);
-            ::shm_unlink(sShm.c_str());
+            ::unlink(sShm.c_str());
             return false;
         }
     } else {
@@ -109,7 +127,7 @@ bool bGeteiltenSpeicherOeffnen(const std::string& sName, size_t uGroesse,
     if (p == MAP_FAILED) {
         // Leave the name for the other holders; remove it when we were alone.
         if (bNeu)
-            ::shm_unlink(sShm.c_str());
+            ::unlink(sShm.c_str());
         ::close(iFd);
         return false;
     }
@@ -129,7 +147,7 @@ void GeteiltenSpeicherSchliessen(TGeteilterSpeicher& speicher)
         TWaechter waechter;
         // Exclusive only when no other process holds its shared lock.
         if (waechter.bOk() && iFlock(speicher.iFd, LOCK_EX | LOCK_NB) == 0)
-            ::shm_unlink(speicher.sName.c_str());
+            ::unlink(speicher.sName.c_str());
         ::close(speicher.iFd);
     }
     speicher = TGeteilterSpeicher{};

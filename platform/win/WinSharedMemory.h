@@ -1,6 +1,7 @@
 #pragma once
-// Named shared memory block across processes (POSIX shm_open with the
-// mutex-like name, a leading '/' added).
+// Named shared memory block across the processes of one user session: a file
+// named after the block in $XDG_RUNTIME_DIR (else /tmp/harlenz-<uid>/),
+// mapped with mmap.
 //
 // Windows lifetime is emulated: a block backed by the paging file vanishes
 // when the last process lets go of it. Every opener therefore holds a shared
@@ -17,7 +18,7 @@ struct TGeteilterSpeicher {
     size_t uGroesse = 0;
     bool bNeuAngelegt = false;  // true: this opener is the first live holder
     int iFd = -1;
-    std::string sName;          // shm name as used (with leading '/')
+    std::string sName;          // path of the backing file
 };
 
 // Opens (creating when needed) the block sName with uGroesse bytes and maps

@@ -5,6 +5,8 @@
 // the service's process, the service table of the platform for the services.
 #include <gtest/gtest.h>
 
+#include <QEvent>
+
 #include <csignal>
 #include <linux/capability.h>
 #include <netinet/in.h>
@@ -118,6 +120,26 @@ bool bPortRechtSetzen(bool bAn)
 
 using Codes = std::vector<std::pair<std::string, uint32_t>>;
 
+// The texts the status bar's message panel shows, in order, as painted.
+class Statusprotokoll : public QObject {
+public:
+    explicit Statusprotokoll(THauptformular* f) : m_f(f) { f->StatusBarPaintBox->installEventFilter(this); }
+    ~Statusprotokoll() override { m_f->StatusBarPaintBox->removeEventFilter(this); }
+    std::vector<std::string> Texte;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            const std::string s = m_f->StatusPanels[m_f->iPanelMeldung].cText;
+            if (Texte.empty() || Texte.back() != s)
+                Texte.push_back(s);
+        }
+        return false;
+    }
+
+private:
+    THauptformular* m_f;
+};
+
 } // namespace
 
 TEST(Port102, UebernahmeBeimErstenZeichnen)
@@ -162,7 +184,8 @@ TEST(Port102, SocketsAnlegenMitDienstAufPort102)
 {
     IM_NETZNAMENSRAUM_AUSFUEHREN("");
     hosttest::Programmumgebung u;
-    KommuID = 0x102;
+    // The window shows the progress texts.
+    THauptformular* f = hosttest::FensterStarten();
     const fs::path pfProjekt = u.pfOrdner / "Projects" / "P102";
     fs::create_directories(pfProjekt);
     const std::string sDatei = (pfProjekt / "IPADR.DAT").string();
@@ -185,7 +208,17 @@ TEST(Port102, SocketsAnlegenMitDienstAufPort102)
 
     // The helper service stops and restarts the service around the set-up.
     Neu(0, true);
-    EXPECT_EQ(ListenSocketsAnlegen(true), 0);
+    {
+        Statusprotokoll protokoll(f);
+        EXPECT_EQ(ListenSocketsAnlegen(true), 0);
+        const std::vector<std::string> erwartet{"HARLENZ-Service: stop port 102 service...",
+                                                "HARLENZ-Service: Waiting releasing port 102 ...",
+                                                "",
+                                                "HARLENZ-Service: starting port 102 service ...",
+                                                "HARLENZ-Service: port 102 service was started...",
+                                                ""};
+        EXPECT_EQ(protokoll.Texte, erwartet);
+    }
     EXPECT_EQ(Adresse(*pListenSocket(1)), "127.0.0.1:102") << Texte(u);
     EXPECT_EQ(GesendeteSteuercodes(), (Codes{{"HarlenzService", 150}, {"HarlenzService", 151}}));
     EXPECT_TRUE(bDienstLaeuft());
@@ -235,5 +268,5 @@ TEST(Port102, SocketsAnlegenMitDienstAufPort102)
     EXPECT_EQ(u.Meldungen[0].sText,
               "Socket konnte nicht angelegt werden. IP=127.0.0.1, Port=102\n" + PoolText(6100));
     EXPECT_EQ(Adresse(*pListenSocket(2)), "127.0.0.1:1102");
-    KommuBeenden(true);
+    hosttest::FensterBeenden(f);
 }

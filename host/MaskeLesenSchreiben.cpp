@@ -125,6 +125,7 @@ void THauptformular::MaskeLoeschen()
     ObjekteEntfernen(this);
     BilderFreigeben();
     MaskeFile.clear();
+    sGemerkteMaskeFile.clear();
     sAngezeigteMaskeFile.clear();
     cHintergrundDatei.clear();
     if (Image300CPU) *Image300CPU = QImage();

@@ -23,6 +23,7 @@
 
 namespace {
 
+// Texte: 1000-1013, 1019, 1020
 QString T(unsigned long n)
 {
     return QString::fromStdString(PoolText(n));

@@ -23,6 +23,7 @@
 
 namespace {
 
+// Texte: 1053-1071, 1375
 QString T(unsigned long n)
 {
     return QString::fromStdString(PoolText(n));

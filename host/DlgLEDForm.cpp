@@ -31,6 +31,7 @@ bool TDlgLED::bBlinkZustand = false;
 
 namespace {
 
+// Texte: 1003, 1055-1058, 1061, 1067, 1209-1226, 1228-1231
 QString T(unsigned long n)
 {
     return QString::fromStdString(PoolText(n));

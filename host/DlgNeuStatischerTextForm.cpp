@@ -17,6 +17,7 @@
 
 namespace {
 
+// Texte: 1055, 1232-1238
 QString T(unsigned long n)
 {
     return QString::fromStdString(PoolText(n));

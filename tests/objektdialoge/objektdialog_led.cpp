@@ -104,6 +104,8 @@ TEST_F(LEDDialog, BestehendesObjektBehaeltFarbenUndKlickUndAbbruchAendertNichts)
         EXPECT_EQ(d.eByteAdr->text(), "7");
         // Changing everything and cancelling writes nothing.
         d.cbOperand->setCurrentIndex(0);
+        EXPECT_EQ(d.FarbeHi, 255);   // the operand rules leave it alone
+        EXPECT_TRUE(d.cbLEDClickable->isChecked());
         d.eByteAdr->setText("99");
         d.cbLEDClickable->setChecked(false);
         d.bAbbruch->click();

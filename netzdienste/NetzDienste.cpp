@@ -3,6 +3,7 @@
 
 #include <arpa/inet.h>
 #include <array>
+#include <cerrno>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -13,10 +14,12 @@ namespace {
 std::array<TSocket, 4> g_ListenSockets{UNGUELTIGER_SOCKET, UNGUELTIGER_SOCKET,
                                        UNGUELTIGER_SOCKET, UNGUELTIGER_SOCKET};
 int g_iWsaReferenzen = 0;
+int g_iLetzterSocketFehler = 0;
 
 // Closes a socket that failed half-way and gives back its start-up.
 unsigned uAbbrechen(TSocket& slot, TSocket s, unsigned uCode)
 {
+    g_iLetzterSocketFehler = errno;
     ::close(s);
     slot = UNGUELTIGER_SOCKET;
     CountedWsaCleanup();
@@ -52,6 +55,8 @@ int CountedWsaCleanup()
 
 int iWsaReferenzen() { return g_iWsaReferenzen; }
 
+int iLetzterSocketFehler() { return g_iLetzterSocketFehler; }
+
 bool CloseListenSocket(TSocket& slot)
 {
     if (slot == UNGUELTIGER_SOCKET)
@@ -73,6 +78,7 @@ bool CloseListenSockets()
 unsigned OpenListenSocket(TSocket& slot, const std::string& sIP, uint16_t wPort)
 {
     slot = UNGUELTIGER_SOCKET;
+    g_iLetzterSocketFehler = 0;
     if (wPort == 0)
         return SOCKET_FEHLER_PORT_0;
 
@@ -89,6 +95,7 @@ unsigned OpenListenSocket(TSocket& slot, const std::string& sIP, uint16_t wPort)
     // not inherit the listening sockets and keep their ports held.
     const TSocket s = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, IPPROTO_TCP);
     if (s < 0) {
+        g_iLetzterSocketFehler = errno;
         CountedWsaCleanup();
         return SOCKET_FEHLER_SOCKET;
     }
@@ -109,8 +116,10 @@ unsigned OpenListenSocket(TSocket& slot, const std::string& sIP, uint16_t wPort)
     // A text that is no address reads as 255.255.255.255, to which Windows
     // binds no socket. Linux would bind it (a broadcast address), so the
     // failed bind is reported without trying.
-    if (!bLesbar)
+    if (!bLesbar) {
+        errno = EADDRNOTAVAIL;
         return uAbbrechen(slot, s, SOCKET_FEHLER_BIND);
+    }
     sockaddr_in ziel{};
     ziel.sin_family = AF_INET;
     ziel.sin_addr = adresse;

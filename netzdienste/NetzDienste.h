@@ -60,6 +60,9 @@ bool CloseListenSockets();
 // all interfaces) and port into the slot (invalid on any failure) and returns
 // a result code above. Nothing is left open on a failure.
 unsigned OpenListenSocket(TSocket& slot, const std::string& sIP, uint16_t wPort);
+// The system's error number of the last failed OpenListenSocket (0 after a
+// success), so that a caller can name the cause of a failure.
+int iLetzterSocketFehler();
 
 // Always false: there is no 32-bit-on-64-bit layer to detect.
 bool IsWow64();

@@ -7,6 +7,7 @@
 #include "WinMeldung.h"
 
 #include <arpa/inet.h>
+#include <cerrno>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
@@ -80,6 +81,7 @@ TEST_F(NetzDienste, ErgebniscodesUndStartzaehler)
     // second listener in), and a text that is no address.
     EXPECT_EQ(OpenListenSocket(m_eigene[1], "127.0.0.1", wPort), SOCKET_FEHLER_BIND);
     EXPECT_EQ(m_eigene[1], UNGUELTIGER_SOCKET);
+    EXPECT_EQ(iLetzterSocketFehler(), EADDRINUSE);
     EXPECT_EQ(OpenListenSocket(m_eigene[1], "127.0.0.300", wFreierPort()), SOCKET_FEHLER_BIND);
     EXPECT_EQ(OpenListenSocket(m_eigene[1], "localhost", wFreierPort()), SOCKET_FEHLER_BIND);
     EXPECT_EQ(iWsaReferenzen(), 1) << "a failed open gives its start-up back";
@@ -97,6 +99,7 @@ TEST_F(NetzDienste, ErgebniscodesUndStartzaehler)
     const unsigned uCode = OpenListenSocket(m_eigene[2], "127.0.0.1", wPort2);
     ::setrlimit(RLIMIT_NOFILE, &alt);
     EXPECT_EQ(uCode, SOCKET_FEHLER_SOCKET);
+    EXPECT_EQ(iLetzterSocketFehler(), EMFILE);
     EXPECT_EQ(m_eigene[2], UNGUELTIGER_SOCKET);
     EXPECT_EQ(iWsaReferenzen(), 1);
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "Einstellungen.h"
+#include "IPDaten.h"
 #include "HauptForm.h"
 #include "Maske.h"
 #include "PoolText.h"
@@ -82,8 +83,8 @@ TEST(Registry, PortAndAddressRules)
     Wert("IP-ADR", "192.168.10.20");
     RegistryEinstellungenLesen();
     EXPECT_EQ(IP_ADR, "192.168.10.20");
-    EXPECT_TRUE(bIPTextGueltig("10.0.0.1"));
-    EXPECT_FALSE(bIPTextGueltig("10.0.0.1.5"));
+    EXPECT_TRUE(bIPAdresseGueltig("10.0.0.1"));
+    EXPECT_FALSE(bIPAdresseGueltig("10.0.0.1.5"));
 }
 
 TEST(Registry, DefaultsWhenNothingIsStored)
@@ -146,6 +147,9 @@ TEST(Kommandozeile, PanelPathAndProjectFolderOfTheLine)
     EXPECT_EQ(pfad({"/p/x.maske_ini_alt", "/NOMENU"}), "/p/x.maske_ini");
     EXPECT_EQ(pfad({"/RUN", "/p/x.maske_ini"}), "/RUN /p/x.maske_ini");
     EXPECT_EQ(pfad({"/RUN"}), "");
+    // Windows file names ignore case: the extension counts in any case and
+    // the path keeps the case it was given in.
+    EXPECT_EQ(pfad({"/p/X.MASKE_INI", "/RUN"}), "/p/X.MASKE_INI");
     EXPECT_EQ(KommandozeileZusammensetzen(sProg, {"/a b/x.maske_ini", "/RUN"}),
               "\"/opt/Vel trano/Veltrano\" \"/a b/x.maske_ini\" /RUN");
 

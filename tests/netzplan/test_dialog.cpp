@@ -17,6 +17,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <map>
 #include <memory>
 
 #include "DlgSim.h"
@@ -26,7 +28,9 @@
 #include "NetzplanDienste.h"
 #include "NetzplanTestHilfe.h"
 #include "WinDienste.h"
+#include "WinProzess.h"
 #include "WinRegistry.h"
+#include "WinZeit.h"
 #include "kolv_d7ed.h"
 
 using namespace netzplantest;
@@ -470,4 +474,99 @@ TEST(NetzplanDialog, Port102DesDienstes)
     QTest::mouseClick(Kind<QPushButton>(d.get(), "InternPortTestenButton"), Qt::LeftButton);
     ASSERT_EQ(u.Meldungen.size(), 1u);
     EXPECT_EQ(u.Meldungen[0].sText, "Die Portadresse 7777 kann verwendet werden!");
+}
+
+// The program's own socket set-up with port 102 held by the PLC help
+// service (a socket of this process, in a namespace of its own): the helper
+// frees it, or the service is stopped directly with progress windows and
+// started again, or port 102 is left out without administrator rights.
+TEST(NetzplanDialog, SocketsMitPort102DesDienstes)
+{
+    IM_NAMENSRAUM_AUSFUEHREN();
+    struct Fall {
+        const char* pcName;
+        bool bHelfer;
+        int iAdmin;
+        int iErgebnis;
+        bool bMit102;
+    };
+    const Fall faelle[] = {
+        {"Helfer gibt frei", true, 0, 0, true},
+        {"direkt gestoppt", false, 1, 0, true},
+        {"ohne Rechte", false, 0, 108, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.pcName);
+        Umgebung u;
+        TestSchlafUeberUhr(true);
+        TestUhrSetzen(0);
+        IsUserAdminTestAntwortSetzen(f.iAdmin);
+        auto pHalter = std::make_unique<Belegt>(102, INADDR_ANY);
+        std::map<std::string, TTestDienst> tabelle;
+        TTestDienst dienst(DIENST_LAEUFT, uint32_t(getpid()));
+        dienst.beimStoppen = [&] { pHalter.reset(); };
+        if (!f.bHelfer)
+            dienst.startSchritte = {{DIENST_STARTET, 1, 2000}, {DIENST_LAEUFT, 0, 0}};
+        tabelle.emplace("s7oiehsx", dienst);
+        if (f.bHelfer) {
+            TTestDienst helfer(DIENST_LAEUFT);
+            helfer.steuercodeAktionen[150] = [] { DienstStoppen("s7oiehsx"); };
+            helfer.steuercodeAktionen[151] = [] { DienstStarten("s7oiehsx"); };
+            tabelle.emplace("HarlenzService", helfer);
+        }
+        DiensteTabelleSetzen(tabelle);
+        const uint16_t wAnderer = FreierPort();
+        ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", 102, wAnderer, 0, nullptr));
+        ASSERT_TRUE(D7ED_IPDaten_2_InRegistryAbspeichern("", 0, 0, nullptr));
+        ASSERT_TRUE(D7ED_Port102TimeDaten_InRegistryAbspeichern(1500, 1000, nullptr));
+        ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(KommuID, nullptr));
+
+        EXPECT_EQ(CreateListenSockets(true), f.iErgebnis) << testing::PrintToString(u.MeldungsTexte());
+        EXPECT_EQ(*pListenSocket(1) != UNGUELTIGER_SOCKET, f.bMit102);
+        EXPECT_NE(*pListenSocket(2), UNGUELTIGER_SOCKET) << "the other port is made in every case";
+        const auto texte = GezeigteStatusTexte();
+        const auto codes = GesendeteSteuercodes();
+        uint32_t dwZustand = 0;
+        DienstStatusAbfragen("s7oiehsx", dwZustand);
+        EXPECT_EQ(dwZustand, DIENST_LAEUFT) << "nothing stays stopped";
+        if (f.bHelfer) {
+            ASSERT_EQ(codes.size(), 2u);
+            EXPECT_EQ(codes[1].second, 151u);
+            EXPECT_EQ(texte.at(0), "S-service was stopped!");
+            EXPECT_EQ(GetTickCount(), 0u) << "no wait around the helper";
+        } else if (f.iAdmin) {
+            // 1500 ms after the stop (16 passes), 1000 before the start
+            // (11 passes), one wait of the start-pending service.
+            EXPECT_EQ(GetTickCount(), 1600u + 1100u + 1000u);
+            EXPECT_NE(std::find(texte.begin(), texte.end(), "Waiting releasing port 102 ..."), texte.end());
+            EXPECT_TRUE(u.Meldungen.empty()) << testing::PrintToString(u.MeldungsTexte());
+        } else {
+            ASSERT_EQ(u.Meldungen.size(), 1u);
+            EXPECT_EQ(u.Meldungen[0].sText.rfind("Andere Applikationen belegen bereits den Port 102", 0), 0u);
+            EXPECT_EQ(GetTickCount(), 0u) << "no stop attempted";
+        }
+        EXPECT_EQ(texte.back(), "") << "status cleared";
+        CloseListenSockets();
+    }
+}
+
+TEST(NetzplanDialog, HilfeKnopfZeigtDieSeiteDerSprache)
+{
+    Umgebung u;
+    ProzessStartsAufzeichnen(true);
+    for (const std::string sSprache : {"1", "2"}) {
+        AufgezeichneteStartsLoeschen();
+        std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(sSprache)));
+        QTest::mouseClick(Kind<QPushButton>(d.get(), "HilfeButton"), Qt::LeftButton);
+        const auto starts = AufgezeichneteStarts();
+        ASSERT_EQ(starts.size(), 1u);
+        const std::string sSeite = sSprache == "1" ? "Dialog_Software_SPS_einstellen.htm"
+                                                   : "Dialog_Software_SPS_einstellen_E.htm";
+        EXPECT_EQ(starts[0].rfind("/opt/Veltrano/harlenzhelp ", 0), 0u) << starts[0];
+        EXPECT_NE(starts[0].find(" /Lang=DE /App=Quendra V4# /Show=/opt/Veltrano/__system/Netzplanung/"
+                                 "HtmHelpFiles/" + sSeite),
+                  std::string::npos)
+            << starts[0];
+    }
+    ProzessStartsAufzeichnen(false);
 }

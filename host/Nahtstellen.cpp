@@ -14,17 +14,6 @@ bool bPort102Uebernehmen() { return true; }
 // Seam: attach of the project's IP data at panel load (not built yet; the
 // load ignores the result).
 bool bIPDatenAnmelden(const std::string&) { return false; }
-// Seam: loading the block dump at panel load (not built yet; nothing is
-// loaded, no block is counted).
-bool bWLDDateiLaden(const std::string&, int& iAnzahl)
-{
-    iAnzahl = 0;
-    return false;
-}
-
-// Seam: block dump to "Startup.wld".
-void THauptformular::StartupWldSchreiben() {}
-
 
 // Seam: PLC settings dialog and the presets program's message.
 void THauptformular::aExtras_RavoDAVEinstellungenExecute() {}

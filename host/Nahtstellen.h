@@ -16,5 +16,3 @@ bool bPort102Uebernehmen();
 // Attaches the project's IP data file to the engine and recreates the
 // listening sockets.
 bool bIPDatenAnmelden(const std::string& sPfad);
-// Loads a block file (WLD) into the engine; iAnzahl = blocks written.
-bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl);

@@ -15,9 +15,12 @@ bool bPort102Uebernehmen() { return true; }
 // load ignores the result).
 bool bIPDatenAnmelden(const std::string&) { return false; }
 
-// Seam: PLC settings dialog and the presets program's message.
-void THauptformular::aExtras_RavoDAVEinstellungenExecute() {}
+// Seam: the presets program's message.
 void THauptformular::ApplicationEvents1Message(uint32_t, bool&) {}
+// Seam: starting the presets program (not built yet: nothing starts).
+void VoreinstellDialogStarten() {}
+// Seam: the PC's addresses (not built yet: none can be told).
+bool bHostIPAdressenLesen(std::vector<std::string>&) { return false; }
 
 // Seam: language switching.
 void THauptformular::SpracheUmschalten(int) {}

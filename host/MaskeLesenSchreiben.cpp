@@ -293,7 +293,8 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     const std::string sPLC = DateiImOrdner(cMaskenVerzeichnis, "PLC.DAT");
     D7ED_bSPSEigenschaftenLaden((sPLC.empty() ? cMaskenVerzeichnis + "PLC.DAT" : sPLC).c_str());
 
-    bIPDatenAnmelden(cMaskenVerzeichnis + "IPADR.DAT");
+    const std::string sIPDaten = DateiImOrdner(cMaskenVerzeichnis, "IPADR.DAT");
+    bIPDatenAnmelden(sIPDaten.empty() ? cMaskenVerzeichnis + "IPADR.DAT" : sIPDaten);
 
     // The block dump is restored only when the panel asks for it.
     const std::string sDump = DateiImOrdner(cMaskenVerzeichnis, "Startup.wld");

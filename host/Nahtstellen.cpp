@@ -7,20 +7,6 @@
 #include "HauptForm.h"
 #include "Nahtstellen.h"
 
-// Seam: end of the engine communication and closing of the sockets.
-int KommuBeenden(bool) { return 1; }
-// Seam: take-over of the listening socket on port 102.
-bool bPort102Uebernehmen() { return true; }
-// Seam: attach of the project's IP data at panel load (not built yet; the
-// load ignores the result).
-bool bIPDatenAnmelden(const std::string&) { return false; }
-
-// Seam: the presets program's message.
-void THauptformular::ApplicationEvents1Message(uint32_t, bool&) {}
-// Seam: starting the presets program (not built yet: nothing starts).
-void VoreinstellDialogStarten() {}
-// Seam: the PC's addresses (not built yet: none can be told).
-bool bHostIPAdressenLesen(std::vector<std::string>&) { return false; }
 
 // Seam: language switching.
 void THauptformular::SpracheUmschalten(int) {}

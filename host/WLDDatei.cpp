@@ -1,6 +1,8 @@
 // Block files: reading, checking and writing the run of block images.
 #include "WLDDatei.h"
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -109,7 +111,9 @@ int iBausteinDumpErstellen(std::string& sInhalt)
 bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl)
 {
     std::unique_ptr<std::FILE, FileZu> f(std::fopen(sPfad.c_str(), "rb"));
-    if (!f) return false;
+    // A folder opens as well on Linux, and would read as an empty file.
+    struct stat st;
+    if (!f || ::fstat(::fileno(f.get()), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     const uint32_t dwStart = timeGetTime();
     bool bZeitUm = false;
     std::string sZuLang;   // name of the block over 65535 bytes that ended the file

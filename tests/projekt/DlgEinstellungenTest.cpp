@@ -22,6 +22,7 @@
 #include "DlgEinstellungenForm.h"
 #include "Einstellungen.h"
 #include "HauptForm.h"
+#include "IPDaten.h"
 #include "Hilfe.h"
 #include "WinProzess.h"
 #include "Maske.h"
@@ -546,20 +547,38 @@ TEST_F(DlgTest, CpuTypeGroupFiltersSetsAndRefusesMissingFiles)
 
 TEST_F(DlgTest, NetworkGroupSummaryAddressesAndPresetsButton)
 {
+    std::vector<std::string> adressen;
+    bHostIPAdressenLesen(adressen);
+    // A stand-in for the presets program; its start is recorded, not run.
+    const fs::path pfNetzplan = fs::path(cExeVerzeichnis) / "__system/Netzplanung/Netzplan";
+    fs::create_directories(pfNetzplan.parent_path());
+    if (!fs::exists(pfNetzplan)) testhilfe::DateiSchreiben(pfNetzplan, "#!/bin/sh\n");
+    ProzessStartsAufzeichnen(true);
+    AufgezeichneteStartsLoeschen();
     IP_ADR = "10.11.12.13";   // no entry holds it
     Oeffnen([&](TDlgEinstellungen& d) {
         EXPECT_EQ(d.LabelLocalHostBemerkung->text().toStdString(),
                   "TCP/IP settings:\n\nTCP/IP Interface active: No");
+        // Local host, the PC's addresses in their order, then 0.0.0.0.
+        ASSERT_EQ(d.cbIPAdr->count(), static_cast<int>(adressen.size()) + 2);
         EXPECT_EQ(d.cbIPAdr->itemText(0).toStdString(), "127.0.0.1 (Local Host)");
+        for (std::size_t i = 0; i < adressen.size(); ++i)
+            EXPECT_EQ(d.cbIPAdr->itemText(static_cast<int>(i) + 1).toStdString(), adressen[i]);
         EXPECT_EQ(d.cbIPAdr->itemText(d.cbIPAdr->count() - 1).toStdString(), "0.0.0.0");
         EXPECT_EQ(d.cbIPAdr->currentIndex(), -1);
         const int iStarts = pForm->iVoreinstellStarts;
         d.bTCPIPConfigExternClick();
         EXPECT_EQ(pForm->iVoreinstellStarts, iStarts + 1);
         EXPECT_TRUE(pForm->bMaskeGeaendert);
-        d.reject();
+        d.bOkClick();
     });
+    ProzessStartsAufzeichnen(false);
+    const std::vector<std::string> starts = AufgezeichneteStarts();
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].rfind("\"" + pfNetzplan.string() + "\"", 0), 0u) << starts[0];
+    // An address no entry holds stays as it was, rather than becoming empty.
     EXPECT_EQ(IP_ADR, "10.11.12.13");
+    EXPECT_TRUE(u.Meldungen.empty()) << Meldungen();
 }
 
 TEST_F(DlgTest, DiagnosisNewestFirstAndTechnicalDataFromTheEngine)

@@ -246,6 +246,7 @@ TEST_F(WLDTest, WrongDamagedOrCutFilesLeaveTheEngineAsItWas)
     }
     int iAnzahl = 0;
     EXPECT_FALSE(bWLDDateiLaden((pfOrdner / "fehlt.wld").string(), iAnzahl));
+    EXPECT_FALSE(bWLDDateiLaden(pfOrdner.string(), iAnzahl));   // a folder
     EXPECT_EQ(ImEngine(), vorher);
 }
 

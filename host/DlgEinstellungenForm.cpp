@@ -24,6 +24,7 @@
 #include "Einstellungen.h"
 #include "HauptForm.h"
 #include "Hilfe.h"
+#include "Maske.h"
 #include "Meldungen.h"
 #include "PoolText.h"
 #include "Programm.h"
@@ -41,13 +42,14 @@ constexpr uint32_t dwFarbeNormal = 0xC0C0C0, dwFarbeMaus = 0x808080, dwFarbeGewa
 std::string T(unsigned long n) { return PoolText(n); }
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// "PLC.DAT" in the folder of the panel file.
+// "PLC.DAT" in the folder of the panel file (a "plc.dat" copied from
+// Windows is the one read and written).
 std::string SPSDatPfad()
 {
     std::string sOrdner(MaskeFile.size() + 1, '\0');
     U_FilenameVonPfadEntfernen(sOrdner.data(), MaskeFile.c_str());
     sOrdner.resize(std::char_traits<char>::length(sOrdner.c_str()));
-    return sOrdner + "PLC.DAT";
+    return ProjektDateiPfad(sOrdner, "PLC.DAT");
 }
 
 std::string OrdnerVon(const std::string& sPfad)

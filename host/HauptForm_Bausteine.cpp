@@ -1,6 +1,7 @@
 // The block dump "Startup.wld" beside the panel file.
 #include "HauptForm.h"
 
+#include "Maske.h"
 #include "Meldungen.h"
 #include "PoolText.h"
 #include "Programm.h"
@@ -14,7 +15,9 @@ void THauptformular::StartupWldSchreiben()
     std::string sOrdner(MaskeFile.size() + 1, '\0');
     U_FilenameVonPfadEntfernen(sOrdner.data(), MaskeFile.c_str());
     sOrdner.resize(std::char_traits<char>::length(sOrdner.c_str()));
-    const std::string sPfad = sOrdner + "Startup.wld";
+    // A dump copied from Windows under another letter case is the one
+    // replaced, so no second file appears beside it.
+    const std::string sPfad = ProjektDateiPfad(sOrdner, "Startup.wld");
 
     std::string sInhalt;
     const int iAnzahl = iBausteinDumpErstellen(sInhalt);

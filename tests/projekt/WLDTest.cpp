@@ -211,6 +211,12 @@ TEST_F(WLDTest, DumpLeavesTheOldFileWhenThereIsNothingOrNoPanelFile)
     ZuEditor();
     EXPECT_EQ(testhilfe::DateiLesen(Dump()), "alt");
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    // A dump from Windows in other letters is the one replaced.
+    fs::rename(Dump(), pfOrdner / "STARTUP.WLD");
+    ASSERT_TRUE(pForm->bMaskeSchreiben(MaskeFile));
+    ZuEditor();
+    EXPECT_FALSE(fs::exists(Dump()));
+    EXPECT_EQ(testhilfe::DateiLesen(pfOrdner / "STARTUP.WLD"), Bild(D7ED_BST_FC, 1, 100));
 }
 
 TEST_F(WLDTest, WrongDamagedOrCutFilesLeaveTheEngineAsItWas)

@@ -87,6 +87,18 @@ int iBausteinDumpErstellen(std::string& sInhalt)
     for (std::size_t i = 0; i + 1 < v.size() && v[i] != 0; i += 2)
         if (!bEigenerBaustein(v[i])) bLeer = false;
     if (bLeer) return -1;
+    // The engine tells each length without copying (a buffer of 0 words):
+    // the dump is then built in one piece of memory.
+    std::size_t uGesamt = 0;
+    for (std::size_t i = 0; i + 1 < v.size() && v[i] != 0; i += 2) {
+        uint16_t wWorte = 0;
+        int iFehler = 0;
+        unsigned char byLeer[2];
+        if (!bEigenerBaustein(v[i]))
+            D7ED_BstRead(static_cast<unsigned char>(v[i]), v[i + 1], byLeer, 0, &wWorte, &iFehler);
+        uGesamt += 2u * wWorte;
+    }
+    sInhalt.reserve(uGesamt);
     std::vector<uint16_t> puffer(dwBildWorte);
     int iAnzahl = 0;
     for (std::size_t i = 0; i + 1 < v.size() && v[i] != 0; i += 2) {

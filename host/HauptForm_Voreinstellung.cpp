@@ -21,6 +21,5 @@ void THauptformular::ApplicationEvents1Message(uint32_t uiMeldung, bool& bBehand
         return;
     int iFehler = 0;
     D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler);
-    const std::string sDatei = DateiImOrdner(cMaskenVerzeichnis, "IPADR.DAT");
-    bIPDatenAnmelden(sDatei.empty() ? cMaskenVerzeichnis + "IPADR.DAT" : sDatei);
+    bIPDatenAnmelden(ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT"));
 }

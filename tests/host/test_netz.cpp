@@ -266,5 +266,20 @@ TEST_F(Netz, VoreinstellprogrammStartenUndSchliessmeldung)
     EXPECT_EQ(u.Meldungen.back().sText,
               "Dialog Simulator-Voreinstellung:\n" + pfProgramm.string() + "\nist nicht vorhanden!");
     EXPECT_EQ(ulInode(*pListenSocket(1)), ulVorher);
+    // Closing the program ends the communication and closes the sockets.
     hosttest::FensterBeenden(f);
+    EXPECT_EQ(*pListenSocket(1), UNGUELTIGER_SOCKET);
+    EXPECT_LT(iVerbinden("127.0.0.1", p2), 0);
+}
+
+TEST(NetzAdressen, HostAdressenOhneLoopbackInSchnittstellenfolge)
+{
+    IM_NETZNAMENSRAUM_AUSFUEHREN(
+        "{ ip link add veltr0 type dummy 2>/dev/null ||"
+        "  ip link add veltr0 type veth peer name veltr1; } && "
+        "ip addr add 10.1.2.3/24 dev veltr0 && ip addr add 192.168.77.5/24 dev veltr0 && "
+        "ip addr add 127.0.0.5/8 dev veltr0");
+    std::vector<std::string> liste{"vorher"};
+    ASSERT_TRUE(bHostIPAdressenLesen(liste));
+    EXPECT_EQ(liste, (std::vector<std::string>{"vorher", "10.1.2.3", "192.168.77.5"}));
 }

@@ -70,11 +70,13 @@ int iImNetzNamensraumWiederholen(const std::string& sVorbereitung)
 
     std::vector<std::string> aufruf = UnshareAufruf();
     std::string sSkript = "ip link set lo up";
+    // A preparation the namespace refuses (no dummy interfaces, say) skips.
     if (!sVorbereitung.empty())
-        sSkript += " && " + sVorbereitung;
+        sSkript += " && { " + sVorbereitung + " || exit 125; }";
     sSkript += " && exec \"$0\" \"$@\"";
     aufruf.insert(aufruf.end(), {"sh", "-c", sSkript, acProgramm, sFilter});
-    return iAusfuehren(aufruf, false);
+    const int iErgebnis = iAusfuehren(aufruf, false);
+    return iErgebnis == 125 ? -1 : iErgebnis;
 }
 
 uint16_t wFreierPort()

@@ -21,8 +21,8 @@ int iOffeneDeskriptoren();
 // True inside the namespace run.
 bool bImNetzNamensraum();
 // Runs the current test alone inside a new namespace: its exit code, or -1
-// when the namespace cannot be made. sVorbereitung: extra shell commands run
-// in the namespace before the test (for example "ip addr add ...").
+// when the namespace cannot be made or sVorbereitung fails there (extra shell
+// commands run in the namespace before the test, "ip addr add ...").
 int iImNetzNamensraumWiederholen(const std::string& sVorbereitung = "");
 
 #define IM_NETZNAMENSRAUM_AUSFUEHREN(vorbereitung)                                          \
@@ -30,7 +30,7 @@ int iImNetzNamensraumWiederholen(const std::string& sVorbereitung = "");
         if (!bImNetzNamensraum()) {                                                         \
             const int iNsErgebnis = iImNetzNamensraumWiederholen(vorbereitung);             \
             if (iNsErgebnis < 0)                                                            \
-                GTEST_SKIP() << "no private network namespace here (unshare refused)";      \
+                GTEST_SKIP() << "no private network namespace here (unshare or its set-up refused)";      \
             EXPECT_EQ(iNsErgebnis, 0) << "the case failed inside its network namespace";    \
             return;                                                                         \
         }                                                                                   \

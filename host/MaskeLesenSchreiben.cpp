@@ -21,6 +21,7 @@
 #include "PoolText.h"
 #include "Programm.h"
 #include "SPSTyp.h"
+#include "WLDDatei.h"
 #include "WinText.h"
 #include "harlenzutils40.h"
 #include "kolv_d7ed.h"

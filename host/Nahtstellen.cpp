@@ -7,20 +7,6 @@
 #include "HauptForm.h"
 #include "Nahtstellen.h"
 
-// Seam: loading the block dump at panel load (not built yet; nothing is
-// loaded, no block is counted).
-bool bWLDDateiLaden(const std::string&, int& iAnzahl)
-{
-    iAnzahl = 0;
-    return false;
-}
-
-// Seam: block dump to "Startup.wld".
-void THauptformular::StartupWldSchreiben() {}
-
-
-// Seam: PLC settings dialog.
-void THauptformular::aExtras_RavoDAVEinstellungenExecute() {}
 
 // Seam: language switching.
 void THauptformular::SpracheUmschalten(int) {}

@@ -5,9 +5,8 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "IPDaten.h"
 #include "ListenSockets.h"
 
-// Loads a block file (WLD) into the engine; iAnzahl = blocks written.
-bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl);

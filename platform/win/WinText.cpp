@@ -296,6 +296,13 @@ std::string DateiImOrdnerSuchen(const std::string& sOrdner, const std::string& s
 
 bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt)
 {
+    bool bAngelegt = false;
+    return bDateiAtomarSchreiben(sPfad, sInhalt, bAngelegt);
+}
+
+bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt, bool& bAngelegt)
+{
+    bAngelegt = false;
     if (sPfad.empty() || sPfad.back() == '/')
         return false;
     const size_t uStrich = sPfad.rfind('/');
@@ -307,6 +314,7 @@ bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt)
     const int iFd = ::mkstemp(puffer.data());
     if (iFd < 0)
         return false;
+    bAngelegt = true;
     const std::string sTemp(puffer.data());
 
     bool bOk = true;

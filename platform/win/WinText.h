@@ -33,5 +33,9 @@ std::string DateiImOrdnerSuchen(const std::string& sOrdner, const std::string& s
 // temporary file is left behind. A new file gets mode 0666 minus umask; an
 // existing file keeps its permissions.
 bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt);
+// The same; bAngelegt tells whether the temporary file could be created at
+// all (false: the folder refuses new files), so a caller can tell "cannot
+// create" from "could not write it all".
+bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt, bool& bAngelegt);
 // Whole file as bytes; false when it cannot be read.
 bool bDateiLesen(const std::string& sPfad, std::string& sInhalt);

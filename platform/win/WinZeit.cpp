@@ -11,6 +11,8 @@ namespace {
 // -1: the real clock runs; otherwise the frozen 32-bit value. One atomic
 // word, so readers on other threads never see a half-set test clock.
 std::atomic<int64_t> g_iTestUhr{-1};
+// Step of the frozen counter per read (0: it stands still).
+std::atomic<uint32_t> g_dwTestSchritt{0};
 
 uint32_t EchteUhr()
 {
@@ -23,10 +25,19 @@ uint32_t EchteUhr()
 
 uint32_t timeGetTime()
 {
-    const int64_t iTest = g_iTestUhr.load(std::memory_order_acquire);
-    if (iTest >= 0)
+    int64_t iTest = g_iTestUhr.load(std::memory_order_acquire);
+    if (iTest < 0)
+        return EchteUhr();
+    const uint32_t dwSchritt = g_dwTestSchritt.load(std::memory_order_acquire);
+    if (dwSchritt == 0)
         return static_cast<uint32_t>(iTest);
-    return EchteUhr();
+    for (;;) {
+        const int64_t iNeu = static_cast<int64_t>(static_cast<uint32_t>(static_cast<uint32_t>(iTest) + dwSchritt));
+        if (g_iTestUhr.compare_exchange_weak(iTest, iNeu, std::memory_order_acq_rel))
+            return static_cast<uint32_t>(iTest);
+        if (iTest < 0)
+            return EchteUhr();
+    }
 }
 
 uint32_t GetTickCount()
@@ -66,8 +77,14 @@ void TestUhrVorstellen(uint32_t dwMs)
     }
 }
 
+void TestUhrSchrittSetzen(uint32_t dwMs)
+{
+    g_dwTestSchritt.store(dwMs, std::memory_order_release);
+}
+
 void TestUhrFreigeben()
 {
+    g_dwTestSchritt.store(0, std::memory_order_release);
     g_iTestUhr.store(-1, std::memory_order_release);
 }
 

@@ -24,6 +24,10 @@ void TestUhrSetzen(uint32_t dwMs);
 // Advances the frozen counter by dwMs (wrapping). Freezes the clock at its
 // current value first when it was running freely.
 void TestUhrVorstellen(uint32_t dwMs);
+// While the counter is frozen, every read advances it by dwMs afterwards
+// (0 = off), so a loop that watches the clock sees time pass without any
+// real waiting. Cleared by TestUhrFreigeben.
+void TestUhrSchrittSetzen(uint32_t dwMs);
 // Back to the real steady clock.
 void TestUhrFreigeben();
 // While on, Sleep does not block: it advances the test clock by its time

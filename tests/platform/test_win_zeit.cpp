@@ -34,6 +34,20 @@ TEST_F(WinZeit, TestUhrStehtUndLaesstSichVorstellen)
     EXPECT_EQ(timeGetTime(), 123706u);
 }
 
+TEST_F(WinZeit, SchrittUhrZaehltJedeAbfrageUndEndetMitDerFreigabe)
+{
+    TestUhrSetzen(0xFFFFFFFEu);
+    TestUhrSchrittSetzen(3);
+    EXPECT_EQ(timeGetTime(), 0xFFFFFFFEu);
+    EXPECT_EQ(timeGetTime(), 1u);   // wraps like the plain counter
+    TestUhrVorstellen(10);
+    EXPECT_EQ(timeGetTime(), 14u);
+    TestUhrFreigeben();
+    TestUhrSetzen(500);
+    EXPECT_EQ(timeGetTime(), 500u);  // the step went with the release
+    EXPECT_EQ(timeGetTime(), 500u);
+}
+
 TEST_F(WinZeit, ZaehlerUeberschlaegtSichBei32Bit)
 {
     TestUhrSetzen(0xFFFFFFF0u);

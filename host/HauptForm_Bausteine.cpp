@@ -1,0 +1,34 @@
+// The block dump "Startup.wld" beside the panel file.
+#include "HauptForm.h"
+
+#include "Maske.h"
+#include "Meldungen.h"
+#include "PoolText.h"
+#include "Programm.h"
+#include "WLDDatei.h"
+#include "WinText.h"
+#include "harlenzutils40.h"
+
+void THauptformular::StartupWldSchreiben()
+{
+    if (!U_DateiVorhanden(MaskeFile.c_str())) return;
+    std::string sOrdner(MaskeFile.size() + 1, '\0');
+    U_FilenameVonPfadEntfernen(sOrdner.data(), MaskeFile.c_str());
+    sOrdner.resize(std::char_traits<char>::length(sOrdner.c_str()));
+    // A dump copied from Windows under another letter case is the one
+    // replaced, so no second file appears beside it.
+    const std::string sPfad = ProjektDateiPfad(sOrdner, "Startup.wld");
+
+    std::string sInhalt;
+    const int iAnzahl = iBausteinDumpErstellen(sInhalt);
+    // An empty engine leaves the last dump as it is.
+    if (iAnzahl < 0) return;
+    // Written beside the old dump and renamed over it: a crash or a full
+    // disk keeps the last good one.
+    bool bAngelegt = false;
+    if (!bDateiAtomarSchreiben(sPfad, sInhalt, bAngelegt)) {
+        InfoMeldung(PoolTextFormat(bAngelegt ? 1323 : 1322, "%s", sPfad.c_str()));
+        return;
+    }
+    StatusTextSetzen(iPanelMeldung, PoolTextFormat(1324, "%d", iAnzahl).c_str());
+}

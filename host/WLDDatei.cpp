@@ -1,0 +1,216 @@
+// Block files: reading, checking and writing the run of block images.
+#include "WLDDatei.h"
+
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "HauptForm.h"
+#include "Meldungen.h"
+#include "PoolText.h"
+#include "WinZeit.h"
+#include "harlenzutils40.h"
+#include "kolv_d7ed.h"
+
+namespace {
+
+// Room of the directory and of one block image, in words.
+constexpr uint32_t dwVerzeichnisWorte = 20000;
+constexpr uint32_t dwBildWorte = 65535;
+// A load never runs longer than this on the graphical thread.
+constexpr uint32_t dwLadeGrenzeMs = 5000;
+// Bytes of an image that tell "pp", type, number and length.
+constexpr std::size_t uKennung = 14;
+
+uint16_t Wort(const unsigned char* p) { return static_cast<uint16_t>((p[0] << 8) | p[1]); }
+uint32_t DoppelWort(const unsigned char* p)
+{
+    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
+           (static_cast<uint32_t>(p[2]) << 8) | p[3];
+}
+
+bool bEigenerBaustein(unsigned uTyp) { return uTyp == D7ED_BST_SFC || uTyp == D7ED_BST_SFB; }
+
+std::string BausteinName(unsigned uTyp, unsigned uNr)
+{
+    char c[32];
+    U_GetBausteinStrTypNr(c, static_cast<uint16_t>(uTyp), static_cast<uint16_t>(uNr), false);
+    return c;
+}
+
+std::vector<uint16_t> Verzeichnis()
+{
+    std::vector<uint16_t> v(dwVerzeichnisWorte, 0);
+    unsigned char byGekuerzt = 0;
+    int iFehler = 0;
+    D7ED_GetBausteinverzeichnis(v.data(), dwVerzeichnisWorte, &byGekuerzt, &iFehler);
+    return v;
+}
+
+void StatusMeldung(const std::string& sText)
+{
+    if (Hauptformular) Hauptformular->StatusTextSetzen(Hauptformular->iPanelMeldung, sText.c_str());
+}
+
+struct TBild {
+    long lPos;
+    unsigned uTyp, uNr;
+    uint32_t dwLaenge;
+};
+
+struct FileZu {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+} // namespace
+
+void AlleBausteineLoeschen()
+{
+    const std::vector<uint16_t> v = Verzeichnis();
+    for (std::size_t i = 0; i + 1 < v.size() && v[i] != 0; i += 2) {
+        if (bEigenerBaustein(v[i])) continue;
+        int iFehler = 0;
+        D7ED_BstLoeschen(static_cast<unsigned char>(v[i]), v[i + 1], &iFehler);
+    }
+}
+
+int iBausteinDumpErstellen(std::string& sInhalt)
+{
+    sInhalt.clear();
+    const std::vector<uint16_t> v = Verzeichnis();
+    // The engine always lists its own system functions; "no block" means
+    // none besides them.
+    bool bLeer = true;
+    for (std::size_t i = 0; i + 1 < v.size() && v[i] != 0; i += 2)
+        if (!bEigenerBaustein(v[i])) bLeer = false;
+    if (bLeer) return -1;
+    // The engine tells each length without copying (a buffer of 0 words):
+    // the dump is then built in one piece of memory.
+    std::size_t uGesamt = 0;
+    for (std::size_t i = 0; i + 1 < v.size() && v[i] != 0; i += 2) {
+        uint16_t wWorte = 0;
+        int iFehler = 0;
+        unsigned char byLeer[2];
+        if (!bEigenerBaustein(v[i]))
+            D7ED_BstRead(static_cast<unsigned char>(v[i]), v[i + 1], byLeer, 0, &wWorte, &iFehler);
+        uGesamt += 2u * wWorte;
+    }
+    sInhalt.reserve(uGesamt);
+    std::vector<uint16_t> puffer(dwBildWorte);
+    int iAnzahl = 0;
+    for (std::size_t i = 0; i + 1 < v.size() && v[i] != 0; i += 2) {
+        if (bEigenerBaustein(v[i])) continue;
+        uint16_t wWorte = 0;
+        int iFehler = 0;
+        if (!D7ED_BstRead(static_cast<unsigned char>(v[i]), v[i + 1], puffer.data(), dwBildWorte,
+                          &wWorte, &iFehler))
+            continue;
+        const auto* p = reinterpret_cast<const unsigned char*>(puffer.data());
+        if (Wort(p + 10) < 40) continue;
+        // Exactly the header's length: the reader steps by it, so a pad byte
+        // of an odd image would shift every block behind it.
+        const uint32_t dwLaenge = DoppelWort(p + 8);
+        if (dwLaenge > 2u * wWorte) continue;
+        sInhalt.append(reinterpret_cast<const char*>(p), dwLaenge);
+        ++iAnzahl;
+    }
+    return iAnzahl;
+}
+
+bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl)
+{
+    std::unique_ptr<std::FILE, FileZu> f(std::fopen(sPfad.c_str(), "rb"));
+    // A folder opens as well on Linux, and would read as an empty file.
+    struct stat st;
+    if (!f || ::fstat(::fileno(f.get()), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    const uint32_t dwStart = timeGetTime();
+    bool bZeitUm = false;
+    std::string sZuLang;   // name of the block over 65535 bytes that ended the file
+
+    // First the whole file is walked by its headers, so that a wrong or
+    // damaged file is refused while the engine still holds its blocks.
+    if (std::fseek(f.get(), 0, SEEK_END) != 0) {
+        InfoMeldung("Seek Error WLD-Datei");
+        return false;
+    }
+    const long lGroesse = std::ftell(f.get());
+    if (lGroesse < 0 || std::fseek(f.get(), 0, SEEK_SET) != 0) {
+        InfoMeldung("Seek Error WLD-Datei");
+        return false;
+    }
+    std::vector<TBild> bilder;
+    long lPos = 0;
+    for (;;) {
+        if (timeGetTime() - dwStart > dwLadeGrenzeMs) {
+            bZeitUm = true;
+            break;
+        }
+        unsigned char k[uKennung];
+        const std::size_t n = std::fread(k, 1, uKennung, f.get());
+        // A file that does not start with a block image is no block file,
+        // also when it is shorter than one header.
+        if (lPos == 0 && lGroesse > 0 && (n < uKennung || k[0] != 'p' || k[1] != 'p')) return false;
+        if (n < uKennung) break;
+        if (k[0] != 'p' || k[1] != 'p') {
+            lPos += static_cast<long>(uKennung);
+            continue;
+        }
+        const unsigned uTyp = k[5], uNr = Wort(k + 6);
+        if (uTyp == 0) break;
+        const uint32_t dwLaenge = DoppelWort(k + 8);
+        if (dwLaenge > 65535u) {
+            sZuLang = BausteinName(uTyp, uNr);
+            break;
+        }
+        // An image shorter than its header would step the reader back onto
+        // bytes already read; one past the end is cut off.
+        if (dwLaenge < D7ED_BST_KOPF_LAENGE || lGroesse - lPos < static_cast<long>(dwLaenge)) {
+            InfoMeldung("Read Error WLD-Datei");
+            return false;
+        }
+        bilder.push_back({lPos, uTyp, uNr, dwLaenge});
+        lPos += static_cast<long>(dwLaenge);
+        if (std::fseek(f.get(), lPos, SEEK_SET) != 0) {
+            InfoMeldung("Seek Error WLD-Datei");
+            return false;
+        }
+    }
+
+    AlleBausteineLoeschen();
+    int iGeschrieben = 0;
+    bool bLesefehler = false;
+    for (const TBild& b : bilder) {
+        if (!bZeitUm && timeGetTime() - dwStart > dwLadeGrenzeMs) {
+            bZeitUm = true;
+            break;
+        }
+        std::vector<unsigned char> bild(b.dwLaenge + 2u);
+        if (std::fseek(f.get(), b.lPos, SEEK_SET) != 0 ||
+            std::fread(bild.data(), 1, b.dwLaenge, f.get()) != b.dwLaenge) {
+            // The file changed under the load.
+            bLesefehler = true;
+            break;
+        }
+        if (bEigenerBaustein(b.uTyp)) continue;
+        const uint16_t wKopfwert = b.uTyp == D7ED_BST_DB ? 0 : Wort(bild.data() + 32);
+        int iFehler = 0;
+        D7ED_BstWrite(static_cast<unsigned char>(b.uTyp), static_cast<uint16_t>(b.uNr),
+                      static_cast<uint16_t>(b.dwLaenge), wKopfwert, bild.data(), &iFehler);
+        ++iGeschrieben;
+    }
+    f.reset();
+    if (bLesefehler) {
+        InfoMeldung("Read Error WLD-Datei");
+        return false;
+    }
+    if (bZeitUm)
+        FehlerMeldung(PoolText(1249));
+    else if (!sZuLang.empty())
+        FehlerMeldung(PoolTextFormat(1250, "%s", sZuLang.c_str()));
+    iAnzahl = iGeschrieben;
+    StatusMeldung(PoolTextFormat(1252, "%d", iGeschrieben));
+    return true;
+}

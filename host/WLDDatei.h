@@ -1,0 +1,22 @@
+// Block files ("WLD"): the engine's blocks as a plain run of block images
+// (each exactly as the engine reads and takes it, 36-byte header first),
+// without any file header. "Startup.wld" in the project folder is the dump
+// written at each switch to EDITOR and loaded back when the panel opens.
+#pragma once
+
+#include <string>
+
+// Loads a block file into the engine. The whole file is checked first;
+// only a file that passes loses the engine its old blocks. True with the
+// number of blocks handed to the engine in iAnzahl; false for a file that
+// cannot be opened or is no block file (no message) or is damaged (box).
+bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl);
+
+// Deletes every block of the engine except its own system functions and
+// system function blocks.
+void AlleBausteineLoeschen();
+
+// The dump of the engine's blocks as file content (system functions and
+// system function blocks left out); the number of blocks in it. -1 when the
+// engine holds no block at all (then nothing is to be written).
+int iBausteinDumpErstellen(std::string& sInhalt);

@@ -33,17 +33,12 @@ void THauptformular::ApplicationEvents1Message(uint32_t, bool&) {}
 // Seam: language switching.
 void THauptformular::SpracheUmschalten(int) {}
 
-// Seam: panel objects, selection, editing, motion.
-void THauptformular::WerkzeugAnzeigen() {}
-void THauptformular::AllesMarkieren() {}
-void THauptformular::MarkierenWeiter(bool) {}
-void THauptformular::MarkierteLoeschen() {}
-void THauptformular::AusrichtenLinks() {}
-void THauptformular::AusrichtenOben() {}
-void THauptformular::GleicherAbstandVertikal() {}
-void THauptformular::aMaske_PfeilExecute() {}
-void THauptformular::aMaskeAnordnenVorneExecute() {}
-void THauptformular::aMaskeAnordnenHintenExecute() {}
+// Seam: the property dialogs of the objects are not built yet. Until they
+// are, every dialog counts as cancelled (2): an insertion makes nothing, a
+// double click or Enter on an object changes nothing.
+int32_t THauptformular::ObjektEigenschaftenDialog(TMyObj*, bool) { return 2; }
+
+// Seam: motion profiles.
 void THauptformular::aMaskeBewegungsprofileExecute() {}
 void THauptformular::BewegungsprofileAusfuehren() {}
 void THauptformular::BewegungsprofileStarten() {}

@@ -40,6 +40,8 @@ protected:
         int iFehler = 0;
         D7ED_Stop(&iFehler);
         u->Meldungen.clear();
+        // Every property dialog is cancelled unless a test answers it.
+        ModalAntworterSetzen([](QDialog&) { return 2; });
     }
     void TearDown() override
     {

@@ -66,7 +66,13 @@ TEST_F(Bearbeiten, ClickShiftClickBackgroundAndRubberBandSelect)
     EXPECT_TRUE(Auswahl().empty());
 
     // Wholly inside, borders included: a and b, not c.
-    Gummiband(QPoint(100, 100), QPoint(260, 170));
+    QTest::mousePress(f->Arbeitsflaeche, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(f->Arbeitsflaeche, QPoint(260, 170));
+    EXPECT_TRUE(f->Gummiband->isVisible());
+    EXPECT_EQ(f->Gummiband->geometry(), QRect(QPoint(100, 100), QPoint(260, 170)));
+    f->grab().save(QString::fromStdString(
+        (testhilfe::Artefaktordner() / "editor_gummiband.png").string()));
+    QTest::mouseRelease(f->Arbeitsflaeche, Qt::LeftButton, {}, QPoint(260, 170));
     EXPECT_EQ(Auswahl(), (std::vector<TMyObj*>{a, b}));
     EXPECT_FALSE(f->Gummiband->isVisible());
     // Exactly 10 pixels, or up and to the left, selects nothing.
@@ -244,8 +250,10 @@ TEST_F(Bearbeiten, DeleteSelectAllTabAndShiftTab)
 
     f->aBearbeiten_AllesMarkieren->trigger();
     EXPECT_EQ(Auswahl(), (std::vector<TMyObj*>{a, c}));
-    f->MarkierungAufheben();
     Run();
+    EXPECT_TRUE(Auswahl().empty()) << "the switch to RUN clears the selection";
+    QTest::keyClick(f, Qt::Key_Right);
+    EXPECT_EQ(a->Left(), 100);
     f->AllesMarkieren();
     EXPECT_TRUE(Auswahl().empty()) << "not in RUN";
 }

@@ -74,8 +74,7 @@ TEST_F(Einfuegen, DragsThatInsertNothing)
     Ziehen(QPoint(100, 100), QPoint(200, 110));
     Ziehen(QPoint(300, 300), QPoint(200, 200));
     EXPECT_TRUE(Boxen().empty());
-    // A dialog that is cancelled (the property dialog's answer without a
-    // dialog to show) deletes the prototype again.
+    // A cancelled property dialog deletes the prototype again.
     Ziehen(QPoint(100, 100), QPoint(200, 200));
     EXPECT_EQ(f->iAnzahlObjekte, 0);
     EXPECT_EQ(int(f->Arbeitsflaeche->children().size()), iKinder);

@@ -120,6 +120,15 @@ TEST_F(Einfuegen, LedSeriesCountsBitsIntoTheNextByteAndFillsTheRectangle)
     auto q = Prototyp(LED, 3);
     f->KopienEinfuegen(q.get(), 50, 300, 150, 305);
     EXPECT_EQ(f->Objekte[6]->Top(), 300);
+
+    // No copies asked for: nothing made, but the selection goes and the
+    // arrow is chosen again.
+    f->iWerkzeug = 3;
+    auto z = Prototyp(LED, 0);
+    EXPECT_EQ(f->KopienEinfuegen(z.get(), 50, 100, 150, 160), 0);
+    EXPECT_EQ(f->iAnzahlObjekte, 7);
+    EXPECT_EQ(f->iAnzahlMarkierte, 0);
+    EXPECT_EQ(f->iWerkzeug, 0);
 }
 
 TEST_F(Einfuegen, DynamicTextsStepByTheirSizeAnalogCopiesShareAddressAndRectangle)

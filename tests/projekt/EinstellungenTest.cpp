@@ -146,6 +146,9 @@ TEST(Kommandozeile, PanelPathAndProjectFolderOfTheLine)
     EXPECT_EQ(pfad({"/p/x.maske_ini_alt", "/NOMENU"}), "/p/x.maske_ini");
     EXPECT_EQ(pfad({"/RUN", "/p/x.maske_ini"}), "/RUN /p/x.maske_ini");
     EXPECT_EQ(pfad({"/RUN"}), "");
+    // Windows file names ignore case: the extension counts in any case and
+    // the path keeps the case it was given in.
+    EXPECT_EQ(pfad({"/p/X.MASKE_INI", "/RUN"}), "/p/X.MASKE_INI");
     EXPECT_EQ(KommandozeileZusammensetzen(sProg, {"/a b/x.maske_ini", "/RUN"}),
               "\"/opt/Vel trano/Veltrano\" \"/a b/x.maske_ini\" /RUN");
 

@@ -118,6 +118,14 @@ TEST_F(RunMaus, PendingPushButtonGoesBackAtTheSwitchToEditorAndWhenThePanelClose
     f->MaskeLoeschen();
     EXPECT_EQ(f->iAnzahlObjekte, 0);
     EXPECT_EQ(pE[3], 0x00);
+
+    // In EDITOR no cycle paints: the window's timer releases the button.
+    HotKeyLED(100, 1, 'p', true);
+    QTest::keyClick(f, 'p');
+    ASSERT_EQ(pE[3], 0x02);
+    TestUhrVorstellen(101);
+    f->Timer1Timer();
+    EXPECT_EQ(pE[3], 0x00);
     MaskeFile = (u->pfProjekte / "Test" / "Test.maske_ini").string();
 }
 

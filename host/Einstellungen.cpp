@@ -137,8 +137,8 @@ void RegistryEinstellungenLesen()
         RavoDAVInterval = w;
     }
 
-    MaskeFile.clear();
-    pcRegistryWertLesen("MaskeFile", MaskeFile, bGefunden);
+    sGemerkteMaskeFile.clear();
+    pcRegistryWertLesen("MaskeFile", sGemerkteMaskeFile, bGefunden);
     LetzterPfadHBild.clear();
     pcRegistryWertLesen("LetzterPfadHBild", LetzterPfadHBild, bGefunden);
     UserDir.clear();
@@ -164,7 +164,7 @@ void RegistryEinstellungenSchreiben()
     bRegistryWertSchreiben("IP-ADR", IP_ADR);
     bRegistryWertSchreiben("PortNr", Dezimal(PortNr));
     bRegistryWertSchreiben("RavoDAVInterval", Dezimal(RavoDAVInterval));
-    bRegistryWertSchreiben("MaskeFile", MaskeFile);
+    bRegistryWertSchreiben("MaskeFile", MaskeFile.empty() ? sGemerkteMaskeFile : MaskeFile);
     bRegistryWertSchreiben("UserDir", UserDir);
     bRegistryWertSchreiben("LetzterPfadHBild", LetzterPfadHBild);
     bRegistryWertSchreiben("Sprache", Dezimal(SPR_GetTextSprache()));

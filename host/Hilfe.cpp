@@ -90,6 +90,8 @@ bool bNotizDokumentOeffnen(const std::string& sMaskeFile)
             return false;
         }
     }
-    ShellExecuteOeffnen(sPfad);
+    // Without a program for RTF files the user still learns where the
+    // document is, to open it with a program of their own choice.
+    if (!ShellExecuteOeffnen(sPfad)) InfoMeldung(PoolTextFormat(6000, "%s", sPfad.c_str()));
     return true;
 }

@@ -130,6 +130,7 @@ void THauptformular::MaskeLoeschen()
     ObjekteEntfernen(this);
     BilderFreigeben();
     MaskeFile.clear();
+    sGemerkteMaskeFile.clear();
     sAngezeigteMaskeFile.clear();
     cHintergrundDatei.clear();
     bPLCDatUngelesen = false;
@@ -228,8 +229,12 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     }
     ObjekteEntfernen(this);
     cHintergrundDatei.clear();
+    cSPSTyp.clear();   // a panel without "$SPSTyp=" must not save the previous one's
     BewegungsprofileLoeschen();
     cMaskenVerzeichnis = OrdnerVonPfad(cPfad);
+    // The library holds pictures by file name only: kept across opens, the
+    // previous project's picture would stand in for this one's of that name.
+    BilderFreigeben();
 
     std::string sTyp, sBack;
     long lBreite = 0, lHoehe = 0;

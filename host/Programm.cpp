@@ -24,6 +24,7 @@ std::string cExeVerzeichnis;
 std::string cSystemVerzeichnis;
 std::string UserDir;
 std::string MaskeFile;
+std::string sGemerkteMaskeFile;
 bool LetzteMaskeLaden = false;
 uint32_t dwStartZeitpunkt = 0;
 bool bS7EpatsVorhanden = false;

@@ -33,11 +33,6 @@ void THauptformular::ApplicationEvents1Message(uint32_t, bool&) {}
 // Seam: language switching.
 void THauptformular::SpracheUmschalten(int) {}
 
-// Seam: the property dialogs of the objects are not built yet. Until they
-// are, every dialog counts as cancelled (2): an insertion makes nothing, a
-// double click or Enter on an object changes nothing.
-int32_t THauptformular::ObjektEigenschaftenDialog(TMyObj*, bool) { return 2; }
-
 // Seam: motion profiles.
 void THauptformular::aMaskeBewegungsprofileExecute() {}
 void THauptformular::BewegungsprofileAusfuehren() {}

@@ -8,6 +8,7 @@
 #include <QRubberBand>
 #include <QToolBar>
 
+#include "DlgLEDForm.h"
 #include "PoolText.h"
 
 using namespace editortest;
@@ -329,4 +330,35 @@ TEST_F(Bearbeiten, PanelSavedAfterEditingReadsBackInTheSameOrder)
     EXPECT_EQ(Gelesen, Zeilen);
     EXPECT_EQ(f->Objekte[2]->Text0, "Erster");
     EXPECT_EQ(f->Objekte[1]->y, 299);
+}
+
+TEST_F(Bearbeiten, DoubleClickOpensTheObjectsDialogOkMarksModifiedEnterDoesNot)
+{
+    TMyObj* pLED = Neu(LED, 100, 100);
+    pLED->Op = 'A';
+    std::vector<bool> Neue;
+    int iAntwort = 2;
+    ModalAntworterSetzen([&](QDialog& d) {
+        Neue.push_back(dynamic_cast<TDlgLED&>(d).bNeuesObjekt);
+        return iAntwort;
+    });
+    QTest::mouseDClick(pLED, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(Neue.size(), 1u);
+    EXPECT_FALSE(Neue[0]) << "an existing object";
+    EXPECT_FALSE(f->bMaskeGeaendert);
+    iAntwort = 1;
+    QTest::mouseDClick(pLED, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(f->bMaskeGeaendert);
+
+    // Enter with exactly one selected object opens it too; its result is
+    // not used.
+    f->SetMaskeGeaendert(false);
+    Markieren({pLED});
+    QTest::keyClick(f, Qt::Key_Return);
+    EXPECT_EQ(Neue.size(), 3u);
+    EXPECT_FALSE(f->bMaskeGeaendert);
+    Neu(LED, 200, 100);
+    f->AllesMarkieren();
+    QTest::keyClick(f, Qt::Key_Return);
+    EXPECT_EQ(Neue.size(), 3u) << "not with two selected";
 }

@@ -3,7 +3,11 @@
 // places and counted addresses.
 #include "EditorTestHilfe.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
+#include <QLineEdit>
+
+#include "DlgLEDForm.h"
 
 #include "PoolText.h"
 
@@ -217,4 +221,33 @@ TEST_F(Einfuegen, SeriesStopsAtTheLastAddressAndAtTheObjectLimit)
     QTest::mouseMove(f->Arbeitsflaeche, QPoint(200, 200));
     QTest::mouseRelease(f->Arbeitsflaeche, Qt::LeftButton, {}, QPoint(200, 200));
     EXPECT_EQ(Boxen(), std::vector<std::string>{PoolTextFormat(1391, "%d", iMaxObjekte)});
+}
+
+TEST_F(Einfuegen, LedToolDragThroughTheRealDialogInsertsTheSeries)
+{
+    f->aMaske_Obj_LED->trigger();
+    int iDialoge = 0;
+    ModalAntworterSetzen([&](QDialog& d) {
+        ++iDialoge;
+        auto& dlg = dynamic_cast<TDlgLED&>(d);
+        dlg.eByteAdr->setText("4");
+        dlg.cbBit->setCurrentIndex(dlg.cbBit->findText("6"));
+        dlg.cbAnzahl->setCurrentIndex(dlg.cbAnzahl->findText("3"));
+        dlg.bOkClick();
+        return dlg.result();
+    });
+    QTest::mousePress(f->Arbeitsflaeche, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(f->Arbeitsflaeche, QPoint(200, 160));
+    QTest::mouseRelease(f->Arbeitsflaeche, Qt::LeftButton, {}, QPoint(200, 160));
+    EXPECT_EQ(iDialoge, 1);
+    ASSERT_EQ(f->iAnzahlObjekte, 3);
+    EXPECT_EQ(std::vector<int>({f->Objekte[0]->Adr, f->Objekte[1]->Adr, f->Objekte[2]->Adr}),
+              std::vector<int>({4, 4, 5}));
+    EXPECT_EQ(std::vector<int>({f->Objekte[0]->Bit, f->Objekte[1]->Bit, f->Objekte[2]->Bit}),
+              std::vector<int>({6, 7, 0}));
+    EXPECT_EQ(std::vector<int>({f->Objekte[0]->Top(), f->Objekte[1]->Top(), f->Objekte[2]->Top()}),
+              std::vector<int>({100, 124, 148}));
+    EXPECT_EQ(f->iAnzahlMarkierte, 3);
+    EXPECT_EQ(f->iWerkzeug, 0);
+    EXPECT_TRUE(f->bMaskeGeaendert);
 }

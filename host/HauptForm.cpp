@@ -64,6 +64,7 @@ THauptformular::THauptformular(QWidget* pOwner) : QMainWindow(pOwner)
     MenuesAufbauen();
     WerkzeugleisteAufbauen();
     ArbeitsflaecheAnordnen();
+    EditorEinrichten();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -143,6 +144,7 @@ bool THauptformular::eventFilter(QObject* pObjekt, QEvent* pEreignis)
             return true;
         }
         if (pEreignis->type() == QEvent::Resize) ArbeitsflaecheAnordnen();
+        if (bHintergrundMaus(pEreignis)) return true;
     } else if (pObjekt == StatusPanel && pEreignis->type() == QEvent::Resize) {
         StatusPanelResize();
     } else if (pObjekt == StatusBarPaintBox && pEreignis->type() == QEvent::Paint) {

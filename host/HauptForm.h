@@ -7,10 +7,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
+#include <QRect>
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "BildBibliothek.h"
 #include "SPSTyp.h"
@@ -27,9 +30,10 @@ class QToolButton;
 class QWidget;
 class QCloseEvent;
 class QPaintEvent;
-class QRect;
 class QResizeEvent;
 class QImage;
+class QKeyEvent;
+class QRubberBand;
 
 class TMyObj;
 class EAThread;
@@ -309,6 +313,18 @@ public:
     // ===================================================================
     // Panel objects: painting, selection, editing, motion
     // ===================================================================
+    // The editor's working fields.
+    QPoint ptMausDown;            // left button down on the background; (0,0) none
+    QRect rcGummiband;            // rubber band shown last; null = none
+    QPoint ptLetzteCursorPos;     // screen position at the last drag step
+    bool bStrgGedrueckt = false;  // the Ctrl key is held
+    QRubberBand* Gummiband = nullptr;
+    QObject* pTastenFilter = nullptr;   // keys anywhere in the window to the panel
+    // Rubber band and key path; called once by the constructor.
+    void EditorEinrichten();
+    // Mouse events of the panel area's background; true when handled.
+    bool bHintergrundMaus(QEvent* pEreignis);
+
     void WerkzeugAnzeigen();
     int32_t WerkzeugleistenHoehe();
     void ClientBereichHolen(int32_t& iRechts, int32_t& iUnten);
@@ -317,7 +333,8 @@ public:
     // Draws the selection frames in the phase iBlinkPhase (the timer flips it).
     void MarkierungBlinken();
     void MarkierungAufheben();
-    void ObjektMarkieren(TMyObj* pObj);
+    // Appends the object to the selection; true when it was selected before.
+    bool ObjektMarkieren(TMyObj* pObj);
     bool bIstMarkiert(TMyObj* pObj);
     int32_t iObjektIndex(TMyObj* pObj);
     void AllesMarkieren();
@@ -330,7 +347,29 @@ public:
     void AusrichtenOben();
     void GleicherAbstandVertikal();
     int32_t ObjektEigenschaftenDialog(TMyObj* pObj, bool bNeu);
+    // Mouse on the panel area's background (its coordinates) and the keys.
+    void FormMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y,
+                       bool bDoppelklick);
     void FormMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void FormMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void FormClick();
+    void FormKeyDown(int iTaste, Qt::KeyboardModifiers Shift);
+    void FormKeyUp(int iTaste);
+    void FormKeyPress(unsigned char ucZeichen);
+    // A key press anywhere in the window; true when the panel used it up.
+    bool bTasteVerarbeiten(const QKeyEvent* pTaste);
+    // Moves one object by an offset, each axis only while the object stays
+    // inside the panel area.
+    void VerschiebenImBereich(TMyObj* pObj, int32_t iDx, int32_t iDy);
+    // The selected objects that still belong to the panel, each once.
+    std::vector<TMyObj*> GueltigeMarkierte();
+    // Insertion with the current tool into the dragged rectangle: the
+    // prototype, its property dialog, then the copies.
+    void ObjekteEinfuegen(int32_t x0, int32_t y0, int32_t X, int32_t Y);
+    // The copies of a prototype whose dialog was confirmed: a column inside
+    // the rectangle, addresses counted up, all selected. Returns how many
+    // were made.
+    int32_t KopienEinfuegen(const TMyObj* pPrototyp, int32_t x0, int32_t y0, int32_t X, int32_t Y);
     void aMaske_PfeilExecute();
     void aMaskeAnordnenVorneExecute();
     void aMaskeAnordnenHintenExecute();

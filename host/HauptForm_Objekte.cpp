@@ -4,6 +4,9 @@
 
 #include "MyObj.h"
 
+#include <QMenuBar>
+#include <QToolBar>
+
 void THauptformular::ObjekteNeuZeichnen()
 {
     // Runs inside the panel area's own paint: the objects only ask for a
@@ -17,19 +20,17 @@ void THauptformular::ObjekteNeuZeichnen()
 void THauptformular::MarkierungBlinken()
 {
     const int32_t iFarbe = iBlinkPhase == 0 ? 0x00FFFF : 0x008000;
-    for (int i = 0; i < iAnzahlMarkierte; ++i)
-        if (Markierte[i])
-            Markierte[i]->UmrandungZeichnen(iFarbe);
+    for (TMyObj* p : GueltigeMarkierte())
+        p->UmrandungZeichnen(iFarbe);
 }
 
 void THauptformular::MarkierungAufheben()
 {
     // Each selected object repaints itself, which removes its frame.
-    for (int i = 0; i < iAnzahlMarkierte; ++i) {
-        if (Markierte[i])
-            Markierte[i]->Zeichnen();
+    for (TMyObj* p : GueltigeMarkierte())
+        p->Zeichnen();
+    for (int i = 0; i < iMaxObjekte; ++i)
         Markierte[i] = nullptr;
-    }
     iAnzahlMarkierte = 0;
 }
 
@@ -41,11 +42,15 @@ bool THauptformular::bIstMarkiert(TMyObj* pObj)
     return false;
 }
 
-void THauptformular::ObjektMarkieren(TMyObj* pObj)
+bool THauptformular::ObjektMarkieren(TMyObj* pObj)
 {
-    if (!pObj || bIstMarkiert(pObj) || iAnzahlMarkierte >= iMaxObjekte)
-        return;
-    Markierte[iAnzahlMarkierte++] = pObj;
+    if (!pObj)
+        return false;
+    if (bIstMarkiert(pObj))
+        return true;
+    if (iAnzahlMarkierte < iMaxObjekte)
+        Markierte[iAnzahlMarkierte++] = pObj;
+    return false;
 }
 
 int32_t THauptformular::iObjektIndex(TMyObj* pObj)
@@ -54,4 +59,25 @@ int32_t THauptformular::iObjektIndex(TMyObj* pObj)
         if (Objekte[i] == pObj)
             return i;
     return -1;
+}
+
+int32_t THauptformular::WerkzeugleistenHoehe()
+{
+    return ToolBar1 && !ToolBar1->isHidden() ? ToolBar1->height() : 0;
+}
+
+void THauptformular::ClientBereichHolen(int32_t& iRechts, int32_t& iUnten)
+{
+    // The outer sizes less the frame edges (2 pixels each, as the window
+    // edges of the desktop the panels were drawn on), the tool bar, the
+    // status panel and the menu.
+    constexpr int32_t iRand = 2;
+    const QRect rcAussen = frameGeometry();
+    iRechts = rcAussen.width() - 3 - 2 * iRand;
+    iUnten = rcAussen.height() - 3 - WerkzeugleistenHoehe();
+    if (StatusBarPaintBox && !StatusPanel->isHidden())
+        iUnten -= StatusBarPaintBox->height();
+    if (MainMenu1 && !MainMenu1->isHidden())
+        iUnten -= MainMenu1->height();
+    iUnten -= 2 * iRand;
 }

@@ -15,6 +15,7 @@
 #include "Einstellungen.h"
 #include "Meldungen.h"
 #include "Messbereiche.h"
+#include "MyObj.h"
 #include "Nahtstellen.h"
 #include "PoolText.h"
 #include "Programm.h"
@@ -118,6 +119,11 @@ void THauptformular::Timer1Timer()
 {
     if (bEditorModus) MarkierungBlinken();
     iBlinkPhase = iBlinkPhase ? 0 : 1;
+    // In RUN the cycle's paints release the push buttons; in EDITOR nothing
+    // else would.
+    if (bEditorModus)
+        for (int i = 0; i < iAnzahlObjekte; ++i)
+            if (Objekte[i]) Objekte[i]->HotKeysPruefen();
 
     if (bLetzterTickEditor && !bEditorModus) aMaske_GrunstellungExecute();
     bLetzterTickEditor = bEditorModus;

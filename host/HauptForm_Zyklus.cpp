@@ -101,6 +101,14 @@ void THauptformular::aMaske_RUN_EDITORExecute()
         return;
     }
     if (!bEditorModus && !bObjekteRUNInit()) return;
+    if (bEditorModus) {
+        // In RUN nothing is selected: the arrow keys would otherwise move
+        // objects whose frames no longer show.
+        MarkierungAufheben();
+        pAktivesObjekt = nullptr;
+        bZiehen = false;
+        ptMausDown = QPoint();
+    }
     bEditorModus = !bEditorModus;
     Arbeitsflaeche->update();
     ModusAnzeigen(false);

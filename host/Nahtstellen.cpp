@@ -11,17 +11,7 @@
 // Seam: language switching.
 void THauptformular::SpracheUmschalten(int) {}
 
-// Seam: panel objects, selection, editing, motion.
-void THauptformular::WerkzeugAnzeigen() {}
-void THauptformular::AllesMarkieren() {}
-void THauptformular::MarkierenWeiter(bool) {}
-void THauptformular::MarkierteLoeschen() {}
-void THauptformular::AusrichtenLinks() {}
-void THauptformular::AusrichtenOben() {}
-void THauptformular::GleicherAbstandVertikal() {}
-void THauptformular::aMaske_PfeilExecute() {}
-void THauptformular::aMaskeAnordnenVorneExecute() {}
-void THauptformular::aMaskeAnordnenHintenExecute() {}
+// Seam: motion profiles.
 void THauptformular::aMaskeBewegungsprofileExecute() {}
 void THauptformular::BewegungsprofileAusfuehren() {}
 void THauptformular::BewegungsprofileStarten() {}

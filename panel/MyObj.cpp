@@ -80,23 +80,38 @@ TMyObj::TMyObj(QWidget* pBesitzer, int32_t iArt, int32_t iLeft, int32_t iTop, in
     setGeometry(iLeft, iTop, std::max(iWidth, 0), std::max(iHeight, 0));
     bMausGedrueckt = false;
     setCursor(Qt::ArrowCursor);
+    // Moves without a button pressed show the resize cursors at the edges.
+    setMouseTracking(true);
     // Child controls are visible from the start; an object without a parent
     // (tests, tools) must not become a window of its own.
     if (parentWidget())
         show();
 }
 
-TMyObj::~TMyObj() = default;
+TMyObj::~TMyObj()
+{
+    // A push button still held by its hot key goes back before the object
+    // is gone, so no input of the plant stays pressed.
+    TasterSofortLoslassen();
+}
 
+// A move is not a change of what the object shows: Qt repaints what the
+// move uncovers and exposes. Keeping the painted state's position in step
+// keeps the next paint pass from asking for a paint of every moved object
+// (which, for a dragged selection, would repaint the whole panel).
 void TMyObj::SetLeft(int32_t iWert)
 {
     x = iWert;
+    if (m_bAngefordert && m_Felder.x != iWert)
+        m_Felder.x = iWert;
     move(iWert, QWidget::y());
 }
 
 void TMyObj::SetTop(int32_t iWert)
 {
     y = iWert;
+    if (m_bAngefordert && m_Felder.y != iWert)
+        m_Felder.y = iWert;
     move(QWidget::x(), iWert);
 }
 
@@ -207,6 +222,8 @@ void TMyObj::SetEigenschaftenAnalogEA(const TMyObj* pPrototyp)
 
 bool TMyObj::bObjRUN_Init()
 {
-    dwHotKeyZeit = 0;
+    // Leaving RUN: a push button whose release is still pending is released
+    // now; merely forgetting the pending release would leave its bit set.
+    TasterSofortLoslassen();
     return true;
 }

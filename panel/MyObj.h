@@ -19,6 +19,7 @@
 #include <string>
 
 class QImage;
+class QMouseEvent;
 class QPainter;
 struct Messbereich;
 
@@ -189,8 +190,11 @@ public:
     void AnalogwertEinstellenPixel(int32_t iPixel, int32_t iLaenge);
     bool bAnalogWertGeaendert();
 
-    // --- Mouse and keys (behaviour belongs to the later editing work) ---
-    void MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    // --- Mouse and keys ------------------------------------------------
+    // X, Y in the object's coordinates. bDoppelklick: the second press of a
+    // double click.
+    void MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y,
+                   bool bDoppelklick = false);
     void MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void MouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
     void ClickOnLED();
@@ -199,6 +203,11 @@ public:
     void SendHotKey(unsigned char ucKey, bool bLoslassen);
     // Push-button release more than 100 ms after the press.
     void HotKeysPruefen();
+    // A pending push-button release happens now (mode switch, deletion), so
+    // that no input stays pressed.
+    void TasterSofortLoslassen();
+    // RUN click on a clickable dynamic text: asks for a new value.
+    void WertAbfragen();
     void SetAnalogWertMousePos(int X, int Y);
     void AnalogE_FuerManipulationKennzeichnen();
     void AnalogEingangPlusMinus(char cZeichen, int32_t iSchritt);
@@ -222,6 +231,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* pEreignis) override;
+    void mousePressEvent(QMouseEvent* pEreignis) override;
+    void mouseDoubleClickEvent(QMouseEvent* pEreignis) override;
+    void mouseReleaseEvent(QMouseEvent* pEreignis) override;
+    void mouseMoveEvent(QMouseEvent* pEreignis) override;
 
 private:
     // The engine-dependent part of what the object shows. Together with the

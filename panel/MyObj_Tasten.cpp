@@ -1,7 +1,9 @@
-// Hot keys of LED objects on inputs: switches and push buttons. A push
-// button is released at the first paint more than 100 ms after its press.
+// Keys of the panel objects: hot keys of LED objects on inputs (switches and
+// push buttons) and the steps of the marked analog input. A push button is
+// released at the first paint more than 100 ms after its press.
 #include "MyObj.h"
 
+#include "Messbereiche.h"
 #include "WinZeit.h"
 #include "kolv_d7ed.h"
 
@@ -13,14 +15,51 @@ void TMyObj::SendHotKey(unsigned char ucKey, bool bLoslassen)
     if (!p || Bit > 7)
         return;
     p[Adr] = static_cast<uint8_t>(p[Adr] ^ (1u << Bit));
-    if (!bLoslassen && Taster)
-        dwHotKeyZeit = timeGetTime();
+    if (!bLoslassen && Taster) {
+        // 0 means "no release pending", so a press at clock value 0 must not
+        // be lost as one.
+        const uint32_t dw = timeGetTime();
+        dwHotKeyZeit = dw ? dw : 1;
+    }
 }
 
 void TMyObj::HotKeysPruefen()
 {
-    if (dwHotKeyZeit != 0 && Taster && timeGetTime() > dwHotKeyZeit + 100u) {
+    if (dwHotKeyZeit != 0 && Taster && timeGetTime() - dwHotKeyZeit > 100u) {
         dwHotKeyZeit = 0;
         SendHotKey(HotKey, true);
     }
+}
+
+void TMyObj::TasterSofortLoslassen()
+{
+    if (dwHotKeyZeit != 0 && Taster) {
+        dwHotKeyZeit = 0;
+        SendHotKey(HotKey, true);
+    }
+    dwHotKeyZeit = 0;
+}
+
+void TMyObj::AnalogEingangPlusMinus(char cZeichen, int32_t iSchritt)
+{
+    if (Obj != AnalogEingang || !bAnalogMarkiert || bEditorModusAktiv())
+        return;
+    const Messbereich* pBereich = ::pGetMessbereich(true, Messb);
+    uint8_t* p = D7ED_GetPeriEPtr();
+    if (!pBereich || !p)
+        return;
+    const int32_t iRoh = static_cast<int16_t>((static_cast<uint16_t>(p[Adr]) << 8) | p[Adr + 1u]);
+    int32_t iNeu = 0;
+    if (cZeichen == '+') {
+        iNeu = iRoh + iSchritt;
+        if (iNeu > pBereich->iRohOberwert)
+            iNeu = pBereich->iRohOberwert;
+    } else {
+        iNeu = iRoh - iSchritt;
+        if (iNeu < pBereich->iRohUnterwert)
+            iNeu = pBereich->iRohUnterwert;
+    }
+    const uint32_t v = static_cast<uint32_t>(iNeu);
+    p[Adr] = static_cast<uint8_t>(v >> 8);
+    p[Adr + 1u] = static_cast<uint8_t>(v);
 }

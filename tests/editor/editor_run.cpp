@@ -1,0 +1,334 @@
+// The panel in RUN mode under real mouse and key events: switches and push
+// buttons by hot key, LED clicks and the engine's start and stop, analog
+// inputs by click, drag and keys, the value query of dynamic texts; and the
+// edge cursors of the editor.
+#include "EditorTestHilfe.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QToolButton>
+
+#include <deque>
+
+#include "DlgInputQuery.h"
+#include "PoolText.h"
+
+using namespace editortest;
+
+namespace {
+
+uint16_t Wort(const uint8_t* p, unsigned iAdr)
+{
+    return uint16_t((p[iAdr] << 8) | p[iAdr + 1]);
+}
+
+void WortSetzen(uint8_t* p, unsigned iAdr, uint16_t w)
+{
+    p[iAdr] = uint8_t(w >> 8);
+    p[iAdr + 1] = uint8_t(w);
+}
+
+class RunMaus : public FensterTest {
+protected:
+    uint8_t* pE = D7ED_GetPeriEPtr();
+    uint8_t* pA = D7ED_GetPeriAPtr();
+    uint8_t* pM = D7ED_GetMPtr();
+
+    TMyObj* HotKeyLED(int x, int iBit, char cTaste, bool bTaster)
+    {
+        TMyObj* p = Neu(LED, x, 100);
+        p->Op = 'E';
+        p->Adr = 3;
+        p->Bit = uint16_t(iBit);
+        p->HotKeyAktiv = true;
+        p->HotKey = uint8_t(cTaste);
+        p->Taster = bTaster;
+        return p;
+    }
+    static int CPU()
+    {
+        int iFehler = 0;
+        return D7ED_GetCPUZustand(&iFehler);
+    }
+    static void Klick(TMyObj* p, QPoint pt = QPoint(5, 5))
+    {
+        QTest::mouseClick(p, Qt::LeftButton, {}, pt);
+    }
+};
+
+} // namespace
+
+TEST_F(RunMaus, HotKeysSwitchAndPushButtonsExactlyAsTypedWhereverTheFocusIs)
+{
+    HotKeyLED(100, 2, 'k', true);    // push button
+    HotKeyLED(130, 5, 'S', false);   // switch
+    Run();
+    TestUhrSetzen(100000);
+
+    // Letter case counts: 's' is not the switch's key.
+    QTest::keyClick(f, 's');
+    EXPECT_EQ(pE[3], 0x00);
+    // The focus on a tool button of the window does not keep the keys from
+    // the panel.
+    f->MausButtonPfeil->setFocus();
+    QTest::keyClick(f->MausButtonPfeil, 'S');
+    EXPECT_EQ(pE[3], 0x20);
+    TestUhrVorstellen(5000);
+    f->SPSZyklusSchritt();
+    EXPECT_EQ(pE[3], 0x20) << "a switch is never released";
+    QTest::keyClick(f, 'S');
+    EXPECT_EQ(pE[3], 0x00);
+
+    // A push button goes back at the first cycle paint more than 100 ms on.
+    QTest::keyClick(f, 'k');
+    EXPECT_EQ(pE[3], 0x04);
+    TestUhrVorstellen(100);
+    f->SPSZyklusSchritt();
+    EXPECT_EQ(pE[3], 0x04);
+    TestUhrVorstellen(1);
+    f->SPSZyklusSchritt();
+    EXPECT_EQ(pE[3], 0x00);
+
+    // Twice within 100 ms: inverted twice, and the 100 ms start again from
+    // the second press.
+    QTest::keyClick(f, 'k');
+    TestUhrVorstellen(50);
+    QTest::keyClick(f, 'k');
+    EXPECT_EQ(pE[3], 0x00);
+    TestUhrVorstellen(60);   // 110 ms after the first press
+    f->SPSZyklusSchritt();
+    EXPECT_EQ(pE[3], 0x00) << "released by the first press's time";
+}
+
+TEST_F(RunMaus, PendingPushButtonGoesBackAtTheSwitchToEditorAndWhenThePanelCloses)
+{
+    HotKeyLED(100, 1, 'p', true);
+    Run();
+    TestUhrSetzen(5000);
+    QTest::keyClick(f, 'p');
+    ASSERT_EQ(pE[3], 0x02);
+    f->aMaske_RUN_EDITORExecute();
+    EXPECT_TRUE(f->bEditorModus);
+    EXPECT_EQ(pE[3], 0x00);
+
+    Run();
+    QTest::keyClick(f, 'p');
+    ASSERT_EQ(pE[3], 0x02);
+    f->MaskeLoeschen();
+    EXPECT_EQ(f->iAnzahlObjekte, 0);
+    EXPECT_EQ(pE[3], 0x00);
+
+    // In EDITOR no cycle paints: the window's timer releases the button.
+    HotKeyLED(100, 1, 'p', true);
+    QTest::keyClick(f, 'p');
+    ASSERT_EQ(pE[3], 0x02);
+    TestUhrVorstellen(101);
+    f->Timer1Timer();
+    EXPECT_EQ(pE[3], 0x00);
+    MaskeFile = (u->pfProjekte / "Test" / "Test.maske_ini").string();
+}
+
+TEST_F(RunMaus, LedClicksInvertTheirBitInsideTheAreaAndRunLedsStartAndStop)
+{
+    TMyObj* pSchalter = Neu(LED, 100, 100);
+    pSchalter->Op = 'A';
+    pSchalter->Adr = 7;
+    pSchalter->Bit = 3;
+    pSchalter->Clickable = true;
+    TMyObj* pStumm = Neu(LED, 130, 100);
+    pStumm->Op = 'A';
+    pStumm->Adr = 7;
+    pStumm->Bit = 4;
+    TMyObj* pLetztes = Neu(LED, 160, 100);
+    pLetztes->Op = 'M';
+    pLetztes->Adr = 65535;
+    pLetztes->Bit = 7;
+    pLetztes->Clickable = true;
+    TMyObj* pBit9 = Neu(LED, 190, 100);
+    pBit9->Op = 'M';
+    pBit9->Adr = 65534;
+    pBit9->Bit = 9;
+    pBit9->Clickable = true;
+    TMyObj* pRunBild = Neu(LED, 220, 100);
+    pRunBild->Variable = 3;
+    pRunBild->GrafikAkt = true;
+    pRunBild->Clickable = true;
+    TMyObj* pRun = Neu(LED, 250, 100);
+    pRun->Variable = 3;
+    pRun->Clickable = true;
+    Run();
+
+    Klick(pSchalter);
+    EXPECT_EQ(pA[7], 0x08);
+    Klick(pStumm);
+    EXPECT_EQ(pA[7], 0x08) << "an object that is not clickable";
+    Klick(pSchalter);
+    EXPECT_EQ(pA[7], 0x00);
+    Klick(pLetztes);
+    EXPECT_EQ(pM[65535], 0x80);
+    Klick(pBit9);
+    EXPECT_EQ(pM[65534], 0x00);
+    EXPECT_EQ(pM[65535], 0x80);
+    EXPECT_EQ(pM[65536], 0x00);
+
+    // "$RUN" without pictures only starts; with pictures it toggles.
+    Klick(pRun);
+    ASSERT_EQ(CPU(), 2);
+    Klick(pRun);
+    EXPECT_EQ(CPU(), 2) << "a running CPU is not stopped by a plain $RUN";
+    Klick(pRunBild);
+    EXPECT_NE(CPU(), 2);
+    Klick(pRunBild);
+    EXPECT_EQ(CPU(), 2);
+}
+
+TEST_F(RunMaus, AnalogInputIsMarkedByTheFirstClickAndSetByClickDragAndKeys)
+{
+    auto Analog = [&](int x, uint16_t iAdr) {
+        TMyObj* p = Neu(AnalogEingang, x, 150);
+        p->Op = 'E';
+        p->Adr = iAdr;
+        p->Messb = 0;   // 0..27648
+        p->Ausrichtung = 'o';
+        p->SetWidth(30);
+        p->SetHeight(104);   // bar length 100
+        return p;
+    };
+    TMyObj* pErstes = Analog(100, 20);
+    TMyObj* pZweites = Analog(200, 30);
+    pErstes->Clickable = pZweites->Clickable = true;   // as inserted by the editor
+    Run();
+
+    Klick(pErstes, QPoint(10, 54));
+    EXPECT_TRUE(pErstes->bAnalogMarkiert);
+    EXPECT_EQ(Wort(pE, 20), 0) << "the first click only marks";
+    QCoreApplication::processEvents();
+    const QImage Bild = pErstes->grab().toImage();
+    const QColor Rand = Bild.pixelColor(1, 50);
+    EXPECT_TRUE(Rand.red() > 200 && Rand.green() < 60 && Rand.blue() < 60) << Rand.name().toStdString();
+
+    Klick(pErstes, QPoint(10, 54));   // 46 of 100 pixels from the bottom
+    EXPECT_EQ(Wort(pE, 20), 12718) << "set from the position, no bit inverted";
+
+    Klick(pZweites, QPoint(10, 54));
+    EXPECT_TRUE(pZweites->bAnalogMarkiert);
+    EXPECT_FALSE(pErstes->bAnalogMarkiert);
+
+    // Dragging along the bar.
+    QTest::mousePress(pZweites, Qt::LeftButton, {}, QPoint(10, 90));
+    QTest::mouseMove(pZweites, QPoint(10, 30));
+    QTest::mouseRelease(pZweites, Qt::LeftButton, {}, QPoint(10, 30));
+    EXPECT_EQ(Wort(pE, 30), 19353);
+
+    // Keys step the marked input, held to the range's raw values: typed
+    // '+' and '-' by 10, Page Up and Page Down by 200.
+    WortSetzen(pE, 30, 27640);
+    QTest::keyClick(f, '+');
+    EXPECT_EQ(Wort(pE, 30), 27648);
+    QTest::keyClick(f, '-');
+    EXPECT_EQ(Wort(pE, 30), 27638);
+    WortSetzen(pE, 30, 27600);
+    QTest::keyClick(f, Qt::Key_PageUp);
+    EXPECT_EQ(Wort(pE, 30), 27648);
+    QTest::keyClick(f, Qt::Key_PageDown);
+    EXPECT_EQ(Wort(pE, 30), 27448);
+    WortSetzen(pE, 30, 150);
+    QTest::keyClick(f, Qt::Key_PageDown);
+    EXPECT_EQ(Wort(pE, 30), 0);
+    EXPECT_EQ(Wort(pE, 20), 12718) << "the unmarked input stays";
+}
+
+TEST_F(RunMaus, ValueQueryOffersHexReadsDigitsWithBlanksAndRefusesASign)
+{
+    TMyObj* pHex = Neu(Dynamische_Beschriftung, 100, 100, 60, 16);
+    pHex->Op = 'A';
+    pHex->Adr = 40;
+    pHex->OpGroesse = 2;
+    pHex->Darstellung = DARSTELLUNG_HEX;
+    pHex->Clickable = true;
+    TMyObj* pDezimal = Neu(Dynamische_Beschriftung, 100, 130, 60, 16);
+    pDezimal->Op = 'M';
+    pDezimal->Adr = 8;
+    pDezimal->OpGroesse = 1;
+    pDezimal->Clickable = true;
+    TMyObj* pDBBit = Neu(Dynamische_Beschriftung, 100, 160, 60, 16);
+    pDBBit->Op = 'D';
+    pDBBit->DBNR = 1;
+    pDBBit->OpGroesse = 0;
+    pDBBit->Clickable = true;
+    WortSetzen(pA, 40, 0x1A2B);
+    pM[8] = 200;
+    Run();
+
+    std::vector<std::string> Angeboten, Titel;
+    std::deque<std::string> Antworten{"1 2", "-5", "0x1f", "  ", "250"};
+    ModalAntworterSetzen([&](QDialog& d) {
+        auto& dlg = dynamic_cast<TDlgInputForm&>(d);
+        Angeboten.push_back(dlg.eText->text().toStdString());
+        Titel.push_back(dlg.windowTitle().toStdString());
+        dlg.eText->setText(QString::fromStdString(Antworten.front()));
+        Antworten.pop_front();
+        dlg.bOKClick();
+        return 1;
+    });
+
+    QTest::mouseClick(pHex, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(Angeboten.size(), 1u);
+    EXPECT_EQ(Angeboten[0], "0x1A2B");
+    EXPECT_NE(Titel[0].find("AW40"), std::string::npos) << Titel[0];
+    EXPECT_EQ(Wort(pA, 40), 12);
+
+    QTest::mouseClick(pHex, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Angeboten[1], "0xC");
+    EXPECT_EQ(Wort(pA, 40), 12) << "a sign is refused";
+    EXPECT_EQ(Boxen(), std::vector<std::string>{PoolText(1374)});
+
+    QTest::mouseClick(pHex, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Wort(pA, 40), 0x1F);
+
+    QTest::mouseClick(pDezimal, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Angeboten[3], "200");
+    EXPECT_EQ(pM[8], 200) << "blanks only are no number";
+    EXPECT_EQ(Boxen(), std::vector<std::string>{PoolText(1374)});
+    QTest::mouseClick(pDezimal, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(pM[8], 250);
+
+    // A data-block bit is not asked for at all.
+    QTest::mouseClick(pDBBit, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Angeboten.size(), 5u);
+    EXPECT_TRUE(Boxen().empty());
+}
+
+TEST_F(RunMaus, EditorEdgeCursorsWaitHalfASecondAfterAnArrowMove)
+{
+    TMyObj* pText = Neu(Statische_Beschriftung, 100, 100, 80, 20);
+    TMyObj* pLED = Neu(LED, 300, 100);
+    TestUhrSetzen(50000);
+    QTest::mouseMove(pText, QPoint(78, 10));
+    EXPECT_EQ(pText->cursor().shape(), Qt::SizeHorCursor);
+    QTest::mouseMove(pText, QPoint(40, 1));
+    EXPECT_EQ(pText->cursor().shape(), Qt::SizeVerCursor);
+    QTest::mouseMove(pText, QPoint(40, 10));
+    EXPECT_EQ(pText->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseMove(pLED, QPoint(1, 1));
+    EXPECT_EQ(pLED->cursor().shape(), Qt::ArrowCursor) << "LEDs are not resized";
+
+    QTest::mouseClick(pText, Qt::LeftButton, {}, QPoint(40, 10));
+    QTest::keyClick(f, Qt::Key_Right);
+    EXPECT_EQ(pText->Left(), 101);
+    QTest::mouseMove(pText, QPoint(78, 10));
+    EXPECT_EQ(pText->cursor().shape(), Qt::ArrowCursor);
+    TestUhrVorstellen(500);
+    QTest::mouseMove(pText, QPoint(77, 10));
+    EXPECT_EQ(pText->cursor().shape(), Qt::ArrowCursor);
+    TestUhrVorstellen(1);
+    QTest::mouseMove(pText, QPoint(78, 10));
+    EXPECT_EQ(pText->cursor().shape(), Qt::SizeHorCursor);
+
+    // In RUN a clickable object shows the hand.
+    pLED->Clickable = true;
+    Run();
+    QTest::mouseMove(pLED, QPoint(5, 5));
+    EXPECT_EQ(pLED->cursor().shape(), Qt::PointingHandCursor);
+}

@@ -339,6 +339,14 @@ public:
     void BewegungsprofileZuruecksetzen();
     bool BewegungsBitPruefen(int32_t& iKoordinate, const BewegungsOperand* pOperand,
                              int32_t iSchritt);
+    // Motion: the sensors (clickable LEDs) gathered at the switch to RUN,
+    // the objects that act on them in the current step, and the steps
+    // since the switch to RUN.
+    TMyObj* Sensoren[iMaxObjekte];
+    int32_t iAnzahlSensoren = 0;
+    TMyObj* Bewegte[iMaxObjekte];
+    int32_t iAnzahlBewegte = 0;
+    int32_t iBewegungsSchritt = 0;
 
 protected:
     bool eventFilter(QObject* pObjekt, QEvent* pEreignis) override;

@@ -69,6 +69,8 @@ static void ObjekteEntfernen(THauptformular* pForm)
     pForm->iAnzahlMarkierte = 0;
     pForm->pAktivesObjekt = nullptr;
     pForm->bZiehen = false;
+    pForm->iAnzahlSensoren = 0;
+    pForm->iAnzahlBewegte = 0;
 }
 
 bool THauptformular::bObjekteSchreiben(const std::string& cPfad, std::FILE* pDatei,

@@ -7,6 +7,8 @@
 #include "HauptForm.h"
 #include "Nahtstellen.h"
 
+#include <QToolBar>
+
 // Seam: end of the engine communication and closing of the sockets.
 int KommuBeenden(bool) { return 1; }
 // Seam: take-over of the listening socket on port 102.
@@ -44,7 +46,18 @@ void THauptformular::GleicherAbstandVertikal() {}
 void THauptformular::aMaske_PfeilExecute() {}
 void THauptformular::aMaskeAnordnenVorneExecute() {}
 void THauptformular::aMaskeAnordnenHintenExecute() {}
-void THauptformular::aMaskeBewegungsprofileExecute() {}
-void THauptformular::BewegungsprofileAusfuehren() {}
-void THauptformular::BewegungsprofileStarten() {}
-void THauptformular::BewegungsprofileZuruecksetzen() {}
+
+// Interim: the limits of the panel area belong to the editing operations;
+// the motion needs them now. Objects are children of the panel area: the
+// tool bar lies at its top, the status panel at its bottom. The editor's
+// unit takes these over (and this block goes).
+int32_t THauptformular::WerkzeugleistenHoehe()
+{
+    return ToolBar1 && !ToolBar1->isHidden() ? ToolBar1->height() : 0;
+}
+void THauptformular::ClientBereichHolen(int32_t& iRechts, int32_t& iUnten)
+{
+    iRechts = Arbeitsflaeche->width();
+    iUnten = Arbeitsflaeche->height();
+    if (StatusPanel && !StatusPanel->isHidden()) iUnten -= StatusPanel->height();
+}

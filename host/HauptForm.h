@@ -302,6 +302,8 @@ public:
     // Language switching and menus
     // ===================================================================
     void SpracheUmschalten(int iSprache);
+    // The menus draw their shortcuts with the key names of the text language.
+    void MenueStilSetzen();
     void aAnsichtMenueOnOffExecute();
     void aAnsichtMausbuttonOnOffExecute();
 

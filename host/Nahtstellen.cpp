@@ -32,9 +32,6 @@ void THauptformular::StartupWldSchreiben() {}
 void THauptformular::aExtras_RavoDAVEinstellungenExecute() {}
 void THauptformular::ApplicationEvents1Message(uint32_t, bool&) {}
 
-// Seam: language switching.
-void THauptformular::SpracheUmschalten(int) {}
-
 // Seam: panel objects, selection, editing, motion.
 void THauptformular::WerkzeugAnzeigen() {}
 void THauptformular::AllesMarkieren() {}

@@ -21,6 +21,7 @@
 #include "HauptForm.h"
 #include "HostTestHilfe.h"
 #include "MenueStil.h"
+#include "MyObj.h"
 #include "Programm.h"
 #include "WinDialoge.h"
 #include "WinRegistry.h"
@@ -312,4 +313,35 @@ TEST_F(Sprachen, ScreenshotsOfEveryMenu)
             QApplication::processEvents();
         }
     }
+}
+
+TEST_F(Sprachen, ViewTogglesTwiceRestoreWindowAndObjects)
+{
+    f->resize(700, 500);
+    QApplication::processEvents();
+    auto* p = new TMyObj(f, LED, 120, 80, 0, 0);
+    f->Objekte[f->iAnzahlObjekte++] = p;
+    const int iHoehe = f->height();
+    const int iLeiste = f->ToolBar1->height();
+
+    f->aAnsichtMausbuttonOnOff->trigger();
+    EXPECT_TRUE(f->ToolBar1->isHidden());
+    EXPECT_TRUE(f->StatusPanel->isHidden());
+    EXPECT_EQ(p->Top(), 80 - iLeiste);
+    EXPECT_EQ(p->y, 80 - iLeiste) << "the design position moves with it";
+    EXPECT_EQ(f->WerkzeugleistenHoehe(), 0) << "the motion's top limit is the window's edge";
+    f->aAnsichtMausbuttonOnOff->trigger();
+    EXPECT_FALSE(f->ToolBar1->isHidden());
+    EXPECT_EQ(p->Top(), 80);
+    EXPECT_EQ(p->y, 80);
+    EXPECT_EQ(f->height(), iHoehe);
+
+    f->aAnsichtMenueOnOff->trigger();
+    EXPECT_TRUE(f->MainMenu1->isHidden());
+    EXPECT_LT(f->height(), iHoehe);
+    f->aAnsichtMenueOnOff->trigger();
+    EXPECT_FALSE(f->MainMenu1->isHidden());
+    EXPECT_EQ(f->height(), iHoehe);
+    EXPECT_EQ(p->Top(), 80);
+    f->MaskeLoeschen();
 }

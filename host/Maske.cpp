@@ -89,7 +89,7 @@ TLeseDatei::TLeseDatei(const std::string& sPfad)
     std::string sRoh;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(sPfad, ec) || !bDateiLesen(sPfad, sRoh)) return;
-    sInhalt = TextNachUtf8(sRoh);
+    if (!bTextDekodieren(sRoh, sInhalt)) return;
     // fmemopen refuses a buffer of size 0 on some C libraries; an empty
     // file is offered as a stream that ends at once.
     if (sInhalt.empty()) sInhalt.push_back('\0');
@@ -139,4 +139,10 @@ std::string DateiImOrdner(const std::string& sOrdner, const std::string& sName)
 {
     if (sName.empty()) return std::string();
     return DateiImOrdnerSuchen(sOrdner, sName);
+}
+
+std::string ProjektDateiPfad(const std::string& sOrdner, const std::string& sName)
+{
+    const std::string sGefunden = DateiImOrdner(sOrdner, sName);
+    return sGefunden.empty() ? sOrdner + sName : sGefunden;
 }

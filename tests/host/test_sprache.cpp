@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -344,4 +345,37 @@ TEST_F(Sprachen, ViewTogglesTwiceRestoreWindowAndObjects)
     EXPECT_EQ(f->height(), iHoehe);
     EXPECT_EQ(p->Top(), 80);
     f->MaskeLoeschen();
+}
+
+TEST_F(Sprachen, DialogsBuiltAfterASwitchSpeakTheNewLanguage)
+{
+    // Each object dialog and the motion dialog, opened in German and again
+    // after the switch to English: the caption and every button follow.
+    std::vector<TMyObj*> Objekte;
+    for (int iArt : {Statische_Beschriftung, Dynamische_Beschriftung, LED, AnalogEingang})
+        Objekte.push_back(new TMyObj(f, iArt, 50, 80, 0, 0));
+    auto oeffnen = [&](const std::function<void()>& Aufruf) {
+        std::string sTexte;
+        ModalAntworterSetzen([&](QDialog& d) {
+            sTexte = d.windowTitle().toStdString();
+            for (QPushButton* k : d.findChildren<QPushButton*>()) sTexte += "|" + k->text().toStdString();
+            return 2;
+        });
+        Aufruf();
+        ModalAntworterSetzen({});
+        return sTexte;
+    };
+    std::vector<std::function<void()>> Aufrufe;
+    for (TMyObj* p : Objekte) Aufrufe.push_back([this, p] { f->ObjektEigenschaftenDialog(p, false); });
+    Aufrufe.push_back([this] { f->aMaskeBewegungsprofileExecute(); });
+    std::vector<std::string> Deutsch;
+    for (const auto& a : Aufrufe) Deutsch.push_back(oeffnen(a));
+    f->MenuSprachenEnglish->trigger();
+    for (std::size_t i = 0; i < Aufrufe.size(); ++i) {
+        const std::string sEnglisch = oeffnen(Aufrufe[i]);
+        EXPECT_FALSE(Deutsch[i].empty()) << i;
+        EXPECT_NE(sEnglisch, Deutsch[i]) << i;
+        EXPECT_NE(sEnglisch.find("|" + En.at(1015)), std::string::npos) << sEnglisch;
+    }
+    for (TMyObj* p : Objekte) delete p;
 }

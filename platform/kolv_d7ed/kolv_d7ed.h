@@ -403,9 +403,10 @@ D7ED_EXPORT bool D7ED_WindowsServiceVorhandenUndGestartet(const char* pcName, bo
                                                           int* piFehler);
 D7ED_EXPORT bool D7ED_WindowsServiceStop(const char* pcName, int* piFehler);
 D7ED_EXPORT bool D7ED_WindowsServiceStart(const char* pcName, int* piFehler);
-/* Process id of the service: always 0 with an error code here, the service
- * manager's code (1060: no such service), or DIENST_PID for a service that
- * exists but whose process cannot be told. */
+/* Process id of the service, error 0. Else 0 with the service manager's code
+ * (1060: no such service), or DIENST_PID for a service that exists but whose
+ * process cannot be told (stopped, or unknown to the service manager; on
+ * Linux only a test's service table names processes). */
 D7ED_EXPORT uint32_t D7ED_GetPidFromSiemensService(const char* pcName, int* piFehler);
 /* Process id of the holder of listening local TCP port 102, 0 when none. */
 D7ED_EXPORT uint32_t D7ED_GetPidFromAllocateProcessOfPort102(void);

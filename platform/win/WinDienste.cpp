@@ -34,6 +34,27 @@ int DienstStatusAbfragen(const std::string& sName, uint32_t& dwZustand)
     return 0;
 }
 
+int DienstStatusAbfragenEx(const std::string& sName, TDienstStatus& status)
+{
+    std::lock_guard<std::mutex> sperre(g_mutex);
+    TTestDienst* p = pDienst(sName);
+    if (!p)
+        return DIENST_FEHLER_NICHT_VORHANDEN;
+    if (p->dwZustand == DIENST_STARTET && p->uStartSchritt < p->startSchritte.size()) {
+        const TDienstSchritt& schritt = p->startSchritte[p->uStartSchritt];
+        if (p->uStartSchritt + 1 < p->startSchritte.size())
+            ++p->uStartSchritt;
+        p->dwZustand = schritt.dwZustand;
+        p->dwCheckPoint = schritt.dwCheckPoint;
+        p->dwWaitHint = schritt.dwWaitHint;
+    }
+    status.dwZustand = p->dwZustand;
+    status.dwPid = p->dwZustand == DIENST_LAEUFT ? p->dwPid : 0;
+    status.dwCheckPoint = p->dwZustand == DIENST_STARTET ? p->dwCheckPoint : 0;
+    status.dwWaitHint = p->dwZustand == DIENST_STARTET ? p->dwWaitHint : 0;
+    return 0;
+}
+
 int DienstProzessIdAbfragen(const std::string& sName, uint32_t& dwPid)
 {
     std::lock_guard<std::mutex> sperre(g_mutex);
@@ -55,7 +76,10 @@ int DienstStarten(const std::string& sName)
             return DIENST_FEHLER_NICHT_VORHANDEN;
         if (p->dwZustand != DIENST_GESTOPPT)
             return DIENST_FEHLER_LAEUFT_SCHON;
-        p->dwZustand = DIENST_LAEUFT;
+        p->dwZustand = p->startSchritte.empty() ? DIENST_LAEUFT : DIENST_STARTET;
+        p->uStartSchritt = 0;
+        p->dwCheckPoint = 0;
+        p->dwWaitHint = 0;
         aktion = p->beimStarten;
     }
     if (aktion)

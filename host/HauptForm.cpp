@@ -35,7 +35,7 @@ THauptformular::THauptformular(QWidget* pOwner) : QMainWindow(pOwner)
 {
     Hauptformular = this;
     setObjectName("Hauptformular");
-    for (int i = 0; i < iMaxObjekte; ++i) Objekte[i] = Markierte[i] = nullptr;
+    for (int i = 0; i < iMaxObjekte; ++i) Objekte[i] = Markierte[i] = Sensoren[i] = Bewegte[i] = nullptr;
     for (int i = 0; i < iMaxBilder; ++i) Bilder[i] = nullptr;
 
     ColorDialog = new TFarbDialog;

@@ -307,6 +307,8 @@ public:
     // Language switching and menus
     // ===================================================================
     void SpracheUmschalten(int iSprache);
+    // The menus draw their shortcuts with the key names of the text language.
+    void MenueStilSetzen();
     void aAnsichtMenueOnOffExecute();
     void aAnsichtMausbuttonOnOffExecute();
 
@@ -379,6 +381,14 @@ public:
     void BewegungsprofileZuruecksetzen();
     bool BewegungsBitPruefen(int32_t& iKoordinate, const BewegungsOperand* pOperand,
                              int32_t iSchritt);
+    // Motion: the sensors (clickable LEDs) gathered at the switch to RUN,
+    // the objects that act on them in the current step, and the steps
+    // since the switch to RUN.
+    TMyObj* Sensoren[iMaxObjekte];
+    int32_t iAnzahlSensoren = 0;
+    TMyObj* Bewegte[iMaxObjekte];
+    int32_t iAnzahlBewegte = 0;
+    int32_t iBewegungsSchritt = 0;
 
 protected:
     bool eventFilter(QObject* pObjekt, QEvent* pEreignis) override;

@@ -282,6 +282,7 @@ void THauptformular::MenuesAufbauen()
     verbinden(aHilfe_Info_Ueber, &THauptformular::aHilfe_Info_UeberExecute);
     verbinden(aAnsichtMenueOnOff, &THauptformular::aAnsichtMenueOnOffExecute);
     verbinden(aAnsichtMausbuttonOnOff, &THauptformular::aAnsichtMausbuttonOnOffExecute);
+    MenueStilSetzen();
 }
 
 void THauptformular::WerkzeugleisteAufbauen()
@@ -326,6 +327,7 @@ void THauptformular::WerkzeugleisteAufbauen()
 
 void THauptformular::SprachTexteAnwenden()
 {
+    // Texte: 1143, 1266-1298, 1301-1303, 1364
     struct Beschriftung {
         QAction* pAktion;
         unsigned long ulText;
@@ -373,6 +375,9 @@ void THauptformular::SprachTexteAnwenden()
                 sHinweis = sHinweis.substr(0, nLeer) + sRest;
             }
         }
+        // On the action too: the button takes the action's hint again
+        // whenever the action changes (enabled, checked).
+        k->defaultAction()->setToolTip(QString::fromStdString(sHinweis));
         k->setToolTip(QString::fromStdString(sHinweis));
     }
     const std::string sFilter = SPR_StrS7App(1365);

@@ -17,7 +17,8 @@
 #include "Maske.h"
 #include "Meldungen.h"
 #include "MyObj.h"
-#include "Nahtstellen.h"
+#include "IPDaten.h"
+#include "ListenSockets.h"
 #include "PoolText.h"
 #include "Programm.h"
 #include "SPSTyp.h"
@@ -75,6 +76,8 @@ static void ObjekteEntfernen(THauptformular* pForm)
     pForm->iAnzahlMarkierte = 0;
     pForm->pAktivesObjekt = nullptr;
     pForm->bZiehen = false;
+    pForm->iAnzahlSensoren = 0;
+    pForm->iAnzahlBewegte = 0;
 }
 
 bool THauptformular::bObjekteSchreiben(const std::string& cPfad, std::FILE* pDatei,

@@ -30,6 +30,19 @@ uint32_t dwStartZeitpunkt = 0;
 bool bS7EpatsVorhanden = false;
 bool bInternerSPSTyp = false;
 uint16_t RavoDAVInterval = 5;
+int32_t Sprache = 1;
+
+namespace {
+
+// The language whose file filled the text pool last; 0 = none yet.
+unsigned char ucGeladeneSprache = 0;
+
+std::string SprachDateiPfad(const char* pcName)
+{
+    return cSystemVerzeichnis + "Sprachen/" + pcName + ".DAT";
+}
+
+} // namespace
 
 void ProgrammordnerSetzen(const std::string& sOrdner)
 {
@@ -70,7 +83,7 @@ bool bSprachDateiLaden(unsigned char ucSprache)
         FehlerMeldung("Id of language is invalid!");
         return false;
     }
-    std::string sPfad = cSystemVerzeichnis + "Sprachen/" + pcName + ".DAT";
+    std::string sPfad = SprachDateiPfad(pcName);
     int iAnzahl = 0;
     int iFehlerhafte = 0;
     int iLetzteFehlerzeile = 0;
@@ -79,6 +92,19 @@ bool bSprachDateiLaden(unsigned char ucSprache)
     if (iFehlerhafte != 0)
         FehlerMeldung(TextFormatieren("Error found!\nCount total=%d\nLast error in line %d.", "%d%d",
                                       iFehlerhafte, iLetzteFehlerzeile));
+    if (iAnzahl == 0) {
+        // The reader has emptied the pool: without a single good line every
+        // menu would show the default text. The language before comes back.
+        const char* pcAlt = ucGeladeneSprache != 0 ? SPR_GetSprachStrVonId(ucGeladeneSprache) : nullptr;
+        if (pcAlt && ucGeladeneSprache != ucSprache) {
+            std::string sAlt = SprachDateiPfad(pcAlt);
+            int iA = 0, iF = 0, iL = 0;
+            SPR_bSprachenDateiEinlesen(0, sAlt.data(), &iA, &iF, &iL);
+            SPR_SetTextSprache(ucGeladeneSprache);
+        }
+        return false;
+    }
+    ucGeladeneSprache = ucSprache;
     return true;
 }
 

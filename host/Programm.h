@@ -30,6 +30,9 @@ extern bool bS7EpatsVorhanden;
 extern bool bInternerSPSTyp;
 // Sleep of the pacing thread in milliseconds, 2..200 (registry, settings).
 extern uint16_t RavoDAVInterval;
+// The text language chosen from the language menu in this run (or taken
+// from the registry value of the last run); 1 until the first switch.
+extern int32_t Sprache;
 
 // Name of the single-instance mutex and the registry key of the program.
 inline constexpr const char* cInstanzMutexName = "HARLENZ_ENGINE_V1";
@@ -48,8 +51,12 @@ unsigned char SpracheVonLangID(uint16_t wLangID);
 // system language decides.
 unsigned char SpracheDerInstallation();
 
-// Loads the text file of the language into the text pool; false only when
-// the language number is not registered. Errors are shown as error boxes.
+// Loads the text file of the language into the text pool. Errors are shown
+// as error boxes. False when the language number is not registered (texts
+// unchanged) and when the file holds no good line at all: then the
+// language loaded before is loaded again and stays the text language, so
+// the program never runs on the default text alone. A file with some bad
+// lines is used with its good lines (true).
 bool bSprachDateiLaden(unsigned char ucSprache);
 
 // Start-up from the paths up to the text file: program folder, languages

@@ -141,10 +141,14 @@ TEST(Programm, SprachdateiFehlerWerdenGemeldet)
     EXPECT_EQ(PoolText(1309), "Keine Maske\nda");
     EXPECT_EQ(PoolText(1338), "ED");
 
+    // A file without a single good line: the language before stays.
     Meldungen.clear();
-    EXPECT_TRUE(bSprachDateiLaden(3));
+    SPR_SetTextSprache(3);
+    EXPECT_FALSE(bSprachDateiLaden(3));
     ASSERT_EQ(Meldungen.size(), 1u);
     EXPECT_EQ(Meldungen[0].sText, "No lines found in the language file!");
+    EXPECT_EQ(PoolText(1309), "Keine Maske\nda");
+    EXPECT_EQ(SPR_GetTextSprache(), 6);
 
     Meldungen.clear();
     EXPECT_TRUE(bSprachDateiLaden(1));

@@ -1,0 +1,48 @@
+// The language menu: switching the text language while the program runs.
+// Menus, actions, hints, filters, the window caption and the status bar
+// take the new texts at once; the mnemonics follow (German texts with
+// German mnemonics, every other language with international ones), and so
+// do the engine's own texts.
+#include "HauptForm.h"
+
+#include "MenueStil.h"
+#include "PoolText.h"
+#include "Programm.h"
+#include "kolv_spr2.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+void THauptformular::SpracheUmschalten(int iSprache)
+{
+    SPR_SetTextSprache(static_cast<unsigned char>(iSprache));
+    bSprachDateiLaden(SPR_GetTextSprache());
+    Sprache = SPR_GetTextSprache();
+
+    SprachTexteAnwenden();
+    TitelAktualisieren();
+    if (iAnzahlStatusPanels > 0) {
+        StatusTextSetzen(iPanelModus, PoolText(bEditorModus ? 1338 : 1339).c_str());
+        WerkzeugAnzeigen();
+    }
+    update();
+
+    SPR_SetSyntaxSprache(Sprache == 1 ? 1 : 2);
+
+    const std::pair<QAction*, int> Eintraege[] = {
+        {MenuSprachenDeutsch, 1},  {MenuSprachenEnglish, 2},   {MenuSprachenPortugal, 7},
+        {MenuSpracheItalien, 6},   {MenuSpracheFrankreich, 8}, {MenuSpracheSpanien, 3},
+        {MenuSprachenRussian, 5}};
+    for (const auto& [pEintrag, iNr] : Eintraege) pEintrag->setChecked(false);
+    for (const auto& [pEintrag, iNr] : Eintraege)
+        if (iNr == Sprache) pEintrag->setChecked(true);
+}
+
+void THauptformular::MenueStilSetzen()
+{
+    // Owned by the menu bar and made after its menus, so it outlives them.
+    auto* pStil = new TMenueStil;
+    pStil->setParent(MainMenu1);
+    for (QMenu* pMenue : MainMenu1->findChildren<QMenu*>()) pMenue->setStyle(pStil);
+}

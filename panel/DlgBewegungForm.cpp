@@ -1,0 +1,427 @@
+#include "DlgBewegungForm.h"
+
+#include "Bewegungsprofil.h"
+#include "MyObj.h"
+#include "PoolText.h"
+#include "harlenzutils40.h"
+#include "kolv_spr2.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+QString Q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+std::string OhneLeerzeichen(const QLineEdit* pEdit)
+{
+    std::string s = pEdit->text().toStdString();
+    std::erase(s, ' ');
+    return s;
+}
+
+// Decimal value from position n as far as digits go; false when there is
+// no digit at n. Large values stay recognisably large instead of wrapping.
+bool bZahlAb(const std::string& s, std::size_t n, long& lWert)
+{
+    if (n >= s.size() || !std::isdigit(static_cast<unsigned char>(s[n])))
+        return false;
+    lWert = 0;
+    for (; n < s.size() && std::isdigit(static_cast<unsigned char>(s[n])); ++n)
+        if (lWert < 1000000)
+            lWert = lWert * 10 + (s[n] - '0');
+    return true;
+}
+
+// The direction picture: a block with an arrow to each side.
+QPixmap RichtungsBild()
+{
+    QPixmap Bild(80, 80);
+    Bild.fill(Qt::transparent);
+    QPainter p(&Bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    p.setBrush(QColor(230, 190, 90));
+    p.drawRect(30, 30, 20, 20);
+    p.setBrush(QColor(60, 110, 190));
+    const QPoint Mitte(40, 40);
+    for (int i = 0; i < 4; ++i) {
+        p.save();
+        p.translate(Mitte);
+        p.rotate(90.0 * i);
+        p.drawLine(0, -12, 0, -26);
+        p.drawPolygon(QPolygon({QPoint(0, -37), QPoint(-7, -26), QPoint(7, -26)}));
+        p.restore();
+    }
+    return Bild;
+}
+
+} // namespace
+
+bool bBewegungsOperandGueltig(const std::string& s)
+{
+    if (s.empty() || !std::strchr("AEIMQ", s[0]))
+        return false;
+    const std::size_t nPunkt = s.find('.');
+    long lBit = 0, lAdr = 0;
+    if (nPunkt == std::string::npos || !bZahlAb(s, nPunkt + 1, lBit) || lBit > 7)
+        return false;
+    return bZahlAb(s, 1, lAdr) && lAdr <= lMaxBewegungsAdresse;
+}
+
+TDlgBewegung::TDlgBewegung(QWidget* pBesitzer, TBewegungsUmgebung& Umgebung)
+    : QDialog(pBesitzer), m_Umgebung(Umgebung)
+{
+    setObjectName("DlgBewegung");
+    setFixedSize(425, 521);
+
+    auto label = [](QLabel*& pLabel, QWidget* pEltern, const char* pcName, int x, int y) {
+        pLabel = new QLabel(pEltern);
+        pLabel->setObjectName(pcName);
+        pLabel->move(x, y);
+    };
+    auto knopf = [](QPushButton*& pKnopf, QWidget* pEltern, const char* pcName, QRect r) {
+        pKnopf = new QPushButton(pEltern);
+        pKnopf->setObjectName(pcName);
+        pKnopf->setGeometry(r);
+        pKnopf->setAutoDefault(false);
+    };
+    auto edit = [](QLineEdit*& pEdit, QWidget* pEltern, const char* pcName, int x, int y, int w) {
+        pEdit = new QLineEdit(pEltern);
+        pEdit->setObjectName(pcName);
+        pEdit->setGeometry(x, y, w, 22);
+    };
+
+    label(lInfoSelObj, this, "lInfoSelObj", 8, 10);
+    QFont fett = lInfoSelObj->font();
+    fett.setBold(true);
+    lInfoSelObj->setFont(fett);
+    gb = new QGroupBox(this);
+    gb->setObjectName("gb");
+    gb->setGeometry(8, 32, 409, 441);
+    label(Label1, gb, "Label1", 8, 8);
+    lb = new QListWidget(gb);
+    lb->setObjectName("lb");
+    lb->setGeometry(8, 24, 121, 265);
+    label(lZuweisenHinweis, gb, "lZuweisenHinweis", 8, 296);
+    knopf(bZuweisen, gb, "bZuweisen", QRect(8, 312, 105, 25));
+    label(lEntfernenHinweis, gb, "lEntfernenHinweis", 8, 344);
+    knopf(bReset, gb, "bReset", QRect(8, 363, 105, 25));
+    label(lAnzeigenHinweis, gb, "lAnzeigenHinweis", 8, 392);
+    knopf(bAnzeigen, gb, "bAnzeigen", QRect(8, 408, 105, 25));
+    label(lAnzeigenInfo, gb, "lAnzeigenInfo", 120, 414);
+
+    gb2 = new QGroupBox(gb);
+    gb2->setObjectName("gb2");
+    gb2->setGeometry(144, 24, 249, 177);
+    Image1 = new QLabel(gb2);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(73, 53, 80, 80);
+    Image1->setPixmap(RichtungsBild());
+    edit(eOben, gb2, "eOben", 72, 24, 81);
+    edit(eLinks, gb2, "eLinks", 7, 84, 57);
+    edit(eRechts, gb2, "eRechts", 160, 82, 57);
+    edit(eUnten, gb2, "eUnten", 72, 142, 81);
+    for (QLineEdit* e : {eOben, eLinks, eRechts, eUnten}) {
+        // The entry is read into 255 characters; longer text cannot be typed.
+        e->setMaxLength(255);
+        connect(e, &QLineEdit::textChanged, this, [this, e] { eOperandChange(e); });
+    }
+
+    gb3 = new QGroupBox(gb);
+    gb3->setObjectName("gb3");
+    gb3->setGeometry(144, 208, 249, 81);
+    label(lPixelvorschub, gb3, "lPixelvorschub", 8, 22);
+    edit(eGeschwindigkeit, gb3, "eGeschwindigkeit", 177, 19, 41);
+    cbEndschalterBetaetigen = new QCheckBox(gb3);
+    cbEndschalterBetaetigen->setObjectName("cbEndschalterBetaetigen");
+    cbEndschalterBetaetigen->setGeometry(8, 50, 209, 20);
+
+    knopf(bOk, this, "bOk", QRect(88, 480, 121, 33));
+    bOk->setDefault(true);
+    knopf(AbbruchButton, this, "AbbruchButton", QRect(216, 480, 111, 33));
+    knopf(bHilfe, this, "bHilfe", QRect(336, 480, 81, 33));
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(100);
+
+    // The texts, in the order of the components.
+    setWindowTitle(Q(PoolText(1021)));
+    lInfoSelObj->setText("lInfoSelObj");
+    Label1->setText(Q(PoolText(1022)));
+    lZuweisenHinweis->setText(Q(PoolText(1370)));
+    bZuweisen->setText(Q(PoolText(1024)));
+    lEntfernenHinweis->setText(Q(PoolText(1023)));
+    bReset->setText(Q(PoolText(1025)));
+    lAnzeigenHinweis->setText(Q(PoolText(1379)));
+    bAnzeigen->setText(Q(PoolText(1027)));
+    lAnzeigenInfo->setText("lAnzeigenInfo");
+    lAnzeigenInfo->clear();
+    gb2->setTitle(Q(PoolText(1026)));
+    gb3->setTitle(Q(PoolText(1028)));
+    lPixelvorschub->setText(Q(PoolText(1029)));
+    cbEndschalterBetaetigen->setText(Q(PoolText(1030)));
+    bOk->setText(Q(PoolText(1014)));
+    AbbruchButton->setText(Q(PoolText(1015)));
+    bHilfe->setText(Q(PoolText(1016)));
+    for (QLabel* l : {Label1, lZuweisenHinweis, lEntfernenHinweis, lAnzeigenHinweis, lPixelvorschub})
+        l->adjustSize();
+    // A font wider than the one the places were laid out for: the speed
+    // edit moves right rather than cover its label.
+    const int iNachLabel = lPixelvorschub->geometry().right() + 6;
+    if (iNachLabel > eGeschwindigkeit->x())
+        eGeschwindigkeit->move(std::min(iNachLabel, gb3->width() - eGeschwindigkeit->width() - 4),
+                               eGeschwindigkeit->y());
+
+    lb->clear();
+    for (int i = 0; i < ANZAHL_BEWEGUNGSPROFILE; ++i)
+        lb->addItem(Q(PoolTextFormat(1031, "%d", i)));
+    lb->setCurrentRow(0);
+    for (QLineEdit* e : {eOben, eUnten, eRechts, eLinks, eGeschwindigkeit})
+        e->clear();
+    for (QLineEdit* e : {eOben, eUnten, eRechts, eLinks})
+        eOperandChange(e);
+    iAktuellesProfil = -1;
+
+    if (m_Umgebung.iAnzahlMarkierte() <= 0) {
+        bZuweisen->setEnabled(false);
+        bReset->setEnabled(false);
+        lInfoSelObj->setText(Q(PoolText(1032)));
+    } else {
+        lInfoSelObj->setText(Q(PoolTextFormat(1033, "%d", m_Umgebung.iAnzahlMarkierte())));
+        const TMyObj* pErstes = m_Umgebung.pMarkiert(0);
+        // A number beyond the table (from a hand-made file) selects no row.
+        if (pErstes && pErstes->MoveAktiv && pBewegungsprofil(pErstes->MoveNr))
+            lb->setCurrentRow(pErstes->MoveNr);
+    }
+    lInfoSelObj->adjustSize();
+    if (!m_Umgebung.bEditorModus()) {
+        bZuweisen->setEnabled(false);
+        bReset->setEnabled(false);
+        bAnzeigen->setEnabled(false);
+    }
+
+    connect(bOk, &QPushButton::clicked, this, &TDlgBewegung::bOkClick);
+    connect(AbbruchButton, &QPushButton::clicked, this, &TDlgBewegung::reject);
+    connect(bHilfe, &QPushButton::clicked, this, &TDlgBewegung::bHilfeClick);
+    connect(bZuweisen, &QPushButton::clicked, this, &TDlgBewegung::bZuweisenClick);
+    connect(bReset, &QPushButton::clicked, this, &TDlgBewegung::bResetClick);
+    connect(bAnzeigen, &QPushButton::clicked, this, &TDlgBewegung::bAnzeigenClick);
+    connect(Timer1, &QTimer::timeout, this, &TDlgBewegung::Timer1Timer);
+    Timer1->start();
+}
+
+void TDlgBewegung::reject()
+{
+    done(2);
+}
+
+void TDlgBewegung::bOkClick()
+{
+    ProfilUebernehmen(iAktuellesProfil);
+    done(1);
+}
+
+void TDlgBewegung::bHilfeClick()
+{
+    m_Umgebung.HilfeAnzeigen("DlgBewegung.htm");
+}
+
+void TDlgBewegung::Timer1Timer()
+{
+    if (lb->currentRow() != iAktuellesProfil) {
+        ProfilAnzeigen(iAktuellesProfil);
+        iAktuellesProfil = lb->currentRow();
+    }
+}
+
+void TDlgBewegung::ProfilUebernehmen(int32_t iIndex)
+{
+    if (iIndex >= 0)
+        ProfilSpeichern(iIndex);
+}
+
+void TDlgBewegung::eOperandChange(QLineEdit* pEdit)
+{
+    if (!pEdit)
+        return;
+    // The operand edits hold upper-case letters only, typed or set.
+    const QString sGross = pEdit->text().toUpper();
+    if (sGross != pEdit->text()) {
+        const int iCursor = pEdit->cursorPosition();
+        pEdit->setText(sGross);   // comes back here with the new text
+        pEdit->setCursorPosition(iCursor);
+        return;
+    }
+    const std::string s = OhneLeerzeichen(pEdit);
+    if (s.empty()) {
+        // The window colour: the edit takes its parent's colours again.
+        pEdit->setPalette(QPalette());
+        return;
+    }
+    QPalette Farben = pEdit->palette();
+    Farben.setColor(QPalette::Base, FarbeVonWert(bBewegungsOperandGueltig(s) ? iFarbeOperandGueltig
+                                                                             : iFarbeOperandUngueltig));
+    pEdit->setPalette(Farben);
+}
+
+bool TDlgBewegung::bOperandAbgelehnt(const QLineEdit* pEdit) const
+{
+    return pEdit->palette().color(QPalette::Base) == FarbeVonWert(iFarbeOperandUngueltig);
+}
+
+void TDlgBewegung::ProfilSpeichern(int32_t iIndex)
+{
+    Bewegungsprofil* pProfil = pBewegungsprofil(iIndex);
+    if (!pProfil)
+        return;
+    // The row is put together apart and stored at once: whatever reads the
+    // table sees either the old or the new row, never a mix of both.
+    Bewegungsprofil Neu = *pProfil;
+    const std::pair<QLineEdit*, BewegungsOperand*> Richtungen[] = {
+        {eOben, &Neu.Oben}, {eUnten, &Neu.Unten}, {eRechts, &Neu.Rechts}, {eLinks, &Neu.Links}};
+    for (const auto& [pEdit, pOperand] : Richtungen) {
+        if (bOperandAbgelehnt(pEdit))
+            continue;
+        const std::string s = OhneLeerzeichen(pEdit);
+        pOperand->Op = s.empty() ? 0 : s[0];
+        long lWert = 0;
+        pOperand->Adr = 0;
+        if (pOperand->Op != 0 && bZahlAb(s, 1, lWert))
+            pOperand->Adr = static_cast<int8_t>(static_cast<uint8_t>(lWert));
+        const std::size_t nPunkt = s.find('.');
+        if (nPunkt != std::string::npos) {
+            lWert = 0;
+            bZahlAb(s, nPunkt + 1, lWert);
+            pOperand->Bit = static_cast<uint8_t>(lWert);
+        }
+    }
+    const std::string sGeschw = eGeschwindigkeit->text().toStdString();
+    Neu.Geschw = static_cast<int32_t>(std::strtoll(sGeschw.c_str(), nullptr, 10));
+    if (Neu.Geschw == 0)
+        Neu.Geschw = 2;
+    Neu.Endsch = cbEndschalterBetaetigen->isChecked() ? 1 : 0;
+    *pProfil = Neu;
+}
+
+void TDlgBewegung::OperandBuchstabeAnpassen(char& cBuchstabe)
+{
+    if (SPR_GetTextSprache() == 1) {
+        if (cBuchstabe == 'I')
+            cBuchstabe = 'E';
+        else if (cBuchstabe == 'Q')
+            cBuchstabe = 'A';
+    } else {
+        if (cBuchstabe == 'E')
+            cBuchstabe = 'I';
+        else if (cBuchstabe == 'A')
+            cBuchstabe = 'Q';
+    }
+}
+
+void TDlgBewegung::ProfilTexteHolen(int32_t i, std::string& sOben, std::string& sUnten,
+                                    std::string& sRechts, std::string& sLinks)
+{
+    Bewegungsprofil* pProfil = pBewegungsprofil(i);
+    sOben.clear();
+    sUnten.clear();
+    sRechts.clear();
+    sLinks.clear();
+    if (!pProfil)
+        return;
+    for (BewegungsOperand* o : {&pProfil->Oben, &pProfil->Unten, &pProfil->Rechts, &pProfil->Links})
+        OperandBuchstabeAnpassen(o->Op);
+    // The address as the motion reads it (0..255): a byte above 127 from a
+    // panel file is shown as it acts, and the edit refuses it.
+    auto text = [](const BewegungsOperand& o) {
+        if (o.Op == 0)
+            return std::string();
+        return std::string(1, o.Op) + std::to_string(static_cast<uint8_t>(o.Adr)) + "." +
+               std::to_string(o.Bit);
+    };
+    sOben = text(pProfil->Oben);
+    sUnten = text(pProfil->Unten);
+    sRechts = text(pProfil->Rechts);
+    sLinks = text(pProfil->Links);
+}
+
+void TDlgBewegung::ProfilAnzeigen(int32_t iVorher)
+{
+    ProfilUebernehmen(iVorher);
+    const int32_t i = lb->currentRow();
+    Bewegungsprofil* pProfil = pBewegungsprofil(i);
+    if (!pProfil)
+        return;
+    std::string sOben, sUnten, sRechts, sLinks;
+    ProfilTexteHolen(i, sOben, sUnten, sRechts, sLinks);
+    eOben->setText(Q(sOben));
+    eUnten->setText(Q(sUnten));
+    eRechts->setText(Q(sRechts));
+    eLinks->setText(Q(sLinks));
+    if (pProfil->Geschw == 0)
+        pProfil->Geschw = 2;
+    char cZahl[16] = {};
+    U_DWORDToStr(cZahl, static_cast<uint32_t>(pProfil->Geschw));
+    eGeschwindigkeit->setText(cZahl);
+    cbEndschalterBetaetigen->setChecked(pProfil->Endsch != 0);
+}
+
+void TDlgBewegung::bZuweisenClick()
+{
+    ProfilUebernehmen(iAktuellesProfil);
+    const int32_t i = lb->currentRow();
+    if (!pBewegungsprofil(i))
+        return;
+    for (int32_t k = 0; k < m_Umgebung.iAnzahlMarkierte(); ++k) {
+        if (TMyObj* p = m_Umgebung.pMarkiert(k)) {
+            p->MoveNr = i;
+            p->MoveAktiv = true;
+        }
+    }
+}
+
+void TDlgBewegung::bResetClick()
+{
+    if (lb->currentRow() < 0)
+        return;
+    for (int32_t k = 0; k < m_Umgebung.iAnzahlMarkierte(); ++k) {
+        if (TMyObj* p = m_Umgebung.pMarkiert(k)) {
+            p->MoveNr = 0;
+            p->MoveAktiv = false;
+        }
+    }
+}
+
+void TDlgBewegung::bAnzeigenClick()
+{
+    m_Umgebung.MarkierungAufheben();
+    const int32_t i = lb->currentRow();
+    if (i < 0)
+        return;
+    int32_t iAnzahl = 0;
+    for (int32_t k = 0; k < m_Umgebung.iAnzahlObjekte(); ++k) {
+        TMyObj* p = m_Umgebung.pObjekt(k);
+        if (p && p->MoveNr == i && p->MoveAktiv) {
+            m_Umgebung.ObjektMarkieren(p);
+            ++iAnzahl;
+        }
+    }
+    lAnzeigenInfo->setText(iAnzahl != 0 ? Q(PoolTextFormat(1034, "%d", iAnzahl)) : Q(PoolText(1035)));
+    lAnzeigenInfo->adjustSize();
+}

@@ -1,0 +1,117 @@
+// The motion-profile dialog: edits the 30 profiles of the panel and assigns
+// one of them to the selected objects.
+//
+// The dialog lives for one opening. It reaches the panel it works on only
+// through TBewegungsUmgebung, so it does not depend on the main window.
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+#include <string>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTimer;
+class TMyObj;
+
+// What the dialog needs of the panel: the selected objects, all objects,
+// the mode, the selection operations and the help viewer.
+class TBewegungsUmgebung {
+public:
+    virtual ~TBewegungsUmgebung() = default;
+    virtual int32_t iAnzahlMarkierte() const = 0;
+    virtual TMyObj* pMarkiert(int32_t i) const = 0;
+    virtual int32_t iAnzahlObjekte() const = 0;
+    virtual TMyObj* pObjekt(int32_t i) const = 0;
+    virtual bool bEditorModus() const = 0;
+    virtual void MarkierungAufheben() = 0;
+    virtual void ObjektMarkieren(TMyObj* pObj) = 0;
+    virtual void HilfeAnzeigen(const std::string& sSeite) = 0;
+};
+
+// Colours of an operand edit (0x00BBGGRR): valid and refused entry.
+inline constexpr int32_t iFarbeOperandGueltig = 0xC0FFC0;
+inline constexpr int32_t iFarbeOperandUngueltig = 0xC0C0FF;
+
+// Highest byte address a direction accepts: the table keeps 8 bits of the
+// address, so larger entries are refused rather than stored as another
+// address than the one shown.
+inline constexpr long lMaxBewegungsAdresse = 127;
+
+// Whether an operand text (blanks already removed, not empty) names a bit
+// of the outputs, inputs or memory bits: a letter A, E, I, M or Q, a byte
+// address 0..127 from the second character on, a '.' and a bit 0..7 after
+// the first '.'. Numbers are read as far as digits go.
+bool bBewegungsOperandGueltig(const std::string& sText);
+
+class TDlgBewegung : public QDialog {
+    Q_OBJECT
+public:
+    TDlgBewegung(QWidget* pBesitzer, TBewegungsUmgebung& Umgebung);
+
+    // The profile whose values the edits show; -1 before the first one.
+    int32_t iAktuellesProfil = -1;
+
+    QLabel* lInfoSelObj = nullptr;
+    QGroupBox* gb = nullptr;
+    QLabel* Label1 = nullptr;
+    QListWidget* lb = nullptr;
+    QLabel* lZuweisenHinweis = nullptr;
+    QPushButton* bZuweisen = nullptr;
+    QLabel* lEntfernenHinweis = nullptr;
+    QPushButton* bReset = nullptr;
+    QLabel* lAnzeigenHinweis = nullptr;
+    QPushButton* bAnzeigen = nullptr;
+    QLabel* lAnzeigenInfo = nullptr;
+    QGroupBox* gb2 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLineEdit* eOben = nullptr;
+    QLineEdit* eLinks = nullptr;
+    QLineEdit* eRechts = nullptr;
+    QLineEdit* eUnten = nullptr;
+    QGroupBox* gb3 = nullptr;
+    QLabel* lPixelvorschub = nullptr;
+    QLineEdit* eGeschwindigkeit = nullptr;
+    QCheckBox* cbEndschalterBetaetigen = nullptr;
+    QPushButton* bOk = nullptr;
+    QPushButton* AbbruchButton = nullptr;
+    QPushButton* bHilfe = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Stores the shown edits and closes with 1.
+    void bOkClick();
+    // Follows the list: shows the newly selected profile.
+    void Timer1Timer();
+    void bZuweisenClick();
+    void bResetClick();
+    // Colours an operand edit: window colour when empty, light green when
+    // valid, light red when refused.
+    void eOperandChange(QLineEdit* pEdit);
+    void bAnzeigenClick();
+    void bHilfeClick();
+    // Escape and the title bar close like the cancel button (2).
+    void reject() override;
+
+    // The edits into profile iIndex (0..29), all fields at once.
+    void ProfilSpeichern(int32_t iIndex);
+    void ProfilUebernehmen(int32_t iIndex);
+    // 'I'/'Q' to 'E'/'A' for German texts, the other way for any other.
+    static void OperandBuchstabeAnpassen(char& cBuchstabe);
+    // The four operand texts of profile i; the letters in the table are
+    // converted first.
+    void ProfilTexteHolen(int32_t i, std::string& sOben, std::string& sUnten, std::string& sRechts,
+                          std::string& sLinks);
+    // Stores the edits into iVorher, then shows the selected row.
+    void ProfilAnzeigen(int32_t iVorher);
+
+    // True when the edit shows a refused entry (light red).
+    bool bOperandAbgelehnt(const QLineEdit* pEdit) const;
+
+private:
+    TBewegungsUmgebung& m_Umgebung;
+};

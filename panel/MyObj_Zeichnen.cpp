@@ -390,7 +390,10 @@ void TMyObj::paintEvent(QPaintEvent*)
 
 void TMyObj::MyOnPaint(QPainter& p)
 {
-    p.setFont(font());
+    // A painter on this object starts with its font; setting it again
+    // costs a font resolve per object and step.
+    if (p.device() != this)
+        p.setFont(font());
     switch (Obj) {
     case Statische_Beschriftung: Paint_StaticText(p); break;
     case Dynamische_Beschriftung: Paint_DynamicText(p); break;

@@ -152,6 +152,17 @@ TMalSammler* pSammlerVon(QWidget* pEltern)
     return pNeu;
 }
 
+// The rectangle the parent's objects cover: the repaint of all objects
+// leaves out the parent's tool and status bars.
+QRect ObjektBereich(const QWidget* pEltern)
+{
+    QRect r;
+    for (const QObject* o : pEltern->children())
+        if (const auto* p = dynamic_cast<const TMyObj*>(o); p && p->isVisible())
+            r |= p->geometry();
+    return r;
+}
+
 int iKuerzen(float f)
 {
     if (!std::isfinite(f))
@@ -293,7 +304,7 @@ void TMyObj::MalenAnfordern()
         return;
     if (++pSammler->iAnstehend > iMaxEinzelAnforderungen) {
         pSammler->bGanz = true;
-        pEltern->update();
+        pEltern->update(ObjektBereich(pEltern));
     } else {
         update();
     }

@@ -104,11 +104,22 @@ void Text(QPainter& p, int x, int y, const QString& sText, const QColor* pHinter
         p.setBackgroundMode(Qt::TransparentMode);
 }
 
-QFont AnalogSchrift(const QFont& basis)
+// The small font of the analog texts, derived once per base font rather
+// than copied and changed for every object in every step. Kept on the heap
+// and never freed: a font must not outlive the application's font cache in
+// a destructor at exit.
+const QFont& AnalogSchrift(const QFont& basis)
 {
-    QFont f = basis;
-    f.setPixelSize(8);
-    return f;
+    static QFont* pBasis = nullptr;
+    static QFont* pAnalog = nullptr;
+    if (!pBasis || !(basis == *pBasis)) {
+        delete pBasis;
+        delete pAnalog;
+        pBasis = new QFont(basis);
+        pAnalog = new QFont(basis);
+        pAnalog->setPixelSize(8);
+    }
+    return *pAnalog;
 }
 
 // Paint requests of the objects on one parent between two paint passes.

@@ -5,10 +5,10 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <arpa/inet.h>
 #include <cstdlib>
 
 #include "HauptForm.h"
+#include "IPDaten.h"
 #include "Maske.h"
 #include "Programm.h"
 #include "SystemVariablen.h"
@@ -96,13 +96,6 @@ bool bIniWertSchreiben(const std::string& sKey, const std::string& sText)
     return bProfilStringSchreiben(IniDatei(), cIniAbschnitt, sKey, sText);
 }
 
-bool bIPTextGueltig(const std::string& sText)
-{
-    if (sText.empty()) return false;
-    const in_addr_t a = inet_addr(sText.c_str());
-    return a != INADDR_NONE && a != 0;
-}
-
 uint16_t wRegistryZahl(const std::string& sText)
 {
     return static_cast<uint16_t>(std::atol(sText.c_str()));
@@ -119,7 +112,7 @@ void RegistryEinstellungenLesen()
     IP_ADR = cStandardIP;
     std::string sIP;
     pcRegistryWertLesen("IP-ADR", sIP, bGefunden);
-    if (bGefunden && bIPTextGueltig(sIP)) IP_ADR = sIP;
+    if (bGefunden && bIPAdresseGueltig(sIP)) IP_ADR = sIP;
     IPAdresseTextSetzen(IP_ADR);   // what "$IP_ADR" shows on the panel
 
     PortNr = 102;

@@ -54,9 +54,6 @@ std::string& pcRegistryWertLesen(const std::string& sName, std::string& sZiel, b
 std::string& pcIniWertLesen(const std::string& sKey, std::string& sZiel);
 bool bIniWertSchreiben(const std::string& sKey, const std::string& sText);
 
-// True when the text is a dotted IPv4 address that is neither the
-// broadcast address nor 0.0.0.0 (the rule of the registry reader).
-bool bIPTextGueltig(const std::string& sText);
 // The 16-bit value of a registry number text: atol, held in 16 bits.
 uint16_t wRegistryZahl(const std::string& sText);
 

@@ -7,13 +7,6 @@
 #include "HauptForm.h"
 #include "Nahtstellen.h"
 
-// Seam: end of the engine communication and closing of the sockets.
-int KommuBeenden(bool) { return 1; }
-// Seam: take-over of the listening socket on port 102.
-bool bPort102Uebernehmen() { return true; }
-// Seam: attach of the project's IP data at panel load (not built yet; the
-// load ignores the result).
-bool bIPDatenAnmelden(const std::string&) { return false; }
 // Seam: loading the block dump at panel load (not built yet; nothing is
 // loaded, no block is counted).
 bool bWLDDateiLaden(const std::string&, int& iAnzahl)
@@ -26,9 +19,8 @@ bool bWLDDateiLaden(const std::string&, int& iAnzahl)
 void THauptformular::StartupWldSchreiben() {}
 
 
-// Seam: PLC settings dialog and the presets program's message.
+// Seam: PLC settings dialog.
 void THauptformular::aExtras_RavoDAVEinstellungenExecute() {}
-void THauptformular::ApplicationEvents1Message(uint32_t, bool&) {}
 
 // Seam: language switching.
 void THauptformular::SpracheUmschalten(int) {}

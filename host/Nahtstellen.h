@@ -6,15 +6,8 @@
 
 #include <string>
 
-// Ends the engine communication and closes the listening sockets; with
-// bFinal false it prepares the sockets for a new attach. Returns 1.
-int KommuBeenden(bool bFinal);
+#include "IPDaten.h"
+#include "ListenSockets.h"
 
-// Takes the listening socket on TCP port 102 over at the first paint.
-bool bPort102Uebernehmen();
-
-// Attaches the project's IP data file to the engine and recreates the
-// listening sockets.
-bool bIPDatenAnmelden(const std::string& sPfad);
 // Loads a block file (WLD) into the engine; iAnzahl = blocks written.
 bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl);

@@ -66,13 +66,16 @@ uint32_t D7ED_GetPidFromSiemensService(const char* pcName, int* piFehler)
         Fehler(piFehler, D7ED_FEHLER_NULLZEIGER);
         return 0;
     }
-    uint32_t dwZustand = 0;
-    const int iCode = DienstStatusAbfragen(pcName, dwZustand);
-    // The service module knows states, not processes: an existing service's
-    // process id cannot be told, and saying 0 without an error would read as
-    // a valid id.
-    Fehler(piFehler, iCode != 0 ? iCode : D7ED_FEHLER_DIENST_PID);
-    return 0;
+    uint32_t dwPid = 0;
+    const int iCode = DienstProzessIdAbfragen(pcName, dwPid);
+    if (iCode != 0) {
+        Fehler(piFehler, iCode);
+        return 0;
+    }
+    // A service whose process cannot be told (stopped, or not known to the
+    // service module) is an error: 0 without one would read as a valid id.
+    Fehler(piFehler, dwPid != 0 ? D7ED_FEHLER_KEINER : D7ED_FEHLER_DIENST_PID);
+    return dwPid;
 }
 
 uint32_t D7ED_GetPidVonLokalemTcpPort(uint16_t wPort) { return dwPidVonLokalemTcpPort(wPort); }

@@ -7,6 +7,8 @@
 #include "WinText.h"
 
 #include <arpa/inet.h>
+#include <cstdlib>
+#include <unistd.h>
 #include <filesystem>
 #include <optional>
 
@@ -119,6 +121,53 @@ bool bRegistrySchreiben(size_t dwVon, const std::array<std::string, ANZAHL_POSTE
     return true;
 }
 
+// The data in effect live in a file of the user's runtime folder, so that
+// every process of the user (the presets program too) sees what the
+// process that took them over has set.
+std::string LaufendDatei()
+{
+    const char* pc = std::getenv("XDG_RUNTIME_DIR");
+    std::string s = (pc && *pc) ? pc : "/tmp";
+    if (s.back() != '/')
+        s += '/';
+    return s + "kolv_d7ed_ip_" + std::to_string(getuid());
+}
+
+void LaufendSchreiben(const TIPDaten& d)
+{
+    std::string sInhalt;
+    for (const std::string& s : AlsTexte(d))
+        sInhalt += s + "\n";
+    bDateiAtomarSchreiben(LaufendDatei(), sInhalt);
+}
+
+// The data in effect: from the shared file when it holds seven valid
+// lines, else what this process took over (empty until then).
+TIPDaten Laufend()
+{
+    std::string sInhalt;
+    if (bDateiLesen(LaufendDatei(), sInhalt)) {
+        std::array<std::string, ANZAHL_POSTEN> a;
+        size_t i = 0, uPos = 0;
+        for (; i < ANZAHL_POSTEN; ++i) {
+            const size_t uEnde = sInhalt.find('\n', uPos);
+            if (uEnde == std::string::npos)
+                break;
+            a[i] = sInhalt.substr(uPos, uEnde - uPos);
+            uPos = uEnde + 1;
+            if (!bWertGueltig(g_aPosten[i], a[i]))
+                break;
+        }
+        if (i == ANZAHL_POSTEN)
+            return AusTexten(a);
+    }
+    return Engine().ipLaufend;
+}
+
+// The presets program stores its adapter choice under this key, which it
+// only opens: the engine makes it with its first IP presets.
+constexpr const char* ADAPTER_SCHLUESSEL = "Software\\Harlenz-Software\\HARLENZ-D7ED-TCP-IP";
+
 } // namespace
 
 bool bIPTextGueltig(const std::string& sIP)
@@ -135,7 +184,7 @@ extern "C" {
 
 bool D7ED_GetEingestellteIPDaten(char* pcIP, uint16_t* pwPortS7, uint16_t* pwPortIntern)
 {
-    const TIPDaten& d = Engine().ipLaufend;
+    const TIPDaten d = Laufend();
     TextKopieren(pcIP, d.sIP1, D7ED_IP_TEXT_LAENGE);
     if (pwPortS7)
         *pwPortS7 = d.wPortS7;
@@ -146,7 +195,7 @@ bool D7ED_GetEingestellteIPDaten(char* pcIP, uint16_t* pwPortS7, uint16_t* pwPor
 
 bool D7ED_GetEingestellteIPDaten_2(char* pcIP, uint16_t* pwPort3, uint16_t* pwPort4)
 {
-    const TIPDaten& d = Engine().ipLaufend;
+    const TIPDaten d = Laufend();
     TextKopieren(pcIP, d.sIP2, D7ED_IP_TEXT_LAENGE);
     if (pwPort3)
         *pwPort3 = d.wPort3;
@@ -157,7 +206,7 @@ bool D7ED_GetEingestellteIPDaten_2(char* pcIP, uint16_t* pwPort3, uint16_t* pwPo
 
 unsigned char D7ED_GetPGZugriffAufEingaengeAufPeripherieUmleiten(void)
 {
-    return Engine().ipLaufend.byUmleiten;
+    return Laufend().byUmleiten;
 }
 
 namespace {
@@ -191,7 +240,10 @@ bool D7ED_IPDatenInRegistryAbspeichern(const char* pcIP, uint16_t wPortS7, uint1
     d.wPortIntern = wPortIntern;
     d.byUmleiten = byUmleiten ? 1 : 0;
     const auto a = AlsTexte(d);
-    return bRegistrySchreiben(0, a, 3, piFehler) && bRegistrySchreiben(6, a, 7, piFehler);
+    if (!bRegistrySchreiben(0, a, 3, piFehler) || !bRegistrySchreiben(6, a, 7, piFehler))
+        return false;
+    bRegSchluesselAnlegen(ADAPTER_SCHLUESSEL);
+    return true;
 }
 
 bool D7ED_IPDaten_2_InRegistryAbspeichern(const char* pcIP, uint16_t wPort3, uint16_t wPort4,
@@ -249,6 +301,7 @@ bool D7ED_IPDatenAusRegistryEinstellen(uint32_t dwKommuID, int* piFehler)
     if (!bRegistryLesen(d, piFehler))
         return false;
     Engine().ipLaufend = d;
+    LaufendSchreiben(d);
     Fehler(piFehler, D7ED_FEHLER_KEINER);
     return true;
 }

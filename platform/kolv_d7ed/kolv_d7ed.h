@@ -337,7 +337,13 @@ D7ED_EXPORT bool D7ED_IstKommuIDKorrekt(uint32_t dwKommuID);
 D7ED_EXPORT bool D7ED_D7ED_Kommu_Exit(uint32_t dwKommuID, int* piFehler1, int* piFehler2);
 
 /* -------------------------------------------------------------- IP data */
-/* Running configuration: first IP text ("" = none) with its S7 port and its
+/* The running configuration (the data in effect) is shared by every
+ * process of the user: D7ED_IPDatenAusRegistryEinstellen writes it into the
+ * file "kolv_d7ed_ip_<uid>" of $XDG_RUNTIME_DIR (or /tmp), and the getters
+ * below read it from there, so the presets program sees what Veltrano has
+ * taken over. Before any process has taken data over it is empty.
+ *
+ * Running configuration: first IP text ("" = none) with its S7 port and its
  * internal port (0 = none). Null pointers are skipped. */
 D7ED_EXPORT bool D7ED_GetEingestellteIPDaten(char* pcIP, uint16_t* pwPortS7,
                                              uint16_t* pwPortIntern);
@@ -347,7 +353,10 @@ D7ED_EXPORT bool D7ED_GetEingestellteIPDaten_2(char* pcIP, uint16_t* pwPort3, ui
  * redirected to the periphery, else 0. */
 D7ED_EXPORT unsigned char D7ED_GetPGZugriffAufEingaengeAufPeripherieUmleiten(void);
 /* Registry storage, first set. The IP text must be "" or a dotted IPv4
- * address (else IP_ADRESSE); the redirection byte is stored as 0 or 1. */
+ * address (else IP_ADRESSE); the redirection byte is stored as 0 or 1.
+ * Also makes the (empty) key "Software\Harlenz-Software\HARLENZ-D7ED-TCP-IP"
+ * when it is missing, which the presets program only opens to store its
+ * network adapter, as the engine's installation provides it elsewhere. */
 D7ED_EXPORT bool D7ED_IPDatenInRegistryAbspeichern(const char* pcIP, uint16_t wPortS7,
                                                    uint16_t wPortIntern,
                                                    unsigned char byUmleiten, int* piFehler);
@@ -403,9 +412,10 @@ D7ED_EXPORT bool D7ED_WindowsServiceVorhandenUndGestartet(const char* pcName, bo
                                                           int* piFehler);
 D7ED_EXPORT bool D7ED_WindowsServiceStop(const char* pcName, int* piFehler);
 D7ED_EXPORT bool D7ED_WindowsServiceStart(const char* pcName, int* piFehler);
-/* Process id of the service: always 0 with an error code here, the service
- * manager's code (1060: no such service), or DIENST_PID for a service that
- * exists but whose process cannot be told. */
+/* Process id of the service, error 0. Else 0 with the service manager's code
+ * (1060: no such service), or DIENST_PID for a service that exists but whose
+ * process cannot be told (stopped, or unknown to the service manager; on
+ * Linux only a test's service table names processes). */
 D7ED_EXPORT uint32_t D7ED_GetPidFromSiemensService(const char* pcName, int* piFehler);
 /* Process id of the holder of listening local TCP port 102, 0 when none. */
 D7ED_EXPORT uint32_t D7ED_GetPidFromAllocateProcessOfPort102(void);

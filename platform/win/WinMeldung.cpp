@@ -64,6 +64,8 @@ int EchteBox(QWidget* pBesitzer, const TMeldung& m, unsigned uSymbol,
 {
     QMessageBox box(QtSymbol(uSymbol), QString::fromStdString(m.sTitel),
                     QString::fromStdString(m.sText), QMessageBox::NoButton, pBesitzer);
+    if (bStandard && (m.uTyp & MB_TOPMOST))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     std::vector<std::pair<QAbstractButton*, int>> zuordnung;
     for (size_t i = 0; i < knoepfe.size(); ++i) {
         QAbstractButton* pKnopf;

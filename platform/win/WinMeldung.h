@@ -25,6 +25,8 @@ constexpr unsigned MB_ICONERROR = 0x10;
 constexpr unsigned MB_ICONQUESTION = 0x20;
 constexpr unsigned MB_ICONWARNING = 0x30;
 constexpr unsigned MB_ICONINFORMATION = 0x40;
+// The box stays above every other window (a stay-on-top window).
+constexpr unsigned MB_TOPMOST = 0x00040000;
 // Results.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;

@@ -232,6 +232,18 @@ bool bRegWertSchreiben(const std::string& sSchluessel, const std::string& sName,
     return bDateiAtomarSchreiben(ort.sDatei, Zusammensetzen(werte));
 }
 
+bool bRegSchluesselAnlegen(const std::string& sSchluessel)
+{
+    TOrt ort;
+    if (!bOrtBestimmen(sSchluessel, ort) || !bOrdnerAnlegen(ort.sOrdner))
+        return false;
+    TOrdnerSperre sperre(ort.sOrdner);
+    std::string sInhalt;
+    if (bDateiLesen(ort.sDatei, sInhalt))
+        return true;
+    return bDateiAtomarSchreiben(ort.sDatei, std::string());
+}
+
 bool bRegWertLoeschen(const std::string& sSchluessel, const std::string& sName)
 {
     TOrt ort;

@@ -27,6 +27,9 @@ bool bRegWertSchreiben(const std::string& sSchluessel, const std::string& sName,
 // Removes a value. False when the key or the value does not exist or the
 // file cannot be rewritten.
 bool bRegWertLoeschen(const std::string& sSchluessel, const std::string& sName);
+// Creates the key without values when it does not exist; true when it
+// exists afterwards (values already in it are kept).
+bool bRegSchluesselAnlegen(const std::string& sSchluessel);
 // True when the key exists (its file has been written once).
 bool bRegSchluesselVorhanden(const std::string& sSchluessel);
 

@@ -33,3 +33,14 @@ std::string VeltranoUserFilesOrdner()
         s += QLatin1Char('/');
     return (s + QStringLiteral("Veltrano-User-Files/")).toStdString();
 }
+
+bool GetVersionExA(TWindowsVersion& version, uint32_t dwGroesse)
+{
+    if (dwGroesse != OSVERSIONINFO_GROESSE && dwGroesse != OSVERSIONINFOEX_GROESSE)
+        return false;
+    version.dwPlattform = VER_PLATFORM_WIN32_NT;
+    version.dwMajor = 6;
+    version.dwMinor = 2;
+    version.sServicePack.clear();
+    return true;
+}

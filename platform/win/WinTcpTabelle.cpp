@@ -16,7 +16,8 @@ namespace {
 
 constexpr int kListen = 0x0A;
 
-void InodesSammeln(const char* pcTabelle, uint16_t wPort, std::set<unsigned long>& inodes)
+void InodesSammeln(const char* pcTabelle, uint16_t wPort, std::set<unsigned long>& inodes,
+                   bool bAlleZustaende)
 {
     std::ifstream datei(pcTabelle);
     std::string sZeile;
@@ -34,7 +35,7 @@ void InodesSammeln(const char* pcTabelle, uint16_t wPort, std::set<unsigned long
             continue;
         const unsigned long ulPort = std::strtoul(sLokal.c_str() + uDoppelpunkt + 1, nullptr, 16);
         const long lZustand = std::strtol(sZustand.c_str(), nullptr, 16);
-        if (ulPort == wPort && lZustand == kListen && ulInode != 0)
+        if (ulPort == wPort && (bAlleZustaende || lZustand == kListen) && ulInode != 0)
             inodes.insert(ulInode);
     }
 }
@@ -52,11 +53,13 @@ bool bNurZiffern(const char* pc)
 
 } // namespace
 
-uint32_t dwPidVonLokalemTcpPort(uint16_t wPort)
+namespace {
+
+uint32_t dwPidVonPort(uint16_t wPort, bool bAlleZustaende)
 {
     std::set<unsigned long> inodes;
-    InodesSammeln("/proc/net/tcp", wPort, inodes);
-    InodesSammeln("/proc/net/tcp6", wPort, inodes);
+    InodesSammeln("/proc/net/tcp", wPort, inodes, bAlleZustaende);
+    InodesSammeln("/proc/net/tcp6", wPort, inodes, bAlleZustaende);
     if (inodes.empty())
         return 0;
 
@@ -92,4 +95,16 @@ uint32_t dwPidVonLokalemTcpPort(uint16_t wPort)
     }
     ::closedir(pProc);
     return dwPid;
+}
+
+} // namespace
+
+uint32_t dwPidVonLokalemTcpPort(uint16_t wPort)
+{
+    return dwPidVonPort(wPort, false);
+}
+
+uint32_t dwPidVonLokalemTcpPortAlleZustaende(uint16_t wPort)
+{
+    return dwPidVonPort(wPort, true);
 }

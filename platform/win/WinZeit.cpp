@@ -34,8 +34,16 @@ uint32_t GetTickCount()
     return timeGetTime();
 }
 
+namespace {
+std::atomic<bool> g_bSchlafUeberTestUhr{false};
+}
+
 void Sleep(uint32_t dwMs)
 {
+    if (g_bSchlafUeberTestUhr.load(std::memory_order_acquire)) {
+        TestUhrVorstellen(dwMs);
+        return;
+    }
     if (dwMs == 0)
         std::this_thread::yield();
     else
@@ -61,4 +69,9 @@ void TestUhrVorstellen(uint32_t dwMs)
 void TestUhrFreigeben()
 {
     g_iTestUhr.store(-1, std::memory_order_release);
+}
+
+void TestSchlafUeberUhr(bool bAn)
+{
+    g_bSchlafUeberTestUhr.store(bAn, std::memory_order_release);
 }

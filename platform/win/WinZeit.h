@@ -13,7 +13,8 @@ uint32_t timeGetTime();
 // Same counter as timeGetTime().
 uint32_t GetTickCount();
 // Blocks the calling thread for dwMs milliseconds (0 only yields). Sleeping
-// always uses the real clock, also while a test has frozen the counter.
+// uses the real clock, also while a test has frozen the counter, unless the
+// test switched on TestSchlafUeberUhr.
 void Sleep(uint32_t dwMs);
 
 // Test hooks.
@@ -25,3 +26,7 @@ void TestUhrSetzen(uint32_t dwMs);
 void TestUhrVorstellen(uint32_t dwMs);
 // Back to the real steady clock.
 void TestUhrFreigeben();
+// While on, Sleep does not block: it advances the test clock by its time
+// (freezing the clock first), so waits that watch the clock can be tested
+// at once. Off by default.
+void TestSchlafUeberUhr(bool bAn);

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace enginetest;
 
 namespace {
@@ -191,4 +194,28 @@ TEST_F(EngineIPDaten, Port102Wartezeiten)
     EXPECT_EQ(wStop, 4000);
     EXPECT_EQ(wStart, 2000);
     EXPECT_TRUE(D7ED_Port102TimeDaten_AusRegistryAuslesen(nullptr, nullptr, nullptr));
+}
+
+// The data in effect are the user's, not the process's: what another
+// process takes over is what this one reads. Storing the first IP set also
+// makes the presets program's adapter key.
+TEST_F(EngineIPDaten, LaufendeDatenSiehtJederProzess)
+{
+    ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.3", 4102, 4103, 1, nullptr));
+    ASSERT_TRUE(D7ED_IPDaten_2_InRegistryAbspeichern("0.0.0.0", 4104, 0, nullptr));
+    EXPECT_TRUE(bRegSchluesselVorhanden("Software\\Harlenz-Software\\HARLENZ-D7ED-TCP-IP"));
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0)
+        _exit(D7ED_IPDatenAusRegistryEinstellen(ID, nullptr) ? 0 : 1);
+    int iStatus = 0;
+    ASSERT_EQ(waitpid(pid, &iStatus, 0), pid);
+    ASSERT_TRUE(WIFEXITED(iStatus) && WEXITSTATUS(iStatus) == 0);
+    const TLaufend l = Laufend();
+    EXPECT_EQ(l.sIP1, "127.0.0.3");
+    EXPECT_EQ(l.w1, 4102);
+    EXPECT_EQ(l.w2, 4103);
+    EXPECT_EQ(l.sIP2, "0.0.0.0");
+    EXPECT_EQ(l.w3, 4104);
+    EXPECT_EQ(l.byUmleiten, 1);
 }

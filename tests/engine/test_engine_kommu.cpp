@@ -283,6 +283,14 @@ TEST(EngineKommu, DiensteUndFremdprogramme)
     EXPECT_TRUE(D7ED_WindowsServiceStart("s7oiehsx", &iFehler));
     EXPECT_EQ(D7ED_GetPidFromSiemensService("s7oiehsx", &iFehler), 0u);
     EXPECT_EQ(iFehler, D7ED_FEHLER_DIENST_PID) << "an id that cannot be told is an error, not pid 0";
+
+    // A service that names its process reports it while it runs, and only then.
+    DiensteTabelleSetzen({{"s7oiehsx", TTestDienst(DIENST_LAEUFT, 4711)}});
+    EXPECT_EQ(D7ED_GetPidFromSiemensService("S7OIEHSX", &iFehler), 4711u);
+    EXPECT_EQ(iFehler, 0);
+    EXPECT_TRUE(D7ED_WindowsServiceStop("s7oiehsx", &iFehler));
+    EXPECT_EQ(D7ED_GetPidFromSiemensService("s7oiehsx", &iFehler), 0u);
+    EXPECT_EQ(iFehler, D7ED_FEHLER_DIENST_PID);
     DiensteTabelleLoeschen();
 
     EXPECT_FALSE(D7ED_WindowsServiceVorhandenUndGestartet(nullptr, &bLaeuft, &bNicht, &iFehler));

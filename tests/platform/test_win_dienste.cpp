@@ -49,3 +49,42 @@ TEST_F(WinDienste, TabelleSimuliertStartStoppUndSteuercodes)
     EXPECT_EQ(DienstStatusAbfragen("s7oiehsx", dwZustand), 1060);
     EXPECT_TRUE(GesendeteSteuercodes().empty());
 }
+
+TEST_F(WinDienste, ProzessIdUndAktionenDerTestdienste)
+{
+    // The helper service's codes 150 and 151 stop and start the Siemens
+    // service; its stop frees what its process held. Actions run outside the
+    // table's lock, so they may call the module (a deadlock would hang here).
+    int iPortFrei = 0, iPortBelegt = 0;
+    TTestDienst siemens(DIENST_LAEUFT, 4711);
+    siemens.beimStoppen = [&] { ++iPortFrei; };
+    siemens.beimStarten = [&] { ++iPortBelegt; };
+    TTestDienst helfer(DIENST_LAEUFT, 0);
+    helfer.steuercodeAktionen[150] = [] { DienstStoppen("s7oiehsx"); };
+    helfer.steuercodeAktionen[151] = [] { DienstStarten("s7oiehsx"); };
+    DiensteTabelleSetzen({{"s7oiehsx", siemens}, {"HarlenzService", helfer}});
+
+    uint32_t dwPid = 0;
+    ASSERT_EQ(DienstProzessIdAbfragen("S7OIEHSX", dwPid), 0);
+    EXPECT_EQ(dwPid, 4711u);
+    EXPECT_EQ(DienstProzessIdAbfragen("fehlt", dwPid), 1060);
+    EXPECT_EQ(dwPid, 4711u) << "untouched on error";
+
+    EXPECT_EQ(DienstSteuercodeSenden("HarlenzService", 150), 0);
+    EXPECT_EQ(iPortFrei, 1);
+    uint32_t dwZustand = 0;
+    ASSERT_EQ(DienstStatusAbfragen("s7oiehsx", dwZustand), 0);
+    EXPECT_EQ(dwZustand, DIENST_GESTOPPT);
+    ASSERT_EQ(DienstProzessIdAbfragen("s7oiehsx", dwPid), 0);
+    EXPECT_EQ(dwPid, 0u) << "a stopped service has no process";
+
+    // A refused stop runs no action; an unknown code runs none either.
+    EXPECT_EQ(DienstStoppen("s7oiehsx"), 1062);
+    EXPECT_EQ(DienstSteuercodeSenden("HarlenzService", 152), 0);
+    EXPECT_EQ(iPortFrei, 1);
+
+    EXPECT_EQ(DienstSteuercodeSenden("HarlenzService", 151), 0);
+    EXPECT_EQ(iPortBelegt, 1);
+    ASSERT_EQ(DienstProzessIdAbfragen("s7oiehsx", dwPid), 0);
+    EXPECT_EQ(dwPid, 4711u);
+}

@@ -143,3 +143,18 @@ TEST(WinRegistry, OhneXdgKonfigUnterHomeUndUnsinnigeSchluessel)
     EXPECT_FALSE(bRegWertSchreiben("Software\\..\\..\\etc", "X", "1"));
     EXPECT_FALSE(fs::exists(umgebung.Wurzel() / "home" / "etc"));
 }
+
+TEST(WinRegistry, SchluesselAnlegenBehaeltWerte)
+{
+    testhilfe::EigeneUmgebung umgebung;
+    const std::string sSchluessel = "Software\\Harlenz-Software\\HARLENZ-D7ED-TCP-IP";
+    EXPECT_FALSE(bRegSchluesselVorhanden(sSchluessel));
+    ASSERT_TRUE(bRegSchluesselAnlegen(sSchluessel));
+    EXPECT_TRUE(bRegSchluesselVorhanden(sSchluessel));
+    std::string sWert;
+    EXPECT_FALSE(bRegWertLesen(sSchluessel, "D7ED_NetworkAdapter", sWert));
+    ASSERT_TRUE(bRegWertSchreiben(sSchluessel, "D7ED_NetworkAdapter", "eth0"));
+    ASSERT_TRUE(bRegSchluesselAnlegen(sSchluessel));
+    ASSERT_TRUE(bRegWertLesen(sSchluessel, "D7ED_NetworkAdapter", sWert));
+    EXPECT_EQ(sWert, "eth0");
+}

@@ -79,3 +79,26 @@ TEST(WinTcpTabelle, AuchIPv6)
     EXPECT_EQ(dwPidVonLokalemTcpPort(wPort), static_cast<uint32_t>(::getpid()));
     ::close(s);
 }
+
+TEST(WinTcpTabelle, AlleZustaendeZaehlenVerbundeneSockets)
+{
+    uint16_t wPort = 0;
+    const int s = iGebunden(AF_INET, wPort);
+    ASSERT_GE(s, 0);
+    ASSERT_EQ(::listen(s, 4), 0);
+    const int c = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in ziel{};
+    ziel.sin_family = AF_INET;
+    ziel.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ziel.sin_port = htons(wPort);
+    ASSERT_EQ(::connect(c, reinterpret_cast<sockaddr*>(&ziel), sizeof ziel), 0);
+    sockaddr_in eigen{};
+    socklen_t n = sizeof eigen;
+    ASSERT_EQ(::getsockname(c, reinterpret_cast<sockaddr*>(&eigen), &n), 0);
+    const uint16_t wKunde = ntohs(eigen.sin_port);
+    // The client's connected socket counts in every state, not for listeners.
+    EXPECT_EQ(dwPidVonLokalemTcpPortAlleZustaende(wKunde), static_cast<uint32_t>(::getpid()));
+    EXPECT_EQ(dwPidVonLokalemTcpPort(wKunde), 0u);
+    ::close(c);
+    ::close(s);
+}

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "Einstellungen.h"
+#include "IPDaten.h"
 #include "HauptForm.h"
 #include "MyObj.h"
 #include "Maske.h"
@@ -84,8 +85,8 @@ TEST(Registry, PortAndAddressRules)
     Wert("IP-ADR", "192.168.10.20");
     RegistryEinstellungenLesen();
     EXPECT_EQ(IP_ADR, "192.168.10.20");
-    EXPECT_TRUE(bIPTextGueltig("10.0.0.1"));
-    EXPECT_FALSE(bIPTextGueltig("10.0.0.1.5"));
+    EXPECT_TRUE(bIPAdresseGueltig("10.0.0.1"));
+    EXPECT_FALSE(bIPAdresseGueltig("10.0.0.1.5"));
 }
 
 TEST(Registry, DefaultsWhenNothingIsStored)

@@ -1,0 +1,174 @@
+// Attaching the project's IP data, the presets program, address helpers.
+#include "IPDaten.h"
+
+#include <arpa/inet.h>
+#include <cstdlib>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netinet/in.h>
+#include <vector>
+
+#include "Einstellungen.h"
+#include "HauptForm.h"
+#include "ListenSockets.h"
+#include "Meldungen.h"
+#include "NetzDienste.h"
+#include "Programm.h"
+#include "PoolText.h"
+#include "SystemVariablen.h"
+#include "WinIni.h"
+#include "WinProzess.h"
+#include "harlenzutils40.h"
+#include "kolv_d7ed.h"
+
+std::string VoreinstellDlgAufruf;
+
+namespace {
+
+// The file whose paths the engine got last (read by IPDatenAusDateiLesen).
+std::string g_sIPDatenPfad;
+
+std::string Teil(void (*pfTeil)(char*, const char*), const std::string& sPfad)
+{
+    std::vector<char> puffer(sPfad.size() + 1, '\0');
+    pfTeil(puffer.data(), sPfad.c_str());
+    return puffer.data();
+}
+
+} // namespace
+
+bool bIPPfadeUebergeben(const std::string& sPfad)
+{
+    if (!U_DateiVorhanden(sPfad.c_str()))
+        bProfilStringSchreiben(sPfad, "Default", "Default", "0");
+    g_sIPDatenPfad = sPfad;
+    std::string sName = Teil(U_GetFilenameVonPfad, sPfad);
+    std::vector<char> name(sName.begin(), sName.end());
+    name.push_back('\0');
+    U_DateiEndungEntfernen(name.data());
+    const std::string sOrdner = Teil(U_FilenameVonPfadEntfernen, sPfad);
+    if (!D7ED_PfadeUebergeben(sOrdner.c_str(), name.data(), sPfad.c_str())) {
+        FehlerMeldung("Fehler bei der Übergabe der Pfad an Veltrano!");
+        return false;
+    }
+    return true;
+}
+
+int KommuBeenden(bool)
+{
+    // The original also started its socket layer once more, uncounted and
+    // never cleaned up, when not final; Linux has nothing to start, and the
+    // start-up count stays with the open sockets.
+    if (D7ED_IstKommuIDKorrekt(KommuID)) {
+        int iFehler1 = 0, iFehler2 = 0;
+        D7ED_D7ED_Kommu_Exit(KommuID, &iFehler1, &iFehler2);
+        CloseListenSockets();
+    }
+    return 1;
+}
+
+void IPDatenAusDateiLesen()
+{
+    const auto Lesen = [](const char* pcSchluessel) {
+        std::string s = ProfilStringLesen(g_sIPDatenPfad, "D7ED_DATEN", pcSchluessel, "");
+        if (s.size() > 99)
+            s.resize(99);
+        return s;
+    };
+    const std::string sIP = Lesen("D7ED_IP_ADRESSE");
+    if (!sIP.empty()) {
+        IP_ADR = sIP;
+        IPAdresseTextSetzen(IP_ADR);
+    }
+    const std::string sPort = Lesen("D7ED_PORT_ADRESSE");
+    if (!sPort.empty())
+        PortNr = static_cast<uint16_t>(std::atol(sPort.c_str()));
+}
+
+bool bIPDatenEinstellen()
+{
+    IPDatenAusDateiLesen();
+    if (!D7ED_IstKommuIDKorrekt(KommuID))
+        return true;
+    int iFehler = 0;
+    if (!D7ED_IPDatenAusRegistryEinstellen(KommuID, &iFehler)) {
+        FehlerMeldung(TextFormatieren("Veltrano: Fehler beim Einstellen der IP-Daten in der "
+                                      "RavoDAV.\nError %i",
+                                      "%i", iFehler));
+        return false;
+    }
+    ListenSocketsAnlegen(true);
+    return true;
+}
+
+bool bIPDatenAnmelden(const std::string& sPfad)
+{
+    if (!bIPPfadeUebergeben(sPfad))
+        return false;
+    if (!D7ED_IstKommuIDKorrekt(KommuID))
+        return true;
+    D7ED_SetListenSocket_IP_0_Zulassen(byListenSocketIP0Zulassen);
+    KommuBeenden(false);
+    int iFehler = 0;
+    if (!D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(KommuID, &iFehler)) {
+        FehlerMeldung(TextFormatieren("Veltrano: Fehler beim Lesen der IP-Daten aus der INI-Datei "
+                                      "bzw. beim Schreiben in Registry!\nErrorcode: %u",
+                                      "%u", static_cast<unsigned>(iFehler)));
+        return false;
+    }
+    bIPDatenEinstellen();
+    return true;
+}
+
+void VoreinstellDialogStarten()
+{
+    const std::string sPfad = cExeVerzeichnis + "__system/Netzplanung/Netzplan";
+    if (!U_DateiVorhanden(sPfad.c_str())) {
+        FehlerMeldung(TextFormatieren("Dialog Simulator-Voreinstellung:\n%s\nist nicht vorhanden!",
+                                      "%s", sPfad.c_str()));
+        return;
+    }
+    CloseListenSockets();
+    int iLinks = 0, iOben = 0, iBreite = 0, iHoehe = 0;
+    if (Hauptformular) {
+        // Left, Top, Width and Height of the window with its frame.
+        const QRect r = Hauptformular->frameGeometry();
+        iLinks = r.left();
+        iOben = r.top();
+        iBreite = r.width();
+        iHoehe = r.height();
+    }
+    VoreinstellDlgAufruf = TextFormatieren("\"%s\" \"%u\" %i %i %i %i", "%s%u%i%i%i%i",
+                                           sPfad.c_str(), KommuID, iLinks, iOben, iBreite, iHoehe);
+    // Split by the Windows rules into separate arguments; no shell is
+    // involved.
+    WinExec(VoreinstellDlgAufruf);
+}
+
+bool bHostIPAdressenLesen(std::vector<std::string>& liste)
+{
+    ifaddrs* pListe = nullptr;
+    if (::getifaddrs(&pListe) != 0)
+        return false;
+    for (const ifaddrs* p = pListe; p; p = p->ifa_next) {
+        if (!p->ifa_addr || p->ifa_addr->sa_family != AF_INET || (p->ifa_flags & IFF_LOOPBACK))
+            continue;
+        const in_addr a = reinterpret_cast<const sockaddr_in*>(p->ifa_addr)->sin_addr;
+        // 127.0.0.0/8 counts as loopback also on another interface.
+        if ((ntohl(a.s_addr) >> 24) == 127)
+            continue;
+        char acText[INET_ADDRSTRLEN] = {};
+        ::inet_ntop(AF_INET, &a, acText, sizeof acText);
+        liste.emplace_back(acText);
+    }
+    ::freeifaddrs(pListe);
+    return true;
+}
+
+bool bIPAdresseGueltig(const std::string& sText)
+{
+    if (sText.empty())
+        return false;
+    const in_addr_t a = ::inet_addr(sText.c_str());
+    return a != INADDR_NONE && a != 0;
+}

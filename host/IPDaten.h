@@ -1,0 +1,31 @@
+// The project's IP data attached to the engine, the presets program and two
+// small address helpers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Hands the engine the IP data file's paths, ends the old communication,
+// takes the file's data over and recreates the listening sockets. False when
+// the paths or the file's data were refused (with a box).
+bool bIPDatenAnmelden(const std::string& sPfad);
+// Creates a missing file (section "Default") and hands its folder, name and
+// path to the engine; false (with a box) when the engine refuses them.
+bool bIPPfadeUebergeben(const std::string& sPfad);
+// While KommuID owns the engine's communication: the engine ends it (its
+// connections closed) and the listening sockets are closed. Returns 1.
+int KommuBeenden(bool bFinal);
+// The address and port keys of the file last handed over, each taken into
+// IP-ADR and PortNr only when not empty.
+void IPDatenAusDateiLesen();
+// The engine takes its stored IP data over and the sockets are created.
+bool bIPDatenEinstellen();
+// Starts the presets program beside the main window, without waiting; the
+// listening sockets are closed first so that it can take the ports over.
+void VoreinstellDialogStarten();
+// The command line of the last start (kept for the record).
+extern std::string VoreinstellDlgAufruf;
+// Appends the PC's IPv4 addresses (loopback left out) in interface order.
+bool bHostIPAdressenLesen(std::vector<std::string>& liste);
+// A dotted IPv4 text that is neither 0.0.0.0 nor 255.255.255.255.
+bool bIPAdresseGueltig(const std::string& sText);

@@ -1,0 +1,71 @@
+// The real program: one instance only, and the closing notice on the
+// session bus that outlives the process.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <memory>
+
+#include "Netzplan.h"
+#include "TestUmgebung.h"
+#include "WinFensterNachricht.h"
+
+namespace {
+
+QString Programm()
+{
+    return QString::fromStdString((testhilfe::Programmordner() / "__system/Netzplanung/Netzplan").string());
+}
+
+std::unique_ptr<QProcess> Starten(const QStringList& argumente)
+{
+    auto p = std::make_unique<QProcess>();
+    p->setProcessChannelMode(QProcess::SeparateChannels);
+    p->start(Programm(), argumente);
+    EXPECT_TRUE(p->waitForStarted(10000));
+    return p;
+}
+
+bool WarteBis(const std::function<bool()>& bBedingung, int iMs)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!bBedingung() && uhr.elapsed() < iMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return bBedingung();
+}
+
+} // namespace
+
+TEST(NetzplanProzess, ZweiteInstanzWarntUndEndet)
+{
+    auto pErste = Starten({"4711", "10", "20", "880", "700"});
+    // The first holds the mutex once its window is up; give it the time.
+    ASSERT_FALSE(pErste->waitForFinished(1500)) << pErste->readAllStandardError().toStdString();
+    auto pZweite = Starten({"4711", "10", "20", "880", "700"});
+    ASSERT_TRUE(pZweite->waitForFinished(15000));
+    EXPECT_EQ(pZweite->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(pZweite->exitCode(), 0);
+    EXPECT_TRUE(pZweite->readAllStandardError().contains("Veltrano TCP/IP Settings is still running!"));
+    EXPECT_EQ(pErste->state(), QProcess::Running) << "the first goes on";
+    pErste->kill();
+    pErste->waitForFinished(5000);
+}
+
+TEST(NetzplanProzess, OhneArgumenteSchliesstUndMeldetDasEnde)
+{
+    const uint32_t uNachricht = RegisterWindowMessageA(cSchliessNachrichtName);
+    int iEmpfangen = 0;
+    QObject::connect(FensterNachrichten(), &TFensterNachrichten::Empfangen,
+                     [&](quint32 u) { iEmpfangen += u == uNachricht; });
+    auto p = Starten({});
+    ASSERT_TRUE(p->waitForFinished(20000)) << "the window closes by itself";
+    EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p->exitCode(), 0);
+    EXPECT_TRUE(p->readAllStandardError().contains(
+        "Die Anwendung wird nicht korrekt aufgerufen!\nThe calling-parameters of the application are not correct!"));
+    // The process has ended; its notice still arrives.
+    EXPECT_TRUE(WarteBis([&] { return iEmpfangen == 1; }, 5000));
+}

@@ -3,22 +3,33 @@
 // painting it causes on the offscreen platform: once with no value
 // changing, once with every value changing before every step.
 //
+// The floor: the same 500 objects' rectangles, LEDs, bars and texts, in the
+// same fonts and sizes, painted with one QPainter straight into an image of
+// the panel's size, every value changing. No design can draw the panel for
+// less; every case is reported as a ratio to it at the end of the run.
+//
 // Run by hand: build/bench/veltrano_bench_zyklus
 // The program works in a temporary HOME, XDG folders and program folder
 // copy of its own; it reads the texts through the machine-wide text block,
 // so it should not run while the tests run.
 #include "HauptForm.h"
+#include "Messbereiche.h"
 #include "MyObj.h"
 #include "Programm.h"
 #include "kolv_d7ed.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include <unistd.h>
@@ -102,7 +113,7 @@ void AllesAendern(unsigned k)
     }
 }
 
-void Schritt()
+__attribute__((noinline)) void Schritt()
 {
     Hauptformular->SPSZyklusSchritt();
     // The paints the step asked for.
@@ -126,6 +137,104 @@ void BM_RunZyklusschritt(benchmark::State& state, bool bAendern)
     state.counters["Objekte"] = Hauptformular->iAnzahlObjekte;
 }
 
+// What the objects show, drawn by hand: the colours and rectangles of the
+// panel's kinds in RUN mode, the value texts formatted by the objects' own
+// text functions.
+__attribute__((noinline)) void BodenMalen(QImage& bild)
+{
+    const uint8_t* pA = D7ED_GetPeriAPtr();
+    const uint8_t* pE = D7ED_GetPeriEPtr();
+    QPainter p(&bild);
+    const QFont schrift = Hauptformular->Objekte[0]->font();
+    QFont analog = schrift;
+    analog.setPixelSize(8);
+    const QFontMetrics fmSchrift(schrift), fmAnalog(analog);
+    const QColor grau = FarbeVonWert(0x808080), lauf = FarbeVonWert(0x00FFFF);
+    for (int i = 0; i < Hauptformular->iAnzahlObjekte; ++i) {
+        TMyObj* o = Hauptformular->Objekte[i];
+        p.setTransform(QTransform::fromTranslate(o->Left(), o->Top()));
+        const int w = o->w, h = o->h;
+        if (o->Obj == LED) {
+            const bool bEin = (pA[o->Adr] >> o->Bit) & 1;
+            p.fillRect(QRect(0, 0, w - 1, h - 1), FarbeVonWert(bEin ? o->ColorHi : o->ColorLo));
+            if (o->Clickable) {
+                p.fillRect(QRect(0, 0, w - 1, 1), lauf);
+                p.fillRect(QRect(0, h - 2, w - 1, 1), lauf);
+                p.fillRect(QRect(0, 0, 1, h - 1), lauf);
+                p.fillRect(QRect(w - 2, 0, 1, h - 1), lauf);
+            }
+        } else if (o->Obj == Dynamische_Beschriftung) {
+            const unsigned a = o->Adr;
+            const std::string s = o->pcGetDynamicText(uint32_t((pA[a] << 8) | pA[a + 1]));
+            p.setFont(schrift);
+            p.setPen(FarbeVonWert(o->ColorLo));
+            p.setBackgroundMode(Qt::OpaqueMode);
+            p.setBackground(FarbeVonWert(o->ColorHi));
+            p.drawText(0, fmSchrift.ascent(), QString::fromLatin1(s.data(), qsizetype(s.size())));
+            p.setBackgroundMode(Qt::TransparentMode);
+        } else {
+            const bool bEin = o->Obj == AnalogEingang;
+            const uint8_t* pW = (bEin ? pE : pA) + o->Adr;
+            const uint16_t wRoh = uint16_t((pW[0] << 8) | pW[1]);
+            const QColor balken = FarbeVonWert(bEin ? 0x008000 : 0x0000FF);
+            p.fillRect(QRect(0, 0, w - 1, h - 1), grau);
+            p.fillRect(QRect(0, 0, w, 1), balken);
+            p.fillRect(QRect(0, h - 1, w, 1), balken);
+            p.fillRect(QRect(0, 0, 1, h), balken);
+            p.fillRect(QRect(w - 1, 0, 1, h), balken);
+            const int iOben = h - 1 - int(float(h - 2) * float(wRoh) / 27648.0f) + 2;
+            if (iOben < h - 1)
+                p.fillRect(QRect(1, iOben, w - 2, h - 1 - iOben), balken);
+            const std::string s = o->AnalogWertText(wRoh);
+            p.setFont(analog);
+            p.setPen(Qt::black);
+            p.drawText(2, h - fmAnalog.height() - 2 + fmAnalog.ascent(),
+                       QString::fromLatin1(s.data(), qsizetype(s.size())));
+        }
+    }
+}
+
+void BM_Boden(benchmark::State& state)
+{
+    QImage bild(Hauptformular->Arbeitsflaeche->size(), QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::white);
+    unsigned k = 0;
+    for (auto _ : state) {
+        AllesAendern(k++);
+        BodenMalen(bild);
+    }
+    benchmark::DoNotOptimize(bild.constBits());
+    state.counters["Objekte"] = Hauptformular->iAnzahlObjekte;
+}
+
+// The console report, then every case's time as a ratio to the floor's.
+class TVerhaeltnisBericht : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& laeufe) override
+    {
+        ConsoleReporter::ReportRuns(laeufe);
+        for (const Run& r : laeufe)
+            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
+                Zeiten[r.benchmark_name()] = r.GetAdjustedRealTime();
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        double dBoden = 0;
+        for (const auto& [sName, d] : Zeiten)
+            if (sName.rfind("BM_Boden", 0) == 0)
+                dBoden = d;
+        if (dBoden <= 0)
+            return;
+        std::printf("Ratio to the floor (%s per step %.1f us):\n", "BM_Boden", dBoden);
+        for (const auto& [sName, d] : Zeiten)
+            std::printf("  %-66s %6.2f\n", sName.c_str(), d / dBoden);
+    }
+
+private:
+    std::map<std::string, double> Zeiten;
+};
+
 std::string TempOrdner(const char* pcName)
 {
     const fs::path pf = fs::temp_directory_path() / ("veltrano_bench_" + std::to_string(getpid())) / pcName;
@@ -139,6 +248,7 @@ BENCHMARK_CAPTURE(BM_RunZyklusschritt, nichts_aendert_sich, false)
     ->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK_CAPTURE(BM_RunZyklusschritt, alles_aendert_sich, true)
     ->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_Boden)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2.0);
 
 int main(int argc, char** argv)
 {
@@ -153,6 +263,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     StartVorbereiten(pfProgramm.string());
+    MessbereicheEinlesen();   // as the first paint's work does: bars and value texts
     ::benchmark::Initialize(&argc, argv);
 
     auto* pFenster = new THauptformular(nullptr);
@@ -167,7 +278,8 @@ int main(int argc, char** argv)
     D7ED_Start(D7ED_STARTART_NEUSTART, &iFehler);
     QCoreApplication::processEvents();
 
-    ::benchmark::RunSpecifiedBenchmarks();
+    TVerhaeltnisBericht bericht;
+    ::benchmark::RunSpecifiedBenchmarks(&bericht);
     ::benchmark::Shutdown();
 
     app.removeEventFilter(&zaehler);

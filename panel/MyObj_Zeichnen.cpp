@@ -104,11 +104,22 @@ void Text(QPainter& p, int x, int y, const QString& sText, const QColor* pHinter
         p.setBackgroundMode(Qt::TransparentMode);
 }
 
-QFont AnalogSchrift(const QFont& basis)
+// The small font of the analog texts, derived once per base font rather
+// than copied and changed for every object in every step. Kept on the heap
+// and never freed: a font must not outlive the application's font cache in
+// a destructor at exit.
+const QFont& AnalogSchrift(const QFont& basis)
 {
-    QFont f = basis;
-    f.setPixelSize(8);
-    return f;
+    static QFont* pBasis = nullptr;
+    static QFont* pAnalog = nullptr;
+    if (!pBasis || !(basis == *pBasis)) {
+        delete pBasis;
+        delete pAnalog;
+        pBasis = new QFont(basis);
+        pAnalog = new QFont(basis);
+        pAnalog->setPixelSize(8);
+    }
+    return *pAnalog;
 }
 
 // Paint requests of the objects on one parent between two paint passes.
@@ -150,6 +161,17 @@ TMalSammler* pSammlerVon(QWidget* pEltern)
     auto* pNeu = new TMalSammler(pEltern);
     pEltern->setProperty(cSammlerEigenschaft, QVariant::fromValue(reinterpret_cast<quintptr>(pNeu)));
     return pNeu;
+}
+
+// The rectangle the parent's objects cover: the repaint of all objects
+// leaves out the parent's tool and status bars.
+QRect ObjektBereich(const QWidget* pEltern)
+{
+    QRect r;
+    for (const QObject* o : pEltern->children())
+        if (const auto* p = dynamic_cast<const TMyObj*>(o); p && p->isVisible())
+            r |= p->geometry();
+    return r;
 }
 
 int iKuerzen(float f)
@@ -293,7 +315,7 @@ void TMyObj::MalenAnfordern()
         return;
     if (++pSammler->iAnstehend > iMaxEinzelAnforderungen) {
         pSammler->bGanz = true;
-        pEltern->update();
+        pEltern->update(ObjektBereich(pEltern));
     } else {
         update();
     }
@@ -390,7 +412,10 @@ void TMyObj::paintEvent(QPaintEvent*)
 
 void TMyObj::MyOnPaint(QPainter& p)
 {
-    p.setFont(font());
+    // A painter on this object starts with its font; setting it again
+    // costs a font resolve per object and step.
+    if (p.device() != this)
+        p.setFont(font());
     switch (Obj) {
     case Statische_Beschriftung: Paint_StaticText(p); break;
     case Dynamische_Beschriftung: Paint_DynamicText(p); break;

@@ -69,7 +69,7 @@ int SprachenIniAuswerten(const char* pcOrdner)
     if (!bDateiLesen(sSprachordner + "Languages.ini", sRoh))
         return SprachFehlerMeldung("Inidatei für Sprachenauswahl ist nicht vorhanden!");
 
-    std::istringstream datei(TextNachUtf8(sRoh));
+    std::istringstream datei(TextdateiNachUtf8(sRoh));
     std::string sZeile;
     while (std::getline(datei, sZeile)) {
         // A longer line is cut instead of being read on as further lines.

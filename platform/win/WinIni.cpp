@@ -2,8 +2,9 @@
 //
 // The file is held as its lines; a write changes or inserts exactly one
 // line and writes all others back unchanged. A file that is not valid UTF-8
-// (made on Windows) is converted to UTF-8 as a whole when read, so values
-// come back as UTF-8 and a write never mixes two encodings in one file.
+// (made on Windows) is read through the one text reader (such lines as
+// Windows-1252), so values come back as UTF-8 and a write never mixes two
+// encodings in one file.
 #include "WinIni.h"
 
 #include "WinText.h"
@@ -29,7 +30,7 @@ TZeilen Laden(const std::string& sDatei)
         z.bBom = true;
         sInhalt.erase(0, 3);
     }
-    sInhalt = TextNachUtf8(sInhalt);
+    sInhalt = TextdateiNachUtf8(sInhalt);
     size_t i = 0;
     while (i < sInhalt.size()) {
         size_t uEnde = sInhalt.find('\n', i);
@@ -80,9 +81,11 @@ bool bSchluesselDerZeile(const std::string& sZeile, std::string& sSchluessel, st
     return !sSchluessel.empty();
 }
 
-// Index of the first line of the section (its header) or -1.
-long AbschnittSuchen(const TZeilen& z, const std::string& sAbschnitt)
+// Index of the first line of the section (its header) or -1. The name is
+// trimmed as the writer trims it, so " B " finds the "[B]" it wrote.
+long AbschnittSuchen(const TZeilen& z, const std::string& sAbschnittRoh)
 {
+    const std::string sAbschnitt = Trimmen(sAbschnittRoh);
     for (size_t i = 0; i < z.zeilen.size(); ++i) {
         const auto sName = AbschnittDerZeile(z.zeilen[i]);
         if (sName && bGleichOhneGross(*sName, sAbschnitt))
@@ -112,7 +115,7 @@ std::string ProfilStringLesen(const std::string& sDatei, const std::string& sAbs
     const size_t uEnde = AbschnittEnde(z, static_cast<size_t>(iKopf));
     std::string sK, sW;
     for (size_t i = static_cast<size_t>(iKopf) + 1; i < uEnde; ++i) {
-        if (bSchluesselDerZeile(z.zeilen[i], sK, sW) && bGleichOhneGross(sK, sSchluessel))
+        if (bSchluesselDerZeile(z.zeilen[i], sK, sW) && bGleichOhneGross(sK, Trimmen(sSchluessel)))
             return sW;
     }
     return sVorgabe;

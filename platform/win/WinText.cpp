@@ -129,6 +129,31 @@ std::string TextNachUtf8(const std::string& sRoh)
     return s;
 }
 
+std::string TextdateiNachUtf8(const std::string& sRoh)
+{
+    if (bIstUtf8(sRoh))
+        return sRoh;
+    std::string s;
+    s.reserve(sRoh.size() + sRoh.size() / 4);
+    size_t i = 0;
+    while (i < sRoh.size()) {
+        size_t uEnde = sRoh.find('\n', i);
+        uEnde = uEnde == std::string::npos ? sRoh.size() : uEnde + 1;
+        s += TextNachUtf8(sRoh.substr(i, uEnde - i));
+        i = uEnde;
+    }
+    return s;
+}
+
+bool bTextdateiLesen(const std::string& sPfad, std::string& sText)
+{
+    std::string sRoh;
+    if (!bDateiLesen(sPfad, sRoh))
+        return false;
+    sText = TextdateiNachUtf8(sRoh);
+    return true;
+}
+
 std::string GrossUmlaut(const std::string& sText)
 {
     std::string s = sText;
@@ -198,6 +223,16 @@ bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt)
     mode_t modus;
     if (::stat(sPfad.c_str(), &st) == 0) {
         modus = st.st_mode & 07777;
+        // The rename would replace even a file without write permission;
+        // access() says yes to root, so root is judged by the bits alone.
+        const bool bNurLesen = ::geteuid() == 0 ? (modus & 0222) == 0
+                                                : ::access(sPfad.c_str(), W_OK) != 0;
+        if (bNurLesen) {
+            ::close(iFd);
+            ::unlink(sTemp.c_str());
+            errno = EACCES;
+            return false;
+        }
     } else {
         const mode_t maske = ::umask(0);
         ::umask(maske);
@@ -236,6 +271,22 @@ bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt)
         ::close(iOrdnerFd);
     }
     return true;
+}
+
+void VerwaisteTempDateienEntfernen(const std::string& sPfad)
+{
+    const size_t uStrich = sPfad.rfind('/');
+    const std::string sOrdner = uStrich == std::string::npos ? "./" : sPfad.substr(0, uStrich + 1);
+    const std::string sVorsilbe =
+        "." + (uStrich == std::string::npos ? sPfad : sPfad.substr(uStrich + 1)) + ".tmp";
+    QDir ordner(QString::fromStdString(sOrdner));
+    const QStringList eintraege = ordner.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& sEintrag : eintraege) {
+        const std::string s = sEintrag.toStdString();
+        // mkstemp adds exactly six characters.
+        if (s.size() == sVorsilbe.size() + 6 && s.compare(0, sVorsilbe.size(), sVorsilbe) == 0)
+            ::unlink((sOrdner + s).c_str());
+    }
 }
 
 bool bDateiLesen(const std::string& sPfad, std::string& sInhalt)

@@ -5,6 +5,14 @@
 // Valid UTF-8 is returned unchanged; anything else is read as Windows-1252
 // (files made on Windows) and converted to UTF-8.
 std::string TextNachUtf8(const std::string& sRoh);
+// The one conversion of a text file's bytes to UTF-8 text: lines that are
+// valid UTF-8 stay as they are, any other line is read as Windows-1252, so
+// one line saved by another program cannot change how the others read.
+// Line ends are kept as they were.
+std::string TextdateiNachUtf8(const std::string& sRoh);
+// The one text file reader: the whole file through TextdateiNachUtf8.
+// False when it cannot be read.
+bool bTextdateiLesen(const std::string& sPfad, std::string& sText);
 // True when sText is valid UTF-8.
 bool bIstUtf8(const std::string& sText);
 // Upper-cases ASCII letters and the German umlauts (ä ö ü -> Ä Ö Ü) of a
@@ -18,8 +26,15 @@ bool bGleichOhneGross(const std::string& a, const std::string& b);
 std::string DateiImOrdnerSuchen(const std::string& sOrdner, const std::string& sName);
 // Writes sInhalt to a temporary file in the same folder, syncs it and renames
 // it over sPfad. False on any failure; the old file is then untouched and no
-// temporary file is left behind. A new file gets mode 0666 minus umask; an
-// existing file keeps its permissions.
+// temporary file is left behind. An existing file that is read-only (no
+// write permission of its own for the caller; for root: no write bit at
+// all) is refused, as a read-only file cannot be replaced on Windows. A
+// new file gets mode 0666 minus umask; an existing file keeps its
+// permissions.
 bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt);
 // Whole file as bytes; false when it cannot be read.
 bool bDateiLesen(const std::string& sPfad, std::string& sInhalt);
+// Removes the temporary files that an interrupted bDateiAtomarSchreiben of
+// sPfad left beside it (".name.tmpXXXXXX"). Only for a file that a single
+// writer owns: another writer's temporary file would go as well.
+void VerwaisteTempDateienEntfernen(const std::string& sPfad);

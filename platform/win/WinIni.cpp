@@ -126,8 +126,10 @@ bool bProfilStringSchreiben(const std::string& sDatei, const std::string& sAbsch
 {
     const std::string sAbschnittT = Trimmen(sAbschnitt);
     const std::string sSchluesselT = Trimmen(sSchluessel);
-    if (sAbschnittT.empty() || sSchluesselT.empty() ||
-        sSchluesselT.find_first_of("=\r\n") != std::string::npos ||
+    // A key starting with ';' or '[' would be read back as a comment or a
+    // section head, so the write would report a value that cannot be read.
+    if (sAbschnittT.empty() || sSchluesselT.empty() || sSchluesselT[0] == ';' ||
+        sSchluesselT[0] == '[' || sSchluesselT.find_first_of("=\r\n") != std::string::npos ||
         sAbschnittT.find_first_of("]\r\n") != std::string::npos)
         return false;
     // A line end in the value would break the file apart; it is cut there.

@@ -137,4 +137,7 @@ TEST(WinIni, NamenMitRandLeerzeichenWieBeimSchreiben)
     EXPECT_EQ(testhilfe::DateiLesen(sIni), "[B]\nk=1\n");
     EXPECT_EQ(ProfilStringLesen(sIni, " B ", " k ", "?"), "1");
     EXPECT_EQ(ProfilAbschnittLesen(sIni, "\tB ").size(), 1u);
+    // Keys the reader would take for a comment or a section head are refused.
+    EXPECT_FALSE(bProfilStringSchreiben(sIni, "B", ";k", "1"));
+    EXPECT_FALSE(bProfilStringSchreiben(sIni, "B", " [k]", "1"));
 }

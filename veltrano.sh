@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Set-up on a fresh Debian machine.
-#   ./veltrano.sh run    installs what the build needs, builds, starts Veltrano
-#                        on the example project
+#   ./veltrano.sh run    installs what the build needs, builds the programs,
+#                        starts Veltrano on the example in the projects folder
 #   ./veltrano.sh test   installs what the build needs, builds, runs the tests
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -21,16 +21,61 @@ pakete_installieren() {
   $sudo apt-get install -y $fehlt
 }
 
+# bauen [target]: configures and builds everything, or only that target.
 bauen() {
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build build -j"$(nproc)"
+  cmake --build build -j"$(nproc)" ${1:+--target "$1"}
+}
+
+# A value of Veltrano's settings ("" when not stored).
+einstellung() {
+  local datei="${XDG_CONFIG_HOME:-$HOME/.config}/Harlenz-Software/Veltrano"
+  [ -f "$datei" ] || return 0
+  sed -n "s/^$1=//p" "$datei" | head -n 1 | sed 's/\\=/=/g; s/\\\\/\\/g'
+}
+
+# The projects folder Veltrano uses: the stored one, else the one the first
+# start proposes (the documents folder, else ~/Veltrano-User-Files/).
+projektordner() {
+  local ordner
+  ordner="$(einstellung UserDir)"
+  if [ -z "$ordner" ]; then
+    local dokumente
+    dokumente="$(xdg-user-dir DOCUMENTS 2>/dev/null || true)"
+    [ -n "$dokumente" ] && [ "$dokumente" != "$HOME" ] || dokumente="$HOME/Documents"
+    [ -d "$dokumente" ] || dokumente="$HOME/Veltrano-User-Files"
+    ordner="$dokumente/Veltrano-Prj/"
+  fi
+  echo "${ordner%/}/"
+}
+
+# The example in the user's projects folder. The examples are copied there
+# first when they are not there yet, as the first start offers; the program
+# folder keeps the shipped ones.
+beispiel() {
+  local ordner beispiele
+  ordner="$(projektordner)"
+  for beispiele in Beispiele Examples; do
+    if [ -f "$ordner$beispiele/Beispiel/Beispiel.maske_ini" ]; then
+      echo "$ordner$beispiele/Beispiel/Beispiel.maske_ini"
+      return
+    fi
+  done
+  case "$(einstellung Sprache)" in
+    1) beispiele=Beispiele ;;
+    "") case "${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}" in de*) beispiele=Beispiele ;; *) beispiele=Examples ;; esac ;;
+    *) beispiele=Examples ;;
+  esac
+  mkdir -p "$ordner$beispiele"
+  cp -R build/Veltrano/Projects/. "$ordner$beispiele/"
+  echo "$ordner$beispiele/Beispiel/Beispiel.maske_ini"
 }
 
 case "${1:-}" in
   run)
     pakete_installieren
-    bauen
-    exec build/Veltrano/Veltrano "$PWD/build/Veltrano/Projects/Beispiel/Beispiel.maske_ini"
+    bauen programme
+    exec build/Veltrano/Veltrano "$(beispiel)"
     ;;
   test)
     pakete_installieren

@@ -25,7 +25,8 @@ bool bProjektordnerVorschlagen(std::string& sZiel);
 bool bOrdnerWaehlen(QWidget* pBesitzer, std::string& sPfad);
 
 // Copies the whole content of sQuelle (files and sub folders) into the new
-// folder sZiel. False without copying when sZiel already exists; otherwise
+// folder sZiel. False without copying when sZiel already exists or when
+// sQuelle is empty, the root or a folder that holds sZiel; otherwise
 // sZiel is created and the result tells whether everything was copied. A
 // failed copy is reported to the user with an error box (text 1410).
 // uiFlags are the caller's operation flags; nothing on Linux uses them.
@@ -34,7 +35,8 @@ bool bOrdnerKopierenShell(QWidget* pBesitzer, unsigned int uiFlags, const std::s
 
 // Copies every entry of sQuelle whose name does not begin with '.' into
 // sZiel (created when missing); sub folders are copied with their content.
-// False at the first failure.
+// False at the first failure, and false without copying when sQuelle is
+// empty, the root or a folder that holds sZiel.
 bool bOrdnerKopieren(const std::string& sQuelle, const std::string& sZiel);
 
 // --- Input ---------------------------------------------------------------

@@ -50,6 +50,26 @@ bool bInhaltKopieren(const fs::path& pfQuelle, const fs::path& pfZiel, bool bPun
     return true;
 }
 
+// A source that may be copied into that destination: not empty (which
+// would name the working folder), not the root, and not a folder that holds
+// the destination (the copy would run into itself).
+bool bKopierQuelleZulaessig(const std::string& sQuelle, const std::string& sZiel)
+{
+    if (sQuelle.empty() || sZiel.empty()) return false;
+    std::error_code ec;
+    const fs::path pfQuelle = fs::weakly_canonical(fs::absolute(sQuelle, ec), ec);
+    if (ec || pfQuelle.empty() || pfQuelle == pfQuelle.root_path()) return false;
+    const fs::path pfZiel = fs::weakly_canonical(fs::absolute(sZiel, ec), ec);
+    if (ec) return false;
+    const fs::path q = fs::path(OhneSchlussStrich(pfQuelle.string()));
+    const fs::path z = fs::path(OhneSchlussStrich(pfZiel.string()));
+    auto iq = q.begin();
+    auto iz = z.begin();
+    for (; iq != q.end() && iz != z.end(); ++iq, ++iz)
+        if (*iq != *iz) return true;
+    return iq != q.end();   // the destination is the source or lies in it
+}
+
 } // namespace
 
 bool bProjektordnerVorschlagen(std::string& sZiel)
@@ -85,7 +105,7 @@ bool bOrdnerKopierenShell(QWidget* /*pBesitzer*/, unsigned int /*uiFlags*/, cons
     const fs::path pfQuelle = OhneSchlussStrich(sQuelle);
     const fs::path pfZiel = OhneSchlussStrich(sZiel);
     std::error_code ec;
-    if (fs::exists(pfZiel, ec)) return false;
+    if (fs::exists(pfZiel, ec) || !bKopierQuelleZulaessig(sQuelle, sZiel)) return false;
     fs::create_directories(pfZiel, ec);
     bool bOk = !ec && bInhaltKopieren(pfQuelle, pfZiel, false);
     if (!bOk) FehlerMeldung(PoolTextFormat(1410, "%s%s", pfQuelle.c_str(), pfZiel.c_str()).c_str());
@@ -94,6 +114,7 @@ bool bOrdnerKopierenShell(QWidget* /*pBesitzer*/, unsigned int /*uiFlags*/, cons
 
 bool bOrdnerKopieren(const std::string& sQuelle, const std::string& sZiel)
 {
+    if (!bKopierQuelleZulaessig(sQuelle, sZiel)) return false;
     std::error_code ec;
     const fs::path pfZiel = OhneSchlussStrich(sZiel);
     if (!fs::is_directory(pfZiel, ec)) {

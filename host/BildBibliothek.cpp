@@ -108,6 +108,24 @@ bool bJpegDekodieren(const std::string& sDaten, QImage& Bild)
     return bOk;
 }
 
+// Many Windows tools write 32-bit BMPs whose alpha bytes are all 0 and
+// mean nothing; Windows draws those opaque, and so must we. A picture with
+// any alpha byte set keeps its transparency.
+static void AlphaNullDeckend(QImage& Bild)
+{
+    QImage a = Bild.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            if (qAlpha(p[x]) != 0) return;
+    }
+    for (int y = 0; y < a.height(); ++y) {
+        auto* p = reinterpret_cast<QRgb*>(a.scanLine(y));
+        for (int x = 0; x < a.width(); ++x) p[x] |= 0xFF000000u;
+    }
+    Bild = a.convertToFormat(QImage::Format_RGB32);
+}
+
 bool bBildLaden(const std::string& sPfad, QImage& Bild)
 {
     std::string sDaten;
@@ -121,6 +139,7 @@ bool bBildLaden(const std::string& sPfad, QImage& Bild)
     if (!neu.loadFromData(reinterpret_cast<const uchar*>(sDaten.data()),
                           static_cast<int>(sDaten.size()), sEndung == "BMP" ? "BMP" : nullptr))
         return false;
+    if (neu.hasAlphaChannel()) AlphaNullDeckend(neu);
     Bild = neu;
     return true;
 }

@@ -33,6 +33,8 @@ constexpr const char* cStandardIP = "127.0.0.1";
 std::string sVorgabeProgramm;
 std::vector<std::string> vorgabeArgumente;
 bool bVorgabe = false;
+std::vector<std::string> rohArgumente;  // main()'s arguments as bytes
+bool bRohGemerkt = false;
 
 std::string Dezimal(uint32_t dw)
 {
@@ -135,8 +137,8 @@ void RegistryEinstellungenLesen()
         RavoDAVInterval = w;
     }
 
-    MaskeFile.clear();
-    pcRegistryWertLesen("MaskeFile", MaskeFile, bGefunden);
+    sGemerkteMaskeFile.clear();
+    pcRegistryWertLesen("MaskeFile", sGemerkteMaskeFile, bGefunden);
     LetzterPfadHBild.clear();
     pcRegistryWertLesen("LetzterPfadHBild", LetzterPfadHBild, bGefunden);
     UserDir.clear();
@@ -162,7 +164,7 @@ void RegistryEinstellungenSchreiben()
     bRegistryWertSchreiben("IP-ADR", IP_ADR);
     bRegistryWertSchreiben("PortNr", Dezimal(PortNr));
     bRegistryWertSchreiben("RavoDAVInterval", Dezimal(RavoDAVInterval));
-    bRegistryWertSchreiben("MaskeFile", MaskeFile);
+    bRegistryWertSchreiben("MaskeFile", MaskeFile.empty() ? sGemerkteMaskeFile : MaskeFile);
     bRegistryWertSchreiben("UserDir", UserDir);
     bRegistryWertSchreiben("LetzterPfadHBild", LetzterPfadHBild);
     bRegistryWertSchreiben("Sprache", Dezimal(SPR_GetTextSprache()));
@@ -192,9 +194,19 @@ std::string KommandozeilenProgramm()
     return QCoreApplication::applicationFilePath().toStdString();
 }
 
+void KommandozeileRohMerken(int argc, char** argv)
+{
+    rohArgumente.clear();
+    for (int i = 1; i < argc && argv && argv[i]; ++i) rohArgumente.emplace_back(argv[i]);
+    bRohGemerkt = true;
+}
+
 std::string Kommandozeile()
 {
     if (bVorgabe) return KommandozeileZusammensetzen(sVorgabeProgramm, vorgabeArgumente);
+    // Raw bytes: a path from a Windows archive may not be UTF-8, and a
+    // decoded argument could no longer name the file.
+    if (bRohGemerkt) return KommandozeileZusammensetzen(KommandozeilenProgramm(), rohArgumente);
     std::vector<std::string> argumente;
     if (QCoreApplication::instance()) {
         const QStringList liste = QCoreApplication::arguments();
@@ -210,18 +222,25 @@ void KommandozeileVorgeben(const std::string& sProgramm, const std::vector<std::
     vorgabeArgumente = argumente;
 }
 
+// Position of the panel extension in any letter case, as Windows file names
+// ignore case.
+static std::size_t nMaskenEndung(const std::string& s)
+{
+    return GrossUmlaut(s).find(GrossUmlaut(cMaskenEndung));
+}
+
 std::string MaskenPfadAusKommandozeile(const std::string& sZeile, const std::string& sProgramm)
 {
-    if (sZeile.find(cMaskenEndung) == std::string::npos) return std::string();
+    if (nMaskenEndung(sZeile) == std::string::npos) return std::string();
     const std::size_t nAb = sProgramm.size() + 1;
     std::string s = nAb < sZeile.size() ? sZeile.substr(nAb) : std::string();
     std::string sOhne;
     for (char c : s)
         if (c != '"') sOhne += c;
     sOhne = OhneRandLeer(sOhne);
-    const std::size_t n = sOhne.find(cMaskenEndung);
+    const std::size_t n = nMaskenEndung(sOhne);
     if (n == std::string::npos) return sOhne + cMaskenEndung;
-    return sOhne.substr(0, n) + cMaskenEndung;
+    return sOhne.substr(0, n + std::string(cMaskenEndung).size());
 }
 
 std::string ProjektordnerAusKommandozeile(const std::string& sZeile)

@@ -69,15 +69,18 @@ std::string KommandozeileZusammensetzen(const std::string& sProgramm,
 // The command line of this process (program path = the program file's
 // absolute path); a test may set its own with KommandozeileVorgeben.
 std::string Kommandozeile();
+// Keeps the arguments of main() as raw bytes for Kommandozeile().
+void KommandozeileRohMerken(int argc, char** argv);
 // Program path whose length the panel path search skips.
 std::string KommandozeilenProgramm();
 // Test hook: the command line and program path that Kommandozeile() and
 // KommandozeilenProgramm() return from now on ("" for both = the real one).
 void KommandozeileVorgeben(const std::string& sProgramm, const std::vector<std::string>& argumente);
 
-// The panel path of a command line holding ".maske_ini": everything after
-// the program path and one character, double quotes removed, blanks trimmed,
-// cut after the first ".maske_ini". "" when the line holds no ".maske_ini".
+// The panel path of a command line holding ".maske_ini" (in any letter
+// case): everything after the program path and one character, double quotes
+// removed, blanks trimmed, cut after the first ".maske_ini". "" when the line
+// holds no ".maske_ini".
 std::string MaskenPfadAusKommandozeile(const std::string& sZeile, const std::string& sProgramm);
 // The folder of "/PRJ=" followed by a double quote up to the next double
 // quote, with a trailing '/'; "" when the switch is missing.

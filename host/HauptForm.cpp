@@ -25,7 +25,7 @@ bool TDateiDialog::Execute(QWidget* pBesitzer)
 {
     const std::string sStart = FileName.empty() ? InitialDir : FileName;
     const std::string sGewaehlt = bSpeichern ? DateiSpeichernDialog(pBesitzer, Title, Filter, sStart)
-                                             : DateiOeffnenDialog(pBesitzer, Title, Filter, sStart);
+                                             : DateiOeffnenDialog(pBesitzer, Title, Filter, sStart, DefaultExt);
     if (sGewaehlt.empty()) return false;
     FileName = sGewaehlt;
     return true;

@@ -64,6 +64,7 @@ struct TDateiDialog {
     std::string Filter;
     std::string InitialDir;
     std::string FileName;
+    std::string DefaultExt;   // completes a name chosen without extension
     bool Execute(QWidget* pBesitzer);
 };
 

@@ -143,6 +143,7 @@ void THauptformular::aMaske_Hintergrundbild_ladenExecute()
     OpenPictureDialog->InitialDir =
         LetzterPfadHBild.empty() ? cExeVerzeichnis + "Pic/" : LetzterPfadHBild;
     OpenPictureDialog->Filter = PoolText(1332);
+    OpenPictureDialog->DefaultExt = "BMP";
     OpenPictureDialog->FileName.clear();
     if (bNurLesen) {
         InfoMeldung(PoolText(1262));

@@ -194,7 +194,7 @@ void THauptformular::aDatei_SpeichernUnterExecute()
     if (iNichtGeladeneObjekte > 0) sNichtGanzGeladen = sNeu;
     MaskeFile = sNeu;
     sAngezeigteMaskeFile = MaskeFile;
-    const std::string sIP = cMaskenVerzeichnis + "IPADR.DAT";
+    const std::string sIP = ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT");
     if (!D7ED_PfadeUebergeben(cMaskenVerzeichnis.c_str(), "D7ED", sIP.c_str()))
         InfoMeldung(PoolText(1329));
     TitelAktualisieren();

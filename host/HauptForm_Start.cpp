@@ -133,9 +133,9 @@ void THauptformular::Timer1Timer()
         dwStartZeitpunkt = 0;
         bool bMaskeGenannt = false;
         KommandozeileAuswerten(bMaskeGenannt);
-        if (!bMaskeGenannt && LetzteMaskeLaden && !MaskeFile.empty() &&
-            U_DateiVorhanden(MaskeFile.c_str()))
-            bMaskeLesen(MaskeFile);
+        if (!bMaskeGenannt && LetzteMaskeLaden && !sGemerkteMaskeFile.empty() &&
+            U_DateiVorhanden(sGemerkteMaskeFile.c_str()))
+            bMaskeLesen(sGemerkteMaskeFile);
     }
 
     if (dwSchliessZeitpunkt != 0 && bVorbei(dwSchliessZeitpunkt, 200)) {

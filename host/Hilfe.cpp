@@ -68,7 +68,12 @@ std::string NotizDokumentPfad(const std::string& sMaskeFile)
     std::vector<char> puffer(sMaskeFile.begin(), sMaskeFile.end());
     puffer.push_back('\0');
     U_DateiEndungEntfernen(puffer.data());
-    return std::string(puffer.data()) + ".rtf";
+    // A notes file from Windows may be "BEISPIEL.RTF" beside "Beispiel.maske_ini".
+    const std::string sPfad = std::string(puffer.data()) + ".rtf";
+    const std::size_t n = sPfad.rfind('/');
+    if (n == std::string::npos) return sPfad;
+    const std::string sGefunden = DateiImOrdner(sPfad.substr(0, n + 1), sPfad.substr(n + 1));
+    return sGefunden.empty() ? sPfad : sGefunden;
 }
 
 bool bNotizDokumentOeffnen(const std::string& sMaskeFile)
@@ -85,6 +90,8 @@ bool bNotizDokumentOeffnen(const std::string& sMaskeFile)
             return false;
         }
     }
-    ShellExecuteOeffnen(sPfad);
+    // Without a program for RTF files the user still learns where the
+    // document is, to open it with a program of their own choice.
+    if (!ShellExecuteOeffnen(sPfad)) InfoMeldung(PoolTextFormat(6000, "%s", sPfad.c_str()));
     return true;
 }

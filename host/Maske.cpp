@@ -114,7 +114,9 @@ bool TLeseDatei::bHatMaskenZeile() const
 TLeseDatei::TLeseDatei(const std::string& sPfad)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(sPfad, ec) || !bTextdateiLesen(sPfad, sInhalt)) return;
+    std::string sRoh;
+    if (!std::filesystem::is_regular_file(sPfad, ec) || !bDateiLesen(sPfad, sRoh)) return;
+    if (!bTextDekodieren(sRoh, sInhalt)) return;
     int iZeile = 1;
     for (std::size_t i = 0; i < sInhalt.size(); ++iZeile) {
         std::size_t nEnde = sInhalt.find('\n', i);
@@ -174,4 +176,10 @@ std::string DateiImOrdner(const std::string& sOrdner, const std::string& sName)
 {
     if (sName.empty()) return std::string();
     return DateiImOrdnerSuchen(sOrdner, sName);
+}
+
+std::string ProjektDateiPfad(const std::string& sOrdner, const std::string& sName)
+{
+    const std::string sGefunden = DateiImOrdner(sOrdner, sName);
+    return sGefunden.empty() ? sOrdner + sName : sGefunden;
 }

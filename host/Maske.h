@@ -89,3 +89,7 @@ std::string NameVonPfad(const std::string& sPfad);
 // The file of that name in the folder: the exact name when it exists, else
 // one that differs only in letter case; "" when there is none.
 std::string DateiImOrdner(const std::string& sOrdner, const std::string& sName);
+// Where a project file is read and written: the name that the lookup finds
+// (a "plc.dat" from Windows stays "plc.dat", so no second file appears
+// beside it), else sOrdner + sName.
+std::string ProjektDateiPfad(const std::string& sOrdner, const std::string& sName);

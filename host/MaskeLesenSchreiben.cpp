@@ -28,6 +28,11 @@
 
 std::string sAngezeigteMaskeFile;
 
+// The project's PLC.DAT exists but could not be read when the panel opened:
+// the engine runs on defaults, and saving them over the file would lose the
+// user's CPU settings unless the user agrees.
+static bool bPLCDatUngelesen = false;
+
 namespace {
 
 bool bEnthaelt(const std::string& s, const char* pcTeil)
@@ -152,8 +157,10 @@ void THauptformular::MaskeLoeschen()
     sNichtGanzGeladen.clear();
     iNichtGeladeneObjekte = 0;
     MaskeFile.clear();
+    sGemerkteMaskeFile.clear();
     sAngezeigteMaskeFile.clear();
     cHintergrundDatei.clear();
+    bPLCDatUngelesen = false;
     if (Image300CPU) *Image300CPU = QImage();
     SetMaskeGeaendert(false);
     TitelAktualisieren();
@@ -226,8 +233,13 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
     }
     // What a save that was killed half way left beside the file.
     VerwaisteTempDateienEntfernen(cPfad);
-    const std::string sPLC = cMaskenVerzeichnis + "PLC.DAT";
-    const bool bPLC = D7ED_bSPSEigenschaftenSpeichern(sPLC.c_str());
+    const std::string sPLC = ProjektDateiPfad(cMaskenVerzeichnis, "PLC.DAT");
+    bool bPLCSchreiben = true;
+    if (bPLCDatUngelesen) {
+        bPLCSchreiben = iJaNeinAbbruchFrage(PoolTextFormat(6801, "%s", sPLC.c_str())) == 6;
+        if (bPLCSchreiben) bPLCDatUngelesen = false;
+    }
+    const bool bPLC = !bPLCSchreiben || D7ED_bSPSEigenschaftenSpeichern(sPLC.c_str());
     int iFehler = 0;
     D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler);
     fertig();
@@ -262,8 +274,12 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     sNichtGanzGeladen.clear();
     iNichtGeladeneObjekte = 0;
     cHintergrundDatei.clear();
+    cSPSTyp.clear();   // a panel without "$SPSTyp=" must not save the previous one's
     BewegungsprofileLoeschen();
     cMaskenVerzeichnis = OrdnerVonPfad(cPfad);
+    // The library holds pictures by file name only: kept across opens, the
+    // previous project's picture would stand in for this one's of that name.
+    BilderFreigeben();
 
     std::string sTyp, sBack;
     long lBreite = 0, lHoehe = 0;
@@ -335,9 +351,14 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     }
 
     const std::string sPLC = DateiImOrdner(cMaskenVerzeichnis, "PLC.DAT");
-    D7ED_bSPSEigenschaftenLaden((sPLC.empty() ? cMaskenVerzeichnis + "PLC.DAT" : sPLC).c_str());
+    bPLCDatUngelesen = false;
+    if (!D7ED_bSPSEigenschaftenLaden((sPLC.empty() ? cMaskenVerzeichnis + "PLC.DAT" : sPLC).c_str()) &&
+        !sPLC.empty()) {
+        bPLCDatUngelesen = true;
+        FehlerMeldung(PoolTextFormat(6800, "%s", sPLC.c_str()));
+    }
 
-    bIPDatenAnmelden(cMaskenVerzeichnis + "IPADR.DAT");
+    bIPDatenAnmelden(ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT"));
 
     // The block dump is restored only when the panel asks for it.
     const std::string sDump = DateiImOrdner(cMaskenVerzeichnis, "Startup.wld");

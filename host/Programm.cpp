@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "Einstellungen.h"
 #include "HauptForm.h"
 #include "Meldungen.h"
 #include "PoolText.h"
@@ -23,6 +24,7 @@ std::string cExeVerzeichnis;
 std::string cSystemVerzeichnis;
 std::string UserDir;
 std::string MaskeFile;
+std::string sGemerkteMaskeFile;
 bool LetzteMaskeLaden = false;
 uint32_t dwStartZeitpunkt = 0;
 bool bS7EpatsVorhanden = false;
@@ -116,7 +118,10 @@ int VeltranoAusfuehren(int argc, char** argv, const std::string& sProgrammordner
 {
     // A test runs the program inside its own application object.
     std::unique_ptr<TVeltranoApplication> pApp;
-    if (!QCoreApplication::instance()) pApp = std::make_unique<TVeltranoApplication>(argc, argv);
+    if (!QCoreApplication::instance()) {
+        pApp = std::make_unique<TVeltranoApplication>(argc, argv);
+        KommandozeileRohMerken(argc, argv);
+    }
 
     // One Veltrano per user session; the lock stays held until the process
     // ends.

@@ -13,8 +13,13 @@ extern std::string cExeVerzeichnis;
 extern std::string cSystemVerzeichnis;
 // Projects folder: program folder + "Projects/", then from the registry.
 extern std::string UserDir;
-// Full path of the loaded panel file; "" = none.
+// Full path of the loaded panel file; "" = none. Set only when a panel
+// really opens or is saved, so that a save never writes over a file whose
+// panel is not shown.
 extern std::string MaskeFile;
+// The panel remembered in the registry: only the candidate the delayed
+// start reopens, written back at the close while no other panel is loaded.
+extern std::string sGemerkteMaskeFile;
 // Reopen the last panel at start (registry).
 extern bool LetzteMaskeLaden;
 // Stamp of the end of the first paint; 0 = delayed start done or not due.

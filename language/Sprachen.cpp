@@ -65,11 +65,11 @@ int SprachenIniAuswerten(const char* pcOrdner)
 {
     const std::string sOrdner = pcOrdner ? pcOrdner : "";
     const std::string sSprachordner = sOrdner + "Sprachen/";
-    std::string sRoh;
-    if (!bDateiLesen(sSprachordner + "Languages.ini", sRoh))
+    std::string sText;
+    if (!bTextDateiLesen(sSprachordner + "Languages.ini", sText))
         return SprachFehlerMeldung("Inidatei für Sprachenauswahl ist nicht vorhanden!");
 
-    std::istringstream datei(TextdateiNachUtf8(sRoh));
+    std::istringstream datei(sText);
     std::string sZeile;
     while (std::getline(datei, sZeile)) {
         // A longer line is cut instead of being read on as further lines.

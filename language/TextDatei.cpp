@@ -57,13 +57,13 @@ bool bDateiOeffnen(const char* pcDatei, TTextQuelle& quelle)
         const std::string sGefunden = DateiImOrdnerSuchen(sOrdner, sName);
         if (sGefunden.empty() || !bDateiLesen(sGefunden, sRoh)) return false;
     }
+    std::string sText;
+    if (!bTextDekodieren(sRoh, sText)) return false;
     quelle.sInhalt.clear();
-    quelle.sInhalt.reserve(sRoh.size());
-    for (size_t i = 0; i < sRoh.size(); ++i)
-        if (!(sRoh[i] == '\r' && i + 1 < sRoh.size() && sRoh[i + 1] == '\n'))
-            quelle.sInhalt += sRoh[i];
-    if (quelle.sInhalt.compare(0, 3, "\xEF\xBB\xBF") == 0) quelle.sInhalt.erase(0, 3);
-    quelle.sInhalt = TextdateiNachUtf8(quelle.sInhalt);
+    quelle.sInhalt.reserve(sText.size());
+    for (size_t i = 0; i < sText.size(); ++i)
+        if (!(sText[i] == '\r' && i + 1 < sText.size() && sText[i + 1] == '\n'))
+            quelle.sInhalt += sText[i];
     quelle.nPos = 0;
     return true;
 }

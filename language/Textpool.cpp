@@ -36,8 +36,14 @@ void TextpoolEinblenden()
 {
     // Without a block every getter still answers with the default text.
     TextzeigerZuruecksetzen();
-    if (!bGeteiltenSpeicherOeffnen(pcBlockName, ulBlockGroesse, Block())) {
-        MessageBoxA(nullptr, "Fehler bei CreateFileMapping", "Fehler!", MB_OK);
+    TSpeicherFehler eFehler = TSpeicherFehler::Keiner;
+    if (!bGeteiltenSpeicherOeffnen(pcBlockName, ulBlockGroesse, Block(), &eFehler)) {
+        if (eFehler == TSpeicherFehler::Abbilden)
+            MessageBoxA(nullptr, "Fehler holen des Zeigers", "Fehler", MB_OK);
+        else if (eFehler == TSpeicherFehler::Oeffnen)
+            MessageBoxA(nullptr, "Fehler bei OpenFileMapping", "Fehler", MB_OK);
+        else
+            MessageBoxA(nullptr, "Fehler bei CreateFileMapping", "Fehler!", MB_OK);
         return;
     }
     Pool.pSicht = static_cast<unsigned char*>(Block().pBasis);

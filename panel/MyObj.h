@@ -181,6 +181,11 @@ public:
     void Paint_DynamicText(QPainter& p);
     void Paint_LED(QPainter& p);
     void Paint_Analog(QPainter& p);
+    // The texts an analog object draws: its value for the raw word (with
+    // the decimals and unit of its range) and its address, long (with the
+    // range's name) or short. Empty when the object has no range.
+    std::string AnalogWertText(int32_t iRoh) const;
+    std::string AnalogAdrText(bool bLang) const;
     // Display text of a dynamic text for a value. With Variable 12, 13 or 8
     // the variable's text; another variable gives the current Text0.
     std::string pcGetDynamicText(uint32_t dwWert) const;

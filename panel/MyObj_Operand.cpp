@@ -83,15 +83,22 @@ uint32_t TMyObj::dwGetWertVonObj() const
     } else {
         const uint8_t* pBereich = nullptr;
         uint32_t iAdr = Adr;
+        uint8_t abEingang[4] = {0, 0, 0, 0};
         if (bIstEingang(Op)) {
             // The input image the PLC program sees: bytes below 128 in the
-            // image, from 128 on in the extended image.
-            if (Adr < 128) {
-                pBereich = D7ED_GetEAPtr();
-            } else {
-                pBereich = D7ED_GetEPtr_Erweitert();
-                iAdr = Adr - 128u;
+            // image, from 128 on in the extended image; each byte on its
+            // own, so that a word at byte 127 takes its low byte from the
+            // extended image.
+            const uint8_t* pAbbild = D7ED_GetEAPtr();
+            const uint8_t* pErweitert = D7ED_GetEPtr_Erweitert();
+            if (!pAbbild || !pErweitert)
+                return 0;
+            for (uint32_t i = 0; i < static_cast<uint32_t>(iGroesse) && i < 4; ++i) {
+                const uint32_t a = Adr + i;
+                abEingang[i] = a < 128 ? pAbbild[a] : pErweitert[a - 128u];
             }
+            pBereich = abEingang;
+            iAdr = 0;
         } else if (bIstAusgang(Op)) {
             pBereich = D7ED_GetPeriAPtr();
         } else if (Op == 'M') {

@@ -554,26 +554,45 @@ void TMyObj::Paint_Analog(QPainter& p)
         return fm.horizontalAdvance(s) < Width() - 2 && fm.height() < Height() - 2;
     };
     if (IstwertAnzeigen) {
-        float fWert = 0.0f;
-        GetAnalogWertVonStatus(fWert, iRoh);
-        const int n = pBereich->iNachkommastellen;
-        const int iStellen = (n == 3 || n == 2 || n == 1) ? n : 0;
-        const QString s =
-            QString::fromUtf8(FestkommaText(fWert, iStellen, 2) + " " + pBereich->cEinheit);
+        const QString s = QString::fromUtf8(AnalogWertText(iRoh));
         if (bPasst(s))
             Text(p, 2, Height() - fm.height() - 2, s, nullptr);
     }
     if (AdrAnzeigen) {
-        const bool bKindEingang = (Obj == AnalogEingang);
-        const char* pcOperand = bKindEingang ? SPR_GetOperand_E() : SPR_GetOperand_A();
-        const Messbereich* pName = ::pGetMessbereich(bKindEingang, Messb);
-        char c[64];
-        std::snprintf(c, sizeof c, "P%sW%d", pcOperand ? pcOperand : "", Adr);
-        const QString sKurz = QString::fromUtf8(c);
-        const QString sLang = sKurz + " " + QString::fromUtf8(pName ? pName->cName : std::string());
+        const QString sLang = QString::fromUtf8(AnalogAdrText(true));
+        const QString sKurz = QString::fromUtf8(AnalogAdrText(false));
         if (bPasst(sLang))
             Text(p, 2, 2, sLang, nullptr);
         else if (bPasst(sKurz))
             Text(p, 2, 2, sKurz, nullptr);
     }
+}
+
+std::string TMyObj::AnalogWertText(int32_t iRoh) const
+{
+    const Messbereich* pBereich = pGetMessbereich();
+    if (!pBereich)
+        return std::string();
+    float fWert = 0.0f;
+    GetAnalogWertVonStatus(fWert, iRoh);
+    const int n = pBereich->iNachkommastellen;
+    const int iStellen = (n == 3 || n == 2 || n == 1) ? n : 0;
+    return FestkommaText(fWert, iStellen, 2) + " " + pBereich->cEinheit;
+}
+
+std::string TMyObj::AnalogAdrText(bool bLang) const
+{
+    if (!pGetMessbereich())
+        return std::string();
+    // The kind decides the operand text and the table of the range's name.
+    const bool bKindEingang = (Obj == AnalogEingang);
+    const char* pcOperand = bKindEingang ? SPR_GetOperand_E() : SPR_GetOperand_A();
+    char c[64];
+    std::snprintf(c, sizeof c, "P%sW%d", pcOperand ? pcOperand : "", Adr);
+    std::string s = c;
+    if (bLang) {
+        const Messbereich* pName = ::pGetMessbereich(bKindEingang, Messb);
+        s += " " + (pName ? pName->cName : std::string());
+    }
+    return s;
 }

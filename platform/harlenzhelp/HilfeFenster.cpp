@@ -31,6 +31,14 @@ THilfeFenster::THilfeFenster(const HilfeAufruf& aufruf, QWidget* pParent)
     aInhalt->setObjectName("aInhalt");
     aInhalt->setEnabled(false);
 
+    // Closed from the keyboard as desktop viewers are: Escape and Ctrl+W.
+    aSchliessen = new QAction(this);
+    aSchliessen->setObjectName("aSchliessen");
+    aSchliessen->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    aSchliessen->setShortcutContext(Qt::WindowShortcut);
+    addAction(aSchliessen);
+    connect(aSchliessen, &QAction::triggered, this, &QWidget::close);
+
     connect(aZurueck, &QAction::triggered, Browser, &QTextBrowser::backward);
     connect(aVor, &QAction::triggered, Browser, &QTextBrowser::forward);
     connect(aInhalt, &QAction::triggered, this, &THilfeFenster::InhaltZeigen);

@@ -24,6 +24,7 @@ public:
 
     QTextBrowser* Browser = nullptr;
     QAction* aZurueck = nullptr;
+    QAction* aSchliessen = nullptr;   // Escape, Ctrl+W
     QAction* aVor = nullptr;
     QAction* aInhalt = nullptr;
 

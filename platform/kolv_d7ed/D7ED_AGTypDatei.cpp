@@ -111,7 +111,7 @@ int TypDateiLesen(const std::string& sPfadVorgabe, TAGTyp& typ)
             return D7ED_AG_DATEI_FEHLT;
     }
     std::string sInhalt;
-    if (!bDateiLesen(sPfad, sInhalt))
+    if (!bTextDateiLesen(sPfad, sInhalt))
         return D7ED_AG_DATEI_FEHLT;
     if (sInhalt.size() > MAX_DATEI_GROESSE || sInhalt.find('\0') != std::string::npos)
         return D7ED_AG_KEINE_TEXTDATEI;

@@ -191,7 +191,7 @@ bool D7ED_bSPSEigenschaftenLaden(const char* pcPfad)
 {
     std::string sInhalt;
     TEigenschaften eig;
-    const bool bOk = pcPfad && *pcPfad && bDateiLesen(pcPfad, sInhalt) &&
+    const bool bOk = pcPfad && *pcPfad && bTextDateiLesen(pcPfad, sInhalt) &&
                      bEigenschaftenAusText(sInhalt, eig);
     Engine().eig = bOk ? eig : TEigenschaften{};
     return bOk;

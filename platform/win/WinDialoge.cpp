@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include <deque>
 #include <mutex>
@@ -83,41 +85,71 @@ std::string QtFilterAusDesign(const std::string& sFilter)
             continue;
         if (!sQt.empty())
             sQt += ";;";
-        sQt += sBeschreibung + " (" + sMuster + ")";
+        // Descriptions often show their pattern already ("Panels (*.x)").
+        const std::string sKlammer = " (" + sMuster + ")";
+        const bool bSchonDa = sBeschreibung.size() >= sKlammer.size() &&
+                              sBeschreibung.compare(sBeschreibung.size() - sKlammer.size(),
+                                                    sKlammer.size(), sKlammer) == 0;
+        sQt += bSchonDa ? sBeschreibung : sBeschreibung + sKlammer;
     }
     return sQt;
+}
+
+std::string MitStandardEndung(const std::string& sPfad, const std::string& sEndung)
+{
+    if (sPfad.empty() || sEndung.empty())
+        return sPfad;
+    const size_t nName = sPfad.find_last_of('/');
+    const std::string sName = nName == std::string::npos ? sPfad : sPfad.substr(nName + 1);
+    if (sName.empty() || sName.find('.') != std::string::npos)
+        return sPfad;
+    const QFileInfo info(QString::fromStdString(sPfad));
+    if (info.exists())
+        return sPfad;
+    // The file on disk in whichever letter case the extension has there.
+    const QDir ordner = info.dir();
+    const QString qGesucht = QString::fromStdString(sName + "." + sEndung);
+    for (const QString& s : ordner.entryList(QDir::Files))
+        if (s.compare(qGesucht, Qt::CaseInsensitive) == 0)
+            return ordner.filePath(s).toStdString();
+    return sPfad + "." + QString::fromStdString(sEndung).toLower().toStdString();
 }
 
 namespace {
 
 std::string DateiDialog(bool bSpeichern, QWidget* pBesitzer, const std::string& sTitel,
-                        const std::string& sFilter, const std::string& sStartOrdner)
+                        const std::string& sFilter, const std::string& sStartOrdner,
+                        const std::string& sEndung)
 {
     std::string sAntwort;
     if (bAntwortNehmen(g_dateiAntworten, sAntwort))
-        return sAntwort;
+        return MitStandardEndung(sAntwort, sEndung);
     if (bKeinDialogMoeglich())
         return "";
-    const QString qTitel = QString::fromStdString(sTitel);
-    const QString qOrdner = QString::fromStdString(sStartOrdner);
-    const QString qFilter = QString::fromStdString(QtFilterAusDesign(sFilter));
-    return (bSpeichern ? QFileDialog::getSaveFileName(pBesitzer, qTitel, qOrdner, qFilter)
-                       : QFileDialog::getOpenFileName(pBesitzer, qTitel, qOrdner, qFilter))
-        .toStdString();
+    QFileDialog dlg(pBesitzer, QString::fromStdString(sTitel), QString::fromStdString(sStartOrdner),
+                    QString::fromStdString(QtFilterAusDesign(sFilter)));
+    dlg.setAcceptMode(bSpeichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(bSpeichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!sEndung.empty())
+        dlg.setDefaultSuffix(QString::fromStdString(sEndung).toLower());
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return "";
+    return MitStandardEndung(dlg.selectedFiles().front().toStdString(), sEndung);
 }
 
 } // namespace
 
 std::string DateiOeffnenDialog(QWidget* pBesitzer, const std::string& sTitel,
-                               const std::string& sFilter, const std::string& sStartOrdner)
+                               const std::string& sFilter, const std::string& sStartOrdner,
+                               const std::string& sStandardEndung)
 {
-    return DateiDialog(false, pBesitzer, sTitel, sFilter, sStartOrdner);
+    return DateiDialog(false, pBesitzer, sTitel, sFilter, sStartOrdner, sStandardEndung);
 }
 
 std::string DateiSpeichernDialog(QWidget* pBesitzer, const std::string& sTitel,
                                  const std::string& sFilter, const std::string& sStartOrdner)
 {
-    return DateiDialog(true, pBesitzer, sTitel, sFilter, sStartOrdner);
+    return DateiDialog(true, pBesitzer, sTitel, sFilter, sStartOrdner, "");
 }
 
 std::string OrdnerWaehlenDialog(QWidget* pBesitzer, const std::string& sTitel,

@@ -14,9 +14,11 @@
 class QWidget;
 class QDialog;
 
-// Chosen file (absolute path) or "" when cancelled.
+// Chosen file (absolute path) or "" when cancelled. A default extension
+// ("BMP") completes a name chosen without one (see MitStandardEndung).
 std::string DateiOeffnenDialog(QWidget* pBesitzer, const std::string& sTitel,
-                               const std::string& sFilter, const std::string& sStartOrdner);
+                               const std::string& sFilter, const std::string& sStartOrdner,
+                               const std::string& sStandardEndung = "");
 std::string DateiSpeichernDialog(QWidget* pBesitzer, const std::string& sTitel,
                                  const std::string& sFilter, const std::string& sStartOrdner);
 // Chosen folder with a trailing '/', or "" when cancelled.
@@ -26,8 +28,14 @@ std::string OrdnerWaehlenDialog(QWidget* pBesitzer, const std::string& sTitel,
 // choice on OK, false and dwFarbe untouched on cancel.
 bool bFarbDialog(QWidget* pBesitzer, uint32_t& dwFarbe);
 
-// Converts a design-style filter to the Qt form (exposed for tests).
+// Converts a design-style filter to the Qt form (exposed for tests). A
+// description that already ends with its pattern in parentheses keeps it
+// once.
 std::string QtFilterAusDesign(const std::string& sFilter);
+// sPfad completed by the default extension sEndung when its name has none
+// and no such file exists: the existing file with that extension in any
+// letter case, else the name with the extension in lower case.
+std::string MitStandardEndung(const std::string& sPfad, const std::string& sEndung);
 
 // Test hooks: answers queued in order; "" / std::nullopt = cancelled.
 // File answers serve both the open and the save dialog.

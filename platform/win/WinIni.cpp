@@ -24,13 +24,10 @@ TZeilen Laden(const std::string& sDatei)
 {
     TZeilen z;
     std::string sInhalt;
-    if (!bDateiLesen(sDatei, sInhalt))
+    std::string sRoh;
+    if (!bDateiLesen(sDatei, sRoh) || !bTextDekodieren(sRoh, sInhalt))
         return z;
-    if (sInhalt.compare(0, 3, kBom) == 0) {
-        z.bBom = true;
-        sInhalt.erase(0, 3);
-    }
-    sInhalt = TextdateiNachUtf8(sInhalt);
+    z.bBom = sRoh.compare(0, 3, kBom) == 0;
     size_t i = 0;
     while (i < sInhalt.size()) {
         size_t uEnde = sInhalt.find('\n', i);

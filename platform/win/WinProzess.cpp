@@ -15,6 +15,7 @@ namespace {
 
 std::mutex g_mutex;
 bool g_bAufzeichnen = false;
+bool g_bOeffnenGelingt = true;
 std::vector<std::string> g_starts;
 
 bool bAufgezeichnet(const std::string& s)
@@ -24,6 +25,12 @@ bool bAufgezeichnet(const std::string& s)
         return false;
     g_starts.push_back(s);
     return true;
+}
+
+bool bOeffnenGelingt()
+{
+    std::lock_guard<std::mutex> sperre(g_mutex);
+    return g_bOeffnenGelingt;
 }
 
 bool bLeer(char c)
@@ -134,7 +141,7 @@ bool ShellExecuteOeffnen(const std::string& sPfadOderUrl)
     if (sPfadOderUrl.empty())
         return false;
     if (bAufgezeichnet(sPfadOderUrl))
-        return true;
+        return bOeffnenGelingt();
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return false;
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(UrlFuerOeffnen(sPfadOderUrl))));
@@ -155,10 +162,11 @@ std::string ProgrammDatei()
     return fehler ? std::string() : pfad.string();
 }
 
-void ProzessStartsAufzeichnen(bool bAn)
+void ProzessStartsAufzeichnen(bool bAn, bool bOeffnenErfolgreich)
 {
     std::lock_guard<std::mutex> sperre(g_mutex);
     g_bAufzeichnen = bAn;
+    g_bOeffnenGelingt = bOeffnenErfolgreich;
 }
 
 std::vector<std::string> AufgezeichneteStarts()

@@ -23,7 +23,8 @@ std::string UrlFuerOeffnen(const std::string& sPfadOderUrl);
 std::string ProgrammDatei();
 
 // Test hooks: while recording is on nothing is started; WinExec records the
-// command line and ShellExecuteOeffnen the path or URL, and both return true.
-void ProzessStartsAufzeichnen(bool bAn);
+// command line and returns true, ShellExecuteOeffnen records the path or URL
+// and returns bOeffnenErfolgreich (false: the desktop has no handler).
+void ProzessStartsAufzeichnen(bool bAn, bool bOeffnenErfolgreich = true);
 std::vector<std::string> AufgezeichneteStarts();
 void AufgezeichneteStartsLoeschen();

@@ -80,8 +80,11 @@ private:
 } // namespace
 
 bool bGeteiltenSpeicherOeffnen(const std::string& sName, size_t uGroesse,
-                               TGeteilterSpeicher& speicher)
+                               TGeteilterSpeicher& speicher, TSpeicherFehler* pFehler)
 {
+    TSpeicherFehler eFehlerErsatz;
+    TSpeicherFehler& eFehler = pFehler ? *pFehler : eFehlerErsatz;
+    eFehler = TSpeicherFehler::Anlegen;
     GeteiltenSpeicherSchliessen(speicher);
     if (sName.empty() || uGroesse == 0)
         return false;
@@ -90,7 +93,13 @@ bool bGeteiltenSpeicherOeffnen(const std::string& sName, size_t uGroesse,
     if (!waechter.bOk())
         return false;
 
-    const int iFd = iBlockOeffnen(sShm);
+    // Created here, or there already: a name that exists but cannot be
+    // opened is the other failure than a block that cannot be made.
+    int iFd = ::open(sShm.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (iFd < 0 && errno == EEXIST) {
+        eFehler = TSpeicherFehler::Oeffnen;
+        iFd = iBlockOeffnen(sShm);
+    }
     if (iFd < 0)
         return false;
 
@@ -125,6 +134,7 @@ bool bGeteiltenSpeicherOeffnen(const std::string& sName, size_t uGroesse,
 
     void* p = ::mmap(nullptr, uGroesse, PROT_READ | PROT_WRITE, MAP_SHARED, iFd, 0);
     if (p == MAP_FAILED) {
+        eFehler = TSpeicherFehler::Abbilden;
         // Leave the name for the other holders; remove it when we were alone.
         if (bNeu)
             ::unlink(sShm.c_str());
@@ -136,6 +146,7 @@ bool bGeteiltenSpeicherOeffnen(const std::string& sName, size_t uGroesse,
     speicher.bNeuAngelegt = bNeu;
     speicher.iFd = iFd;
     speicher.sName = sShm;
+    eFehler = TSpeicherFehler::Keiner;
     return true;
 }
 

@@ -21,10 +21,20 @@ struct TGeteilterSpeicher {
     std::string sName;          // path of the backing file
 };
 
+// The step that failed, as the original's three calls tell them apart.
+enum class TSpeicherFehler {
+    Keiner,
+    Anlegen,   // the block could not be created or sized (CreateFileMapping)
+    Oeffnen,   // a block of that name exists but cannot be used (OpenFileMapping)
+    Abbilden,  // the block could not be mapped (MapViewOfFile)
+};
+
 // Opens (creating when needed) the block sName with uGroesse bytes and maps
-// it. False when it cannot be created, sized or mapped; speicher then stays
-// closed. A block that is already open in speicher is closed first.
+// it. False when it cannot be created, opened, sized or mapped; speicher then
+// stays closed and *pFehler (when given) names the failed step. A block that
+// is already open in speicher is closed first.
 bool bGeteiltenSpeicherOeffnen(const std::string& sName, size_t uGroesse,
-                               TGeteilterSpeicher& speicher);
+                               TGeteilterSpeicher& speicher,
+                               TSpeicherFehler* pFehler = nullptr);
 // Unmaps and closes; the last holder removes the name. Safe to call twice.
 void GeteiltenSpeicherSchliessen(TGeteilterSpeicher& speicher);

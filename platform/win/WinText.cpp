@@ -2,11 +2,12 @@
 // German umlauts, case-tolerant file lookup and atomic file replacement.
 #include "WinText.h"
 
-#include <QDir>
 #include <QString>
-#include <QStringList>
 
+#include <algorithm>
 #include <cerrno>
+#include <dirent.h>
+#include <iconv.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,11 +30,48 @@ void Utf8Anhaengen(std::string& s, char32_t c)
     } else if (c < 0x800) {
         s += static_cast<char>(0xC0 | (c >> 6));
         s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         s += static_cast<char>(0xE0 | (c >> 12));
         s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (c >> 18));
+        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+// UTF-16 without its byte order mark to UTF-8; false on an odd length or an
+// unpaired surrogate.
+bool bUtf16NachUtf8(const std::string& sRoh, size_t uAb, bool bLittleEndian, std::string& sText)
+{
+    if ((sRoh.size() - uAb) % 2 != 0)
+        return false;
+    auto einheit = [&](size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(sRoh[i]);
+        const auto b = static_cast<unsigned char>(sRoh[i + 1]);
+        return bLittleEndian ? char32_t(a | (b << 8)) : char32_t((a << 8) | b);
+    };
+    std::string s;
+    s.reserve(sRoh.size() / 2);
+    for (size_t i = uAb; i < sRoh.size(); i += 2) {
+        char32_t c = einheit(i);
+        if (c >= 0xDC00 && c <= 0xDFFF)
+            return false;
+        if (c >= 0xD800 && c <= 0xDBFF) {
+            if (i + 3 >= sRoh.size())
+                return false;
+            const char32_t d = einheit(i + 2);
+            if (d < 0xDC00 || d > 0xDFFF)
+                return false;
+            c = 0x10000 + ((c - 0xD800) << 10) + (d - 0xDC00);
+            i += 2;
+        }
+        Utf8Anhaengen(s, c);
+    }
+    sText = std::move(s);
+    return true;
 }
 
 std::string OrdnerMitStrich(const std::string& sOrdner)
@@ -49,23 +87,73 @@ bool bVorhanden(const std::string& sPfad)
     return ::lstat(sPfad.c_str(), &st) == 0;
 }
 
-// One path component, exact first, then ignoring case (first in name order
-// when several entries differ only in case).
+// A name in code page 850 (what DOS-era tools and many zip packers on
+// Windows store) read as UTF-8; "" when the converter is missing.
+std::string Cp850NachUtf8(const std::string& sRoh)
+{
+    iconv_t cd = ::iconv_open("UTF-8", "CP850");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return "";
+    std::string sEin = sRoh;
+    std::string sAus(sRoh.size() * 4, '\0');
+    char* pEin = sEin.data();
+    char* pAus = sAus.data();
+    size_t uEin = sEin.size(), uAus = sAus.size();
+    const size_t r = ::iconv(cd, &pEin, &uEin, &pAus, &uAus);
+    ::iconv_close(cd);
+    if (r == static_cast<size_t>(-1))
+        return "";
+    sAus.resize(sAus.size() - uAus);
+    return sAus;
+}
+
+// The ways a name's bytes may be meant: as they are when they are UTF-8,
+// otherwise as Windows-1252 and as code page 850, the two code pages that
+// names unpacked from Windows archives come in.
+std::vector<QString> Lesarten(const std::string& sRoh)
+{
+    if (bIstUtf8(sRoh))
+        return {QString::fromUtf8(sRoh)};
+    std::vector<QString> l{QString::fromUtf8(TextNachUtf8(sRoh))};
+    const std::string s850 = Cp850NachUtf8(sRoh);
+    if (!s850.empty())
+        l.push_back(QString::fromUtf8(s850));
+    return l;
+}
+
+bool bGleicheNamen(const std::vector<QString>& a, const std::vector<QString>& b)
+{
+    for (const QString& x : a)
+        for (const QString& y : b)
+            if (x.compare(y, Qt::CaseInsensitive) == 0)
+                return true;
+    return false;
+}
+
+// One path component, exact first, then ignoring case (first in byte order
+// when several entries match). Names are compared as raw bytes and in their
+// readings, never converted on the way: the path returned holds the bytes
+// that are on disk.
 std::string TeilSuchen(const std::string& sOrdner, const std::string& sTeil)
 {
     const std::string sExakt = sOrdner + sTeil;
     if (bVorhanden(sExakt))
         return sExakt;
-    QDir ordner(QString::fromUtf8(sOrdner));
-    if (!ordner.exists())
+    DIR* pOrdner = ::opendir(sOrdner.c_str());
+    if (!pOrdner)
         return "";
-    const QString sGesucht = QString::fromUtf8(sTeil);
-    QStringList eintraege = ordner.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                             QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& sEintrag : eintraege) {
-        if (sEintrag.compare(sGesucht, Qt::CaseInsensitive) == 0)
-            return sOrdner + sEintrag.toStdString();
+    std::vector<std::string> eintraege;
+    while (const dirent* e = ::readdir(pOrdner)) {
+        const std::string s = e->d_name;
+        if (s != "." && s != "..")
+            eintraege.push_back(s);
     }
+    ::closedir(pOrdner);
+    std::sort(eintraege.begin(), eintraege.end());
+    const std::vector<QString> gesucht = Lesarten(sTeil);
+    for (const std::string& sEintrag : eintraege)
+        if (bGleicheNamen(gesucht, Lesarten(sEintrag)))
+            return sOrdner + sEintrag;
     return "";
 }
 
@@ -145,13 +233,36 @@ std::string TextdateiNachUtf8(const std::string& sRoh)
     return s;
 }
 
-bool bTextdateiLesen(const std::string& sPfad, std::string& sText)
+bool bTextDekodieren(const std::string& sRoh, std::string& sText)
+{
+    sText.clear();
+    std::string s;
+    if (sRoh.compare(0, 2, "\xFF\xFE") == 0) {
+        if (!bUtf16NachUtf8(sRoh, 2, true, s))
+            return false;
+    } else if (sRoh.compare(0, 2, "\xFE\xFF") == 0) {
+        if (!bUtf16NachUtf8(sRoh, 2, false, s))
+            return false;
+    } else {
+        s = sRoh.compare(0, 3, "\xEF\xBB\xBF") == 0 ? sRoh.substr(3) : sRoh;
+        // The end mark goes before the text is judged UTF-8 or not.
+        while (!s.empty() && s.back() == '\x1A')
+            s.pop_back();
+        // Line by line: one line saved by another program in Windows-1252
+        // must not make every UTF-8 line around it read as Windows-1252.
+        sText = TextdateiNachUtf8(s);
+        return true;
+    }
+    while (!s.empty() && s.back() == '\x1A')
+        s.pop_back();
+    sText = std::move(s);
+    return true;
+}
+
+bool bTextDateiLesen(const std::string& sPfad, std::string& sText)
 {
     std::string sRoh;
-    if (!bDateiLesen(sPfad, sRoh))
-        return false;
-    sText = TextdateiNachUtf8(sRoh);
-    return true;
+    return bDateiLesen(sPfad, sRoh) && bTextDekodieren(sRoh, sText);
 }
 
 std::string GrossUmlaut(const std::string& sText)
@@ -279,14 +390,19 @@ void VerwaisteTempDateienEntfernen(const std::string& sPfad)
     const std::string sOrdner = uStrich == std::string::npos ? "./" : sPfad.substr(0, uStrich + 1);
     const std::string sVorsilbe =
         "." + (uStrich == std::string::npos ? sPfad : sPfad.substr(uStrich + 1)) + ".tmp";
-    QDir ordner(QString::fromStdString(sOrdner));
-    const QStringList eintraege = ordner.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& sEintrag : eintraege) {
-        const std::string s = sEintrag.toStdString();
+    DIR* pOrdner = ::opendir(sOrdner.c_str());
+    if (!pOrdner)
+        return;
+    std::vector<std::string> reste;
+    while (const dirent* pEintrag = ::readdir(pOrdner)) {
+        const std::string s = pEintrag->d_name;
         // mkstemp adds exactly six characters.
         if (s.size() == sVorsilbe.size() + 6 && s.compare(0, sVorsilbe.size(), sVorsilbe) == 0)
-            ::unlink((sOrdner + s).c_str());
+            reste.push_back(sOrdner + s);
     }
+    ::closedir(pOrdner);
+    for (const std::string& s : reste)
+        ::unlink(s.c_str());
 }
 
 bool bDateiLesen(const std::string& sPfad, std::string& sInhalt)

@@ -10,9 +10,15 @@ std::string TextNachUtf8(const std::string& sRoh);
 // one line saved by another program cannot change how the others read.
 // Line ends are kept as they were.
 std::string TextdateiNachUtf8(const std::string& sRoh);
-// The one text file reader: the whole file through TextdateiNachUtf8.
-// False when it cannot be read.
-bool bTextdateiLesen(const std::string& sPfad, std::string& sText);
+// How every text file is read, whatever Windows tool wrote it: a UTF-8 byte
+// order mark and trailing Ctrl-Z bytes (0x1A, the end mark of old DOS
+// tools) are dropped, UTF-16 LE and BE are recognised by their byte order
+// mark and decoded, anything else goes through TextdateiNachUtf8(). Line ends are
+// left as they are. False (sText empty) when a UTF-16 file cannot be decoded
+// (odd length, unpaired surrogate).
+bool bTextDekodieren(const std::string& sRoh, std::string& sText);
+// bDateiLesen() followed by bTextDekodieren().
+bool bTextDateiLesen(const std::string& sPfad, std::string& sText);
 // True when sText is valid UTF-8.
 bool bIstUtf8(const std::string& sText);
 // Upper-cases ASCII letters and the German umlauts (ä ö ü -> Ä Ö Ü) of a
@@ -22,7 +28,10 @@ std::string GrossUmlaut(const std::string& sText);
 bool bGleichOhneGross(const std::string& a, const std::string& b);
 // Full path of sName in sOrdner: the exact name when that file exists,
 // otherwise an entry of the folder whose name differs only in letter case,
-// otherwise "". sOrdner may end with '/' or not.
+// otherwise "". Names on disk that are not UTF-8 (unpacked from Windows
+// archives) are also compared by their Windows-1252 and code page 850
+// readings; the result keeps the bytes on disk. sOrdner may end with '/' or
+// not.
 std::string DateiImOrdnerSuchen(const std::string& sOrdner, const std::string& sName);
 // Writes sInhalt to a temporary file in the same folder, syncs it and renames
 // it over sPfad. False on any failure; the old file is then untouched and no

@@ -278,6 +278,30 @@ TEST(OrdnerKopieren, ZielNichtAnlegbarGibtFalse)
     EXPECT_FALSE(bOrdnerKopieren(pfQuelle.string(), (pfDatei / "ziel").string()));
 }
 
+// An empty source names the working folder and the root names everything;
+// a source that holds the destination would copy into itself. All are
+// refused before anything is created or copied.
+TEST(OrdnerKopieren, LeereWurzelUndUmfassendeQuelleWerdenAbgelehnt)
+{
+    MeldungenAufzeichnen aufzeichnen;
+    const fs::path pfQuelle = ProjektAnlegen();
+    const fs::path pfLeer = testhilfe::NeuerOrdner("leerquelle");
+    const fs::path pfZiel = pfLeer / "Kopie";
+    EXPECT_FALSE(bOrdnerKopieren("", pfZiel.string() + "/"));
+    EXPECT_FALSE(bOrdnerKopieren("/", pfZiel.string() + "/"));
+    EXPECT_FALSE(bOrdnerKopieren("//", pfZiel.string() + "/"));
+    EXPECT_FALSE(bOrdnerKopierenShell(nullptr, 0, "/", pfZiel.string() + "/"));
+    EXPECT_FALSE(fs::exists(pfZiel));
+    EXPECT_FALSE(bOrdnerKopieren(pfQuelle.string() + "/", (pfQuelle / "Kopie").string() + "/"));
+    EXPECT_FALSE(bOrdnerKopieren(pfQuelle.string(), pfQuelle.string() + "/"));
+    EXPECT_FALSE(bOrdnerKopieren(pfQuelle.string() + "/Bilder/..", (pfQuelle / "x" / "y").string()));
+    EXPECT_FALSE(fs::exists(pfQuelle / "Kopie"));
+    EXPECT_FALSE(fs::exists(pfQuelle / "x"));
+    // A sibling whose name merely begins like the source is fine.
+    EXPECT_TRUE(bOrdnerKopieren(pfQuelle.string(), pfQuelle.string() + "2/"));
+    EXPECT_EQ(testhilfe::DateiLesen(pfQuelle.string() + "2/PLC.DAT"), "daten");
+}
+
 TEST(OrdnerKopieren, ShellKopieNurInNeuenOrdner)
 {
     MeldungenAufzeichnen aufzeichnen;

@@ -134,6 +134,17 @@ TEST_F(HilfeStart, NotizenLegenDokumentAusVorlageAnUndBehaltenEs)
     EXPECT_EQ(testhilfe::DateiLesen(pfNotiz), "{\\rtf1 meine Notizen}");
     EXPECT_EQ(AufgezeichneteStarts().size(), 1u);
     EXPECT_TRUE(Meldungen().empty());
+
+    // No program opens RTF files: an information box says where the
+    // document is.
+    ProzessStartsAufzeichnen(true, false);
+    fenster.aMaskeNotizenExecute();
+    const auto meldungen = GezeigteMeldungen();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].sText, PoolTextFormat(6000, "%s", pfNotiz.string().c_str()));
+    EXPECT_EQ(meldungen[0].sText.find("{n}"), std::string::npos);
+    EXPECT_NE(meldungen[0].sText.find(pfNotiz.string()), std::string::npos);
+    EXPECT_EQ(meldungen[0].uTyp & 0xF0u, 0x40u);   // information, not an error
     MaskeFile.clear();
 }
 

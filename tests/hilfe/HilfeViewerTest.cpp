@@ -6,12 +6,16 @@
 #include "WinRegistry.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QTest>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -106,7 +110,7 @@ TEST(HilfeFenster, ZeigtIndexUndFolgtLinks)
     EXPECT_EQ(f.windowTitle().toStdString(), "Veltrano 1.6.1 - Hilfe: Veltrano – Hilfe");
     const QString sText = f.Browser->toPlainText();
     // UTF-8 decoded: the umlauts arrive as such.
-    EXPECT_TRUE(sText.contains(QString::fromUtf8("Größe"))) << sText.left(300).toStdString();
+    EXPECT_TRUE(sText.contains(QString::fromUtf8("Menüs"))) << sText.left(300).toStdString();
     EXPECT_TRUE(sText.contains("Projektordner"));
 
     f.show();
@@ -129,6 +133,22 @@ TEST(HilfeFenster, ZeigtIndexUndFolgtLinks)
     ASSERT_TRUE(f.aInhalt->isEnabled());
     f.aInhalt->trigger();
     EXPECT_EQ(f.Browser->source().fileName().toStdString(), "index.htm");
+}
+
+// Escape and Ctrl+W close the viewer, also while the page has the focus.
+TEST(HilfeFenster, TastenSchliessenDasFenster)
+{
+    for (const QKeySequence& taste : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        THilfeFenster f(HilfeKommandozeileLesen("/Lang=DE"));
+        ASSERT_TRUE(f.bSeiteZeigen((HilfeOrdner("DE") / "index.htm").string()));
+        f.show();
+        f.activateWindow();
+        f.Browser->setFocus();
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(f.isVisible());
+        QTest::keySequence(f.Browser, taste);
+        EXPECT_FALSE(f.isVisible()) << taste.toString().toStdString();
+    }
 }
 
 TEST(HilfeFenster, FehlendeSeiteLaesstAnzeigeStehen)
@@ -186,4 +206,39 @@ TEST(HilfeSeiten, VollstaendigUndVerlinkt)
     for (const auto& e : fs::directory_iterator(HilfeOrdner("DE"))) de.insert(e.path().filename().string());
     for (const auto& e : fs::directory_iterator(HilfeOrdner("EN"))) en.insert(e.path().filename().string());
     EXPECT_EQ(de, en);
+}
+
+// Menus and items named by a page are named as the program shows them in
+// that language: each is the caption of a menu or menu item in the
+// language's text file (without its '&'), and the pages name them.
+TEST(HilfeSeiten, MenueNamenWieImProgramm)
+{
+    const QRegularExpression reMenue("<span class=\"menu\">([^<]+)</span>");
+    const std::pair<const char*, const char*> sprachen[] = {{"DE", "GERMAN.dat"}, {"EN", "ENGLISH.dat"}};
+    for (const auto& [pcOrdner, pcDatei] : sprachen) {
+        std::set<std::string> beschriftungen;
+        std::ifstream in(testhilfe::Programmordner() / "__system" / "Sprachen" / pcDatei);
+        for (std::string z; std::getline(in, z);) {
+            const int iNr = std::atoi(z.c_str());
+            const bool bMenue = iNr == 1143 || iNr == 1364 || (iNr >= 1267 && iNr <= 1303);
+            const std::size_t n = z.find('=');
+            if (!bMenue || n == std::string::npos) continue;
+            std::string sText = z.substr(n + 1);
+            sText.erase(std::remove(sText.begin(), sText.end(), '&'), sText.end());
+            beschriftungen.insert(sText);
+        }
+        ASSERT_GT(beschriftungen.size(), 30u) << pcDatei;
+        int iGenannt = 0;
+        for (const auto& e : fs::directory_iterator(HilfeOrdner(pcOrdner))) {
+            std::ifstream seite(e.path());
+            const std::string s((std::istreambuf_iterator<char>(seite)), std::istreambuf_iterator<char>());
+            auto it = reMenue.globalMatch(QString::fromStdString(s));
+            while (it.hasNext()) {
+                const std::string sName = it.next().captured(1).toStdString();
+                EXPECT_TRUE(beschriftungen.count(sName)) << e.path() << ": " << sName;
+                ++iGenannt;
+            }
+        }
+        EXPECT_GT(iGenannt, 20) << pcOrdner;
+    }
 }

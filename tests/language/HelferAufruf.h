@@ -20,12 +20,19 @@ struct THelferAntwort {
     }
 };
 
-inline THelferAntwort HelferAufrufen(const std::vector<std::string>& auftraege)
+// vorne: a program and its arguments that start the helper (for example
+// to run it as another user); umgebung: the helper's environment (empty:
+// this process's).
+inline THelferAntwort HelferAufrufen(const std::vector<std::string>& auftraege,
+                                     const QProcessEnvironment& umgebung = {},
+                                     const QStringList& vorne = {})
 {
     QProcess prozess;
-    QStringList args;
+    if (!umgebung.isEmpty()) prozess.setProcessEnvironment(umgebung);
+    QStringList args = vorne;
+    args << QStringLiteral(SPR2_HELFER);
     for (const auto& s : auftraege) args << QString::fromStdString(s);
-    prozess.start(QStringLiteral(SPR2_HELFER), args);
+    prozess.start(args.takeFirst(), args);
     THelferAntwort antwort;
     if (!prozess.waitForFinished(60000)) {
         prozess.kill();

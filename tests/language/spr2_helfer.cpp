@@ -10,6 +10,7 @@
 //   id:N          id:N=<SPR_GetSprachStrVonId, or (null)>
 //   name:NAME     name:NAME=<SPR_GetSprachIndexVonString>
 //   sprachen      sprachen=<syntax language>,<text language>
+//   warten        warten=1 once reached, then holds the block until stdin ends
 // Boxes go to stderr (no QApplication here).
 #include "kolv_spr2.h"
 
@@ -70,6 +71,11 @@ int main(int argc, char** argv)
             std::printf("%s=%s\n", sArg.c_str(), pc ? pc : "(null)");
         } else if (bBeginnt(sArg, "name:", sRest)) {
             std::printf("%s=%d\n", sArg.c_str(), SPR_GetSprachIndexVonString(sRest.data()));
+        } else if (sArg == "warten") {
+            std::printf("warten=1\n");
+            std::fflush(stdout);
+            while (std::getchar() != EOF) {
+            }
         } else if (sArg == "sprachen") {
             std::printf("sprachen=%d,%d\n", SPR_GetSyntaxSprache(), SPR_GetTextSprache());
         } else {

@@ -194,24 +194,31 @@ TEST(Textpool, LangeUtf8ZeileWirdNichtImZeichenGeteilt)
     EXPECT_EQ(s.substr(s.size() - 2), "\xC3\xA4");
 }
 
+// 567 texts of 900 characters and one of 132 fill the heap to 511000
+// bytes (each text with its NUL). A further text of L characters is taken
+// only while 511000 + L + 100 stays below the index at 512000; the first
+// one refused ends the reading, the rest of the file is not read.
 TEST(Textpool, VollerHeapBeendetDasLesen)
 {
-    const size_t nText = 900;
-    std::string sDatei;
-    for (int i = 1; i <= 600; ++i) sDatei += std::to_string(i) + "=" + std::string(nText, 'a' + i % 26) + "\n";
-    sDatei += "not a text line\n";
-    const TErgebnis e = InhaltEinlesen(sDatei);
+    std::string sFuellung;
+    for (int i = 1; i <= 567; ++i) sFuellung += std::to_string(i) + "=" + std::string(900, 'a' + i % 26) + "\n";
+    sFuellung += "568=" + std::string(132, 'f') + "\n";
+    auto lesen = [&](size_t nLetzter) {
+        return InhaltEinlesen(sFuellung + "569=" + std::string(nLetzter, 'z') + "\n570=x\nnot a text line\n");
+    };
+    TErgebnis e = lesen(899);   // ends at 511999: taken
     ASSERT_TRUE(e.bOk);
-    // Reading stops before the text that would come within 100 bytes of
-    // the index; the rest of the file is not read.
-    ASSERT_GT(e.iAnzahl, 500);
-    ASSERT_LT(e.iAnzahl, 600);
-    const size_t nBelegt = static_cast<size_t>(e.iAnzahl) * (nText + 1);
-    EXPECT_GE(nBelegt + nText + 100, 512000u);
-    EXPECT_LT(nBelegt - (nText + 1) + nText + 100, 512000u);
+    EXPECT_EQ(e.iAnzahl, 569);
+    EXPECT_EQ(std::strlen(SPR_StrS7App(569)), 899u);
+    EXPECT_EQ(SPR_StrS7App(570), sStandard);
     EXPECT_EQ(e.iFehlerhafte, 0);
-    EXPECT_EQ(std::strlen(SPR_StrS7App(static_cast<unsigned long>(e.iAnzahl))), nText);
-    EXPECT_EQ(SPR_StrS7App(static_cast<unsigned long>(e.iAnzahl) + 1), sStandard);
+
+    e = lesen(900);             // would end at 512000: refused
+    ASSERT_TRUE(e.bOk);
+    EXPECT_EQ(e.iAnzahl, 568);
+    EXPECT_EQ(std::strlen(SPR_StrS7App(568)), 132u);
+    EXPECT_EQ(SPR_StrS7App(569), sStandard);
+    EXPECT_EQ(e.iFehlerhafte, 0);
 }
 
 TEST(Textpool, ZweiterProzessSiehtDieTexte)

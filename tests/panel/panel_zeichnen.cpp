@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPixmap>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -277,25 +278,86 @@ TEST_F(Zeichnen, MarkierterAnalogeingangUndTexte)
     EXPECT_EQ(img.pixelColor(1, 1), cGrau);
     TMyObj::bEditorModusOhneHauptformular = false;
 
-    // Value and address texts draw dark pixels when they fit...
+    // Texts that do not fit are left out.
     a.bAnalogMarkiert = false;
-    auto iSchwarz = [](const QImage& b) {
-        int n = 0;
-        for (int y = 0; y < b.height(); ++y)
-            for (int x = 0; x < b.width(); ++x)
-                n += bDunkel(b.pixelColor(x, y));
-        return n;
-    };
-    EXPECT_EQ(iSchwarz(Bild(a)), 0);
-    a.IstwertAnzeigen = true;
-    const int iWert = iSchwarz(Bild(a));
-    EXPECT_GT(iWert, 0);
-    a.AdrAnzeigen = true;
-    EXPECT_GT(iSchwarz(Bild(a)), iWert);
-    // ... and are left out when they do not.
+    a.IstwertAnzeigen = a.AdrAnzeigen = true;
     a.SetWidth(12);
     a.SetHeight(12);
-    EXPECT_EQ(iSchwarz(Bild(a)), 0);
+    const QImage klein = Bild(a);
+    for (int y = 0; y < klein.height(); ++y)
+        for (int x = 0; x < klein.width(); ++x) ASSERT_FALSE(bDunkel(klein.pixelColor(x, y))) << x << "," << y;
+}
+
+// The value text: the value of the raw word with the decimals and the
+// unit of the object's own table; the address text: the operand of the
+// object's kind in the current syntax and the name from that kind's table.
+TEST_F(Zeichnen, AnalogTexteUndIhreLage)
+{
+    paneltest::MessbereicheAus(
+        "[analogeingabe]\n"
+        "EMB0=10;0;27648;0;0;2;V;Eingang 10 V;\n"
+        "EMB1=10;-10;27648;-27648;0;1;V;Eingang bipolar;\n"
+        "[analogausgabe]\n"
+        "AMB0=100;0;27648;0;0;3;%;Ausgang %;\n"
+        "AMB1=20;4;27648;0;0;0;mA;Ausgang mA;\n");
+    TMyObj e(&eltern, AnalogEingang, 0, 0, 0, 0);
+    e.Op = 'E';
+    e.Adr = 4;
+    e.Messb = 0;
+    EXPECT_EQ(e.AnalogWertText(13824), "5.00 V");
+    e.Messb = 1;
+    EXPECT_EQ(e.AnalogWertText(13824), "5.0 V");
+    EXPECT_EQ(e.AnalogWertText(-27648), "-10.0 V");
+    EXPECT_EQ(e.AnalogAdrText(true), "PEW4 Eingang bipolar");
+    EXPECT_EQ(e.AnalogAdrText(false), "PEW4");
+    SPR_SetSyntaxSprache(2);
+    EXPECT_EQ(e.AnalogAdrText(false), "PIW4");
+
+    TMyObj q(&eltern, AnalogerAusgang, 0, 0, 0, 0);
+    q.Op = 'Q';
+    q.Adr = 6;
+    q.Messb = 0;
+    EXPECT_EQ(q.AnalogWertText(27648), "100.000 %");
+    EXPECT_EQ(q.AnalogAdrText(true), "PQW6 Ausgang %");
+    SPR_SetSyntaxSprache(1);
+    EXPECT_EQ(q.AnalogAdrText(true), "PAW6 Ausgang %");
+    q.Messb = 1;
+    EXPECT_EQ(q.AnalogWertText(13824), "12 mA");
+    q.Messb = 7;   // no range: nothing to show
+    EXPECT_EQ(q.AnalogWertText(1), "");
+    EXPECT_EQ(q.AnalogAdrText(true), "");
+
+    // The value text lies at the bottom left, the address text at the top
+    // left; each draws only its own rows.
+    e.Messb = 0;
+    e.SetWidth(160);
+    e.SetHeight(60);
+    auto zeilen = [](const QImage& b, int& iOben, int& iUnten, int& iLinks) {
+        iOben = b.height();
+        iUnten = -1;
+        iLinks = b.width();
+        for (int y = 0; y < b.height(); ++y)
+            for (int x = 0; x < b.width(); ++x)
+                if (bDunkel(b.pixelColor(x, y))) {
+                    iOben = std::min(iOben, y);
+                    iUnten = std::max(iUnten, y);
+                    iLinks = std::min(iLinks, x);
+                }
+    };
+    int iOben = 0, iUnten = 0, iLinks = 0;
+    e.IstwertAnzeigen = true;
+    zeilen(Bild(e), iOben, iUnten, iLinks);
+    ASSERT_GE(iUnten, 0) << "the value text is drawn";
+    EXPECT_GT(iOben, 30);
+    EXPECT_LE(iUnten, 57);
+    EXPECT_GE(iLinks, 2);
+    e.IstwertAnzeigen = false;
+    e.AdrAnzeigen = true;
+    zeilen(Bild(e), iOben, iUnten, iLinks);
+    ASSERT_GE(iUnten, 0) << "the address text is drawn";
+    EXPECT_GE(iOben, 2);
+    EXPECT_LT(iUnten, 30);
+    EXPECT_GE(iLinks, 2);
 }
 
 TEST_F(Zeichnen, StatischerTextAusrichtung)

@@ -1,6 +1,7 @@
 // File, folder and colour dialogs: filters converted, queued answers taken
 // in order, and "cancelled" instead of a blocked headless test.
 #include "WinDialoge.h"
+#include "TestUmgebung.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,27 @@ TEST_F(WinDialoge, FilterInQtForm)
     EXPECT_EQ(QtFilterAusDesign("Ohne Muster"), "Ohne Muster (*)");
     EXPECT_EQ(QtFilterAusDesign("A| *.a ; ;*.b "), "A (*.a *.b)");
     EXPECT_EQ(QtFilterAusDesign(""), "");
+    // The pattern shown by the description is not shown twice.
+    EXPECT_EQ(QtFilterAusDesign("Masken (*.maske_ini)|*.maske_ini"), "Masken (*.maske_ini)");
+    EXPECT_EQ(QtFilterAusDesign("Bilder (BMP, JPG)|*.bmp;*.jpg"), "Bilder (BMP, JPG) (*.bmp *.jpg)");
+}
+
+// A picture chosen without extension: the existing file in its own letter
+// case, else the name with the default extension; a name with any
+// extension stays as it is.
+TEST_F(WinDialoge, StandardEndungErgaenztNamenOhneEndung)
+{
+    const auto pf = testhilfe::NeuerOrdner("endung");
+    testhilfe::DateiSchreiben(pf / "Lampe.BMP", "BM");
+    testhilfe::DateiSchreiben(pf / "Motor", "x");
+    NaechsteDateiAntwort((pf / "Lampe").string());
+    EXPECT_EQ(DateiOeffnenDialog(nullptr, "Bild", "Bilder|*.bmp", pf.string(), "BMP"), (pf / "Lampe.BMP").string());
+    EXPECT_EQ(MitStandardEndung((pf / "Neu").string(), "BMP"), (pf / "Neu.bmp").string());
+    EXPECT_EQ(MitStandardEndung((pf / "Motor").string(), "BMP"), (pf / "Motor").string());
+    EXPECT_EQ(MitStandardEndung((pf / "a.jpg").string(), "BMP"), (pf / "a.jpg").string());
+    EXPECT_EQ(MitStandardEndung("", "BMP"), "");
+    NaechsteDateiAntwort((pf / "Lampe").string());
+    EXPECT_EQ(DateiOeffnenDialog(nullptr, "Bild", "Bilder|*.bmp", pf.string()), (pf / "Lampe").string());
 }
 
 TEST_F(WinDialoge, DateiAntwortenInDerReihenfolge)

@@ -3,12 +3,18 @@
 #include "WinSharedMemory.h"
 
 #include "HelferProzess.h"
+#include "TestUmgebung.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/mman.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -139,4 +145,54 @@ TEST(WinSharedMemory, UngueltigeAnfragenScheitern)
     EXPECT_FALSE(bGeteiltenSpeicherOeffnen(EinmaligerName("NULL"), 0, sp));
     EXPECT_EQ(sp.pBasis, nullptr);
     EXPECT_EQ(sp.iFd, -1);
+}
+
+// Each failed step names itself, so the caller can say which one failed:
+// no runtime folder (nothing can be made), a name that exists but is no
+// block (cannot be opened), and a block too big for the address space
+// (cannot be mapped).
+TEST(WinSharedMemory, FehlschlaegeNennenIhrenSchritt)
+{
+    testhilfe::EigeneUmgebung umgebung;
+    const std::filesystem::path pfLauf = testhilfe::NeuerOrdner("laufzeit");
+    ::setenv("XDG_RUNTIME_DIR", (pfLauf / "fehlt").c_str(), 1);
+    TGeteilterSpeicher sp;
+    TSpeicherFehler eFehler = TSpeicherFehler::Keiner;
+    EXPECT_FALSE(bGeteiltenSpeicherOeffnen("KOLV_ENGINE", kGroesse, sp, &eFehler));
+    EXPECT_EQ(eFehler, TSpeicherFehler::Anlegen);
+
+    ::setenv("XDG_RUNTIME_DIR", pfLauf.c_str(), 1);
+    ASSERT_TRUE(std::filesystem::create_directory(pfLauf / "harlenz-shm.KOLV_ENGINE"));
+    EXPECT_FALSE(bGeteiltenSpeicherOeffnen("KOLV_ENGINE", kGroesse, sp, &eFehler));
+    EXPECT_EQ(eFehler, TSpeicherFehler::Oeffnen);
+    EXPECT_EQ(sp.iFd, -1);
+
+    // The mapping fails in a child whose address space is held just above
+    // what it uses; file and size succeed there (the file is sparse).
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        long lSeiten = 0;
+        if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(f, "%ld", &lSeiten) != 1) lSeiten = 0;
+            std::fclose(f);
+        }
+        if (lSeiten <= 0) ::_exit(10);
+        rlimit r{};
+        r.rlim_cur = r.rlim_max = static_cast<rlim_t>(lSeiten) * ::sysconf(_SC_PAGESIZE) + (4u << 20);
+        if (::setrlimit(RLIMIT_AS, &r) != 0) ::_exit(11);
+        TGeteilterSpeicher kind;
+        TSpeicherFehler e = TSpeicherFehler::Keiner;
+        const bool b = bGeteiltenSpeicherOeffnen("GROSS", size_t{1} << 30, kind, &e);
+        ::_exit(b ? 12 : static_cast<int>(e));
+    }
+    int iStatus = 0;
+    ASSERT_EQ(::waitpid(pid, &iStatus, 0), pid);
+    ASSERT_TRUE(WIFEXITED(iStatus));
+    EXPECT_EQ(WEXITSTATUS(iStatus), static_cast<int>(TSpeicherFehler::Abbilden));
+    EXPECT_FALSE(std::filesystem::exists(pfLauf / "harlenz-shm.GROSS")) << "a block made for nothing stays";
+
+    ASSERT_TRUE(bGeteiltenSpeicherOeffnen(EinmaligerName("GUT"), 100, sp, &eFehler));
+    EXPECT_EQ(eFehler, TSpeicherFehler::Keiner);
+    GeteiltenSpeicherSchliessen(sp);
 }

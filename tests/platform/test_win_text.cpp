@@ -45,6 +45,23 @@ TEST(WinText, Windows1252WirdNachUtf8Gewandelt)
     EXPECT_TRUE(bIstUtf8(TextNachUtf8(std::string("\x00\x8D\x9D\xA0", 4))));
 }
 
+TEST(WinText, TextdateienAusWindowsWerdenDekodiert)
+{
+    std::string s;
+    // BOM and the DOS end mark go; CR LF stays for the line readers.
+    ASSERT_TRUE(bTextDekodieren("\xEF\xBB\xBF" "a=1\r\nb=\xE4\r\n\x1A", s));
+    EXPECT_EQ(s, "a=1\r\nb=\xC3\xA4\r\n");
+    // UTF-16 by its mark, both byte orders, with a pair beyond the BMP.
+    ASSERT_TRUE(bTextDekodieren(std::string("\xFF\xFE" "a\0\xE4\0=\0\x3D\xD8\x00\xDE\x1A\0", 14), s));
+    EXPECT_EQ(s, "a\xC3\xA4=\xF0\x9F\x98\x80");
+    ASSERT_TRUE(bTextDekodieren(std::string("\xFE\xFF\0a\x20\xAC", 6), s));
+    EXPECT_EQ(s, "a\xE2\x82\xAC");
+    // No UTF-16 at all: an odd length, an unpaired surrogate.
+    EXPECT_FALSE(bTextDekodieren(std::string("\xFF\xFE" "a\0b", 5), s));
+    EXPECT_FALSE(bTextDekodieren(std::string("\xFF\xFE\x00\xDC", 4), s));
+    EXPECT_FALSE(bTextDekodieren(std::string("\xFF\xFE\x3D\xD8" "a\0", 6), s));
+}
+
 TEST(WinText, GrossUmlautKenntAsciiUndDeutscheUmlaute)
 {
     EXPECT_EQ(GrossUmlaut("m\xC3\xA4rz \xC3\xB6l \xC3\xBC" "ber stra\xC3\x9F" "e 1a"),
@@ -178,7 +195,7 @@ TEST(WinText, TextdateiWirdZeilenweiseGelesen)
     const fs::path pf = testhilfe::NeuerOrdner("zeilenweise");
     testhilfe::DateiSchreiben(pf / "t.txt", "a\xE4\n\xC3\xA4");
     std::string s;
-    ASSERT_TRUE(bTextdateiLesen((pf / "t.txt").string(), s));
+    ASSERT_TRUE(bTextDateiLesen((pf / "t.txt").string(), s));
     EXPECT_EQ(s, "a\xC3\xA4\n\xC3\xA4");
-    EXPECT_FALSE(bTextdateiLesen((pf / "fehlt.txt").string(), s));
+    EXPECT_FALSE(bTextDateiLesen((pf / "fehlt.txt").string(), s));
 }

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QToolBar>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "Bewegungsprofil.h"
@@ -167,4 +168,48 @@ TEST(Beispiel, TheProgramStartsOnTheExample)
     Prozess.waitForFinished(3000);
     EXPECT_EQ(sFehler.find(std::string(ProgrammTitel()) + ":"), std::string::npos) << sFehler;
     EXPECT_EQ(sFehler.find("Veltrano:"), std::string::npos) << sFehler;
+}
+
+// The build copies the data tree into the program folder. A project saved
+// there (as the example was before it was opened from the projects folder)
+// must survive the next build, while files the user left alone follow a
+// changed data tree.
+TEST(Beispiel, TheNextBuildKeepsASavedProject)
+{
+    const fs::path pfDaten = testhilfe::NeuerOrdner("daten");
+    const fs::path pfZiel = testhilfe::NeuerOrdner("programm");
+    fs::copy(testhilfe::Quellordner() / "data", pfDaten, fs::copy_options::recursive);
+    auto bauen = [&] {
+        const std::string s = std::string("'") + CMAKE_PROGRAMM + "' -DQUELLE='" + pfDaten.string() +
+                              "' -DZIEL='" + pfZiel.string() + "' -DSTAND='" +
+                              (pfZiel.parent_path() / "stand").string() + "' -P '" + DATEN_KOPIEREN + "'";
+        return std::system(s.c_str());
+    };
+    ASSERT_EQ(bauen(), 0);
+    const fs::path pfMaske = pfZiel / "Projects" / "Beispiel" / "Beispiel.maske_ini";
+    ASSERT_EQ(testhilfe::DateiLesen(pfMaske), testhilfe::DateiLesen(pfDaten / "Projects/Beispiel/Beispiel.maske_ini"));
+
+    // Saved through the program: the panel and its CPU properties.
+    Umgebung u;
+    THauptformular* pForm = FensterOhneStart();
+    ASSERT_TRUE(pForm->bMaskeLesen(pfMaske.string()));
+    pForm->Objekte[0]->SetLeft(pForm->Objekte[0]->Left() + 7);
+    ASSERT_TRUE(pForm->bMaskeSchreiben(pfMaske.string()));
+    FensterWeg(pForm);
+    const std::string sGespeichert = testhilfe::DateiLesen(pfMaske);
+    const std::string sPLC = testhilfe::DateiLesen(pfZiel / "Projects/Beispiel/PLC.DAT");
+
+    // The data tree changes: the picture of the example and a system file.
+    testhilfe::DateiSchreiben(pfDaten / "Projects/Beispiel/Lampe_an.bmp", "neu");
+    testhilfe::DateiSchreiben(pfDaten / "__system/DokumentLeer.rtf", "{\\rtf1 neu}");
+    testhilfe::DateiSchreiben(pfDaten / "Projects/Beispiel/Beispiel.maske_ini", "geliefert neu");
+    ASSERT_EQ(bauen(), 0);
+    EXPECT_EQ(testhilfe::DateiLesen(pfMaske), sGespeichert);
+    EXPECT_EQ(testhilfe::DateiLesen(pfZiel / "Projects/Beispiel/PLC.DAT"), sPLC);
+    EXPECT_EQ(testhilfe::DateiLesen(pfZiel / "Projects/Beispiel/Lampe_an.bmp"), "neu");
+    EXPECT_EQ(testhilfe::DateiLesen(pfZiel / "__system/DokumentLeer.rtf"), "{\\rtf1 neu}");
+    // Once the user's file is gone, the shipped one comes back.
+    fs::remove(pfMaske);
+    ASSERT_EQ(bauen(), 0);
+    EXPECT_EQ(testhilfe::DateiLesen(pfMaske), "geliefert neu");
 }

@@ -142,6 +142,30 @@ TEST_F(BildTest, EntriesAreSharedByNameIgnoringCase)
     EXPECT_EQ(pForm->Objekte[2]->pBild1, nullptr);   // pictures not in use
 }
 
+// Two projects hold a picture of one name: each panel shows its own.
+TEST_F(BildTest, OpeningAnotherProjectShowsItsOwnPictures)
+{
+    const char* pcMaske =
+        "[Objekte]\n$Obj=3,$Op=A,$Adr=0,$Bit=0,$GrafikAkt=1,$Grafik1=Lampe.bmp,$x=1,$y=1,$w=16,$h=16\n//\n";
+    const struct {
+        const char* pcName;
+        unsigned uFarbe;
+    } projekte[] = {{"ProjektA", 0xFF0000}, {"ProjektB", 0x0000FF}, {"ProjektA", 0xFF0000}};
+    for (const auto& p : projekte) {
+        const fs::path pf = u.pfProjekte / p.pcName;
+        fs::create_directories(pf);
+        BmpSchreiben(pf / "Lampe.bmp", 16, 16, p.uFarbe);
+        testhilfe::DateiSchreiben(pf / "Anlage.maske_ini", pcMaske);
+    }
+    for (const auto& p : projekte) {
+        ASSERT_TRUE(pForm->bMaskeLesen((u.pfProjekte / p.pcName / "Anlage.maske_ini").string()));
+        ASSERT_EQ(pForm->iAnzahlObjekte, 1);
+        ASSERT_NE(pForm->Objekte[0]->pBild1, nullptr);
+        EXPECT_TRUE(bNahe(pForm->Objekte[0]->pBild1->pixel(5, 5), 0xFF000000u | p.uFarbe)) << p.pcName;
+        EXPECT_EQ(pForm->iAnzahlBilder, 1);
+    }
+}
+
 TEST_F(BildTest, PicturesFromElsewhereAreCopiedIntoTheProjectFolder)
 {
     const fs::path pfAussen = testhilfe::NeuerOrdner("aussen");

@@ -10,12 +10,14 @@
 
 #include "Einstellungen.h"
 #include "HauptForm.h"
+#include "MyObj.h"
 #include "Maske.h"
 #include "PoolText.h"
 #include "ProjektTestHilfe.h"
 #include "Programm.h"
 #include "WinIni.h"
 #include "WinRegistry.h"
+#include "WinZeit.h"
 #include "kolv_spr2.h"
 
 namespace fs = std::filesystem;
@@ -92,7 +94,7 @@ TEST(Registry, DefaultsWhenNothingIsStored)
     LetzteMaskeLaden = false;
     IP_ADR = "1.1.1.1";
     PortNr = 1;
-    MaskeFile = "x";
+    sGemerkteMaskeFile = "x";
     UserDir = "y";
     LetzterPfadHBild = "z";
     LED_E_HI = LED_E_LO = LED_A_HI = LED_A_LO = 1;
@@ -101,7 +103,7 @@ TEST(Registry, DefaultsWhenNothingIsStored)
     EXPECT_EQ(IP_ADR, "127.0.0.1");
     EXPECT_EQ(PortNr, 102);
     EXPECT_EQ(RavoDAVInterval, 5);
-    EXPECT_EQ(MaskeFile, "");
+    EXPECT_EQ(sGemerkteMaskeFile, "");
     EXPECT_EQ(UserDir, "");
     EXPECT_EQ(LetzterPfadHBild, "");
     EXPECT_EQ(LED_E_HI, 0x00FF00);
@@ -146,6 +148,9 @@ TEST(Kommandozeile, PanelPathAndProjectFolderOfTheLine)
     EXPECT_EQ(pfad({"/p/x.maske_ini_alt", "/NOMENU"}), "/p/x.maske_ini");
     EXPECT_EQ(pfad({"/RUN", "/p/x.maske_ini"}), "/RUN /p/x.maske_ini");
     EXPECT_EQ(pfad({"/RUN"}), "");
+    // Windows file names ignore case: the extension counts in any case and
+    // the path keeps the case it was given in.
+    EXPECT_EQ(pfad({"/p/X.MASKE_INI", "/RUN"}), "/p/X.MASKE_INI");
     EXPECT_EQ(KommandozeileZusammensetzen(sProg, {"/a b/x.maske_ini", "/RUN"}),
               "\"/opt/Vel trano/Veltrano\" \"/a b/x.maske_ini\" /RUN");
 
@@ -291,8 +296,84 @@ TEST(Registry, SettingsOutliveTheWindow)
     EXPECT_EQ(Gespeichert("LED_A_HI"), "255");
     EXPECT_EQ(Gespeichert("Sprache"), std::to_string(SPR_GetTextSprache()));
     EXPECT_FALSE(LetzteMaskeLaden);
-    EXPECT_EQ(MaskeFile, sMaske);
+    EXPECT_EQ(sGemerkteMaskeFile, sMaske);
+    EXPECT_TRUE(MaskeFile.empty()) << "not reopened: no panel is loaded";
     EXPECT_EQ(UserDir, u.pfProjekte.string() + "/");
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
     FensterWeg(pForm);
+}
+
+// The panel remembered from the last session is only the candidate for
+// reopening. Not opened (reopening off, or its file gone), it is not the
+// loaded panel: the caption says so, save and save as ask for a name, its
+// file stays as it was, and nothing is written outside the projects folder.
+// The remembered path is written back at the close.
+TEST(Registry, RememberedPanelCountsOnlyWhenItOpens)
+{
+    enum Fall { AUS, WEG, OFFEN };
+    for (const Fall f : {AUS, WEG, OFFEN}) {
+        SCOPED_TRACE(f);
+        Umgebung u;
+        const fs::path pfAlt = u.pfProjekte / "Alt";
+        fs::create_directories(pfAlt);
+        const std::string sAlt = (pfAlt / "Alt.maske_ini").string();
+        std::string sInhalt = "[Objekte]\n";
+        for (int i = 0; i < 3; ++i)
+            sInhalt += "$Obj=3,$Op=A,$Adr=" + std::to_string(i) + ",$Bit=0,$x=" + std::to_string(10 + 30 * i) +
+                       ",$y=10,$w=12,$h=12\n";
+        testhilfe::DateiSchreiben(sAlt, sInhalt + "//\n");
+        const std::string sGemerkt = f == WEG ? (u.pfProjekte / "Weg" / "Weg.maske_ini").string() : sAlt;
+        bRegWertSchreiben(cRegistrySchluessel, "MaskeFile", sGemerkt);
+        bRegWertSchreiben(cRegistrySchluessel, "LetzteMaskeLaden", f == AUS ? "0" : "1");
+        const fs::path pfArbeit = testhilfe::NeuerOrdner("arbeitsordner");
+        const fs::path pfVorher = fs::current_path();
+        fs::current_path(pfArbeit);
+
+        THauptformular* pForm = FensterOhneStart();
+        dwStartZeitpunkt = 5000;
+        TestUhrSetzen(6001);
+        pForm->Timer1Timer();
+        TestUhrFreigeben();
+        EXPECT_EQ(dwStartZeitpunkt, 0u);
+        if (f == OFFEN) {
+            EXPECT_EQ(MaskeFile, sAlt);
+            EXPECT_EQ(pForm->iAnzahlObjekte, 3);
+        } else {
+            EXPECT_TRUE(MaskeFile.empty());
+            EXPECT_NE(pForm->windowTitle().toStdString().find("[" + PoolText(1376) + "]"), std::string::npos);
+            // Closed untouched: the candidate stays remembered.
+            pForm->close();
+            delete pForm;
+            std::string sWert;
+            EXPECT_TRUE(bRegWertLesen(cRegistrySchluessel, "MaskeFile", sWert));
+            EXPECT_EQ(sWert, sGemerkt);
+
+            pForm = FensterOhneStart();
+            dwStartZeitpunkt = 5000;
+            TestUhrSetzen(6001);
+            pForm->Timer1Timer();
+            TestUhrFreigeben();
+            ASSERT_TRUE(MaskeFile.empty());
+            auto* p = new TMyObj(pForm, LED, 10, 10, 0, 0);
+            pForm->Objekte[pForm->iAnzahlObjekte++] = p;
+            pForm->SetMaskeGeaendert(true);
+            // Save as of the unnamed panel is its first save: a folder of
+            // its own, nothing copied from anywhere.
+            EingabenVorgeben({"Kopie"});
+            pForm->aDatei_SpeichernUnterExecute();
+            const fs::path pfKopie = u.pfProjekte / "Kopie";
+            EXPECT_EQ(MaskeFile, (pfKopie / "Kopie.maske_ini").string());
+            for (const auto& e : fs::directory_iterator(pfKopie))
+                EXPECT_TRUE(e.path().extension() == ".maske_ini" || e.path().extension() == ".DAT") << e.path();
+            pForm->SetMaskeGeaendert(true);
+            pForm->aDatei_SpeichernExecute();
+            EXPECT_FALSE(pForm->bMaskeGeaendert);
+        }
+        EXPECT_EQ(testhilfe::DateiLesen(sAlt), sInhalt + "//\n");
+        EXPECT_TRUE(fs::is_empty(pfArbeit)) << "written into the working folder";
+        EXPECT_FALSE(fs::exists(u.pfProjekte / "Weg"));
+        EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+        fs::current_path(pfVorher);
+        FensterWeg(pForm);
+    }
 }

@@ -366,3 +366,77 @@ TEST_F(AktionTest, FailedWritesKeepTheOldFileAndTheModifiedFlag)
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1342, "%s", (cMaskenVerzeichnis + "PLC.DAT").c_str()));
     EXPECT_TRUE(pForm->bMaskeGeaendert);
 }
+
+// Each failure of new, save and save as says what failed and leaves the
+// panel where it was: no projects folder (1315, then the user settings),
+// a project folder that cannot be created (1321, 1326), a copy that fails
+// (1327) and a copied panel file that cannot be renamed (1328).
+TEST_F(AktionTest, SaveAndSaveAsFailuresAreReported)
+{
+    int iEinstellungen = 0;
+    ModalAntworterSetzen([&](QDialog&) {
+        ++iEinstellungen;
+        return 2;
+    });
+    const std::string sUserDir = UserDir;
+    UserDir.clear();
+    LED_(pForm, 1, 10);
+    pForm->SetMaskeGeaendert(true);
+    pForm->aDatei_NeuExecute();
+    pForm->aDatei_SpeichernExecute();
+    pForm->aDatei_SpeichernUnterExecute();
+    ASSERT_EQ(u.Meldungen.size(), 3u);
+    for (const TMeldung& m : u.Meldungen) EXPECT_EQ(m.sText, PoolText(1315));
+    EXPECT_EQ(iEinstellungen, 3);
+    EXPECT_EQ(pForm->iAnzahlObjekte, 1);
+    EXPECT_TRUE(MaskeFile.empty());
+    ModalAntworterSetzen({});
+
+    // A projects folder below a file: no project folder can be made there.
+    const fs::path pfDatei = u.pfProjekte / "keinordner";
+    testhilfe::DateiSchreiben(pfDatei, "x");
+    UserDir = pfDatei.string() + "/";
+    u.Meldungen.clear();
+    EingabenVorgeben({"Anlage"});
+    pForm->aDatei_SpeichernExecute();
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1321, "%s", (pfDatei.string() + "/Anlage/").c_str()));
+    EXPECT_TRUE(MaskeFile.empty());
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
+
+    UserDir = sUserDir;
+    const std::string sAlt = ErstesSpeichern("Alt");
+    ASSERT_FALSE(sAlt.empty());
+    UserDir = pfDatei.string() + "/";
+    u.Meldungen.clear();
+    EingabenVorgeben({"Neu"});
+    pForm->aDatei_SpeichernUnterExecute();
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolText(1326));
+    EXPECT_EQ(MaskeFile, sAlt);
+    UserDir = sUserDir;
+
+    // A link in the project folder that leads nowhere cannot be copied.
+    const fs::path pfAlt = fs::path(sAlt).parent_path();
+    fs::create_symlink(pfAlt / "fehlt.bmp", pfAlt / "Bild.bmp");
+    u.Meldungen.clear();
+    EingabenVorgeben({"Neu2"});
+    pForm->aDatei_SpeichernUnterExecute();
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1327, "%s", (u.pfProjekte / "Neu2").string().append("/").c_str()));
+    EXPECT_EQ(MaskeFile, sAlt);
+    fs::remove(pfAlt / "Bild.bmp");
+
+    // The panel file went missing from the project folder: the copy has
+    // none to rename.
+    fs::remove(sAlt);
+    u.Meldungen.clear();
+    EingabenVorgeben({"Neu3"});
+    pForm->aDatei_SpeichernUnterExecute();
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    const std::string sKopie = (u.pfProjekte / "Neu3" / "Alt.maske_ini").string();
+    const std::string sNeu = (u.pfProjekte / "Neu3" / "Neu3.maske_ini").string();
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1328, "%s%s", sKopie.c_str(), sNeu.c_str()));
+    EXPECT_EQ(MaskeFile, sAlt);
+    EXPECT_EQ(cMaskenVerzeichnis, pfAlt.string() + "/");
+}

@@ -332,11 +332,29 @@ TEST_F(PanelTest, MissingTypeFileAndBackgroundAreHandled)
     ASSERT_EQ(u.Meldungen.size(), 1u);
     const std::string sPfad = cExeVerzeichnis + "__system/AG/NOPE.TXT";
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1257, "%s", sPfad.c_str()));
-    EXPECT_EQ(cSPSTyp, "CPU314.TXT (CPU 314)");   // the current type stays
+    EXPECT_TRUE(cSPSTyp.empty());   // the built-in type, as text 1257 says
     EXPECT_TRUE(pForm->cHintergrundDatei.empty());
     EXPECT_EQ(MaskeFile, sDatei);
     EXPECT_FALSE(pForm->bMaskeGeaendert);
     EXPECT_NE(pForm->windowTitle().toStdString().find("[Fehlt.maske_ini]"), std::string::npos);
+}
+
+// A panel without a CPU type neither shows nor saves the type of the panel
+// loaded before it.
+TEST_F(PanelTest, PanelWithoutTypeDoesNotInheritThePreviousOne)
+{
+    const std::string sMitTyp = Datei("MitTyp.maske_ini");
+    testhilfe::DateiSchreiben(sMitTyp, "[Einstellungen]\n$SPSTyp=CPU314.TXT (CPU 314)\n");
+    ASSERT_TRUE(pForm->bMaskeLesen(sMitTyp));
+    ASSERT_EQ(cSPSTyp, "CPU314.TXT (CPU 314)");
+    const std::string sOhne = Datei("OhneTyp.maske_ini");
+    testhilfe::DateiSchreiben(sOhne, "[Einstellungen]\n$BausteineRestaurieren=1\n");
+    ASSERT_TRUE(pForm->bMaskeLesen(sOhne));
+    EXPECT_TRUE(cSPSTyp.empty());
+    ASSERT_TRUE(pForm->bMaskeSchreiben(sOhne));
+    const std::string s = testhilfe::DateiLesen(sOhne);
+    EXPECT_NE(s.find("\n$SPSTyp=\n"), std::string::npos);
+    EXPECT_EQ(s.find("CPU314"), std::string::npos);
 }
 
 TEST(PanelZeile, LinesAreReadWhole)

@@ -1,0 +1,420 @@
+#include "DlgDynamischerText.h"
+
+#include "MyObj.h"
+#include "PoolText.h"
+#include "SystemVariablen.h"
+#include "harlenzutils40.h"
+#include "kolv_spr2.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Texte: 1053-1071, 1375
+QString T(unsigned long n)
+{
+    return QString::fromStdString(PoolText(n));
+}
+
+template <class W>
+W* Neu(QWidget* pEltern, const char* pcName)
+{
+    auto* p = new W(pEltern);
+    p->setObjectName(pcName);
+    return p;
+}
+
+std::string OhneKommas(const QString& s)
+{
+    std::string t = s.left(TDlgDynamischerTextForm::iMaxTextLaenge).toStdString();
+    std::erase(t, ',');
+    return t;
+}
+
+} // namespace
+
+TDlgDynamischerTextForm::TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
+    : TDlgObjektRahmen(pBesitzer, pObj_, bNeu, "DlgDynamischerText.htm", true)
+{
+    setObjectName("DlgDynamischerTextForm");
+    setWindowTitle(T(1053));
+    PageControl1 = Neu<QTabWidget>(this, "PageControl1");
+
+    // --- Source of the value --------------------------------------------
+    tsUrsprung = Neu<QWidget>(PageControl1, "tsUrsprung");
+    gbUrsprung = Neu<QGroupBox>(tsUrsprung, "gbUrsprung");
+    gbUrsprung->setTitle(T(1054));
+    rbText_Operand = Neu<QRadioButton>(gbUrsprung, "rbText_Operand");
+    rbText_Operand->setText(T(1062));
+    lOpTyp = Neu<QLabel>(gbUrsprung, "lOpTyp");
+    lOpTyp->setText(T(1056));
+    cbOperand = Neu<QComboBox>(gbUrsprung, "cbOperand");
+    lBreite = Neu<QLabel>(gbUrsprung, "lBreite");
+    lBreite->setText(T(1059));
+    cbBitBreite = Neu<QComboBox>(gbUrsprung, "cbBitBreite");
+    Label1 = Neu<QLabel>(gbUrsprung, "Label1");
+    Label1->setText(T(1057));
+    eByteAdr = Neu<QLineEdit>(gbUrsprung, "eByteAdr");
+    eByteAdr->setText("0");
+    Label3 = Neu<QLabel>(gbUrsprung, "Label3");
+    Label3->setText(T(1061));
+    cbBit = Neu<QComboBox>(gbUrsprung, "cbBit");
+    Label2 = Neu<QLabel>(gbUrsprung, "Label2");
+    Label2->setText(T(1058));
+    eDBNr = Neu<QLineEdit>(gbUrsprung, "eDBNr");
+    lDarstellung = Neu<QLabel>(gbUrsprung, "lDarstellung");
+    lDarstellung->setText(T(1060));
+    cbDarstellung = Neu<QComboBox>(gbUrsprung, "cbDarstellung");
+    cbAnzeigeMitOperand = Neu<QCheckBox>(gbUrsprung, "cbAnzeigeMitOperand");
+    cbAnzeigeMitOperand->setText(T(1064));
+    cbOpVeraenderbar = Neu<QCheckBox>(gbUrsprung, "cbOpVeraenderbar");
+    cbOpVeraenderbar->setText(T(1375));
+    rbText_Variable = Neu<QRadioButton>(gbUrsprung, "rbText_Variable");
+    rbText_Variable->setText(T(1063));
+    cbVariable = Neu<QComboBox>(gbUrsprung, "cbVariable");
+    lAnzahl = Neu<QLabel>(tsUrsprung, "lAnzahl");
+    lAnzahl->setText(T(1055));
+    cbAnzahl = Neu<QComboBox>(tsUrsprung, "cbAnzahl");
+    const int iZahlBreite = eByteAdr->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16;
+    eByteAdr->setFixedWidth(iZahlBreite);
+    eDBNr->setFixedWidth(iZahlBreite);
+    {
+        auto* g = new QGridLayout(gbUrsprung);
+        g->addWidget(rbText_Operand, 0, 0, 1, 5);
+        g->addWidget(lOpTyp, 1, 0);
+        g->addWidget(cbOperand, 1, 1);
+        g->addWidget(lBreite, 1, 2);
+        g->addWidget(cbBitBreite, 1, 3);
+        g->addWidget(Label1, 2, 0);
+        g->addWidget(eByteAdr, 2, 1);
+        g->addWidget(Label3, 2, 2);
+        g->addWidget(cbBit, 2, 3);
+        g->addWidget(Label2, 3, 0);
+        g->addWidget(eDBNr, 3, 1);
+        g->addWidget(lDarstellung, 3, 2);
+        g->addWidget(cbDarstellung, 3, 3);
+        g->addWidget(cbAnzeigeMitOperand, 4, 1, 1, 4);
+        g->addWidget(cbOpVeraenderbar, 5, 1, 1, 4);
+        g->addWidget(rbText_Variable, 6, 0, 1, 5);
+        g->addWidget(cbVariable, 7, 1, 1, 3);
+        g->setColumnStretch(4, 1);
+        auto* pAnzahl = new QHBoxLayout;
+        pAnzahl->addWidget(lAnzahl);
+        pAnzahl->addWidget(cbAnzahl);
+        pAnzahl->addStretch(1);
+        auto* v = new QVBoxLayout(tsUrsprung);
+        v->addWidget(gbUrsprung);
+        v->addLayout(pAnzahl);
+        v->addStretch(1);
+    }
+
+    // --- Colours --------------------------------------------------------
+    tsFarbe = Neu<QWidget>(PageControl1, "tsFarbe");
+    gbFarben = Neu<QGroupBox>(tsFarbe, "gbFarben");
+    gbFarben->setTitle(T(1065));
+    bFarbeT = Neu<QPushButton>(gbFarben, "bFarbeT");
+    bFarbeT->setText(T(1066));
+    bFarbeT->setAutoDefault(false);
+    bFarbeH = Neu<QPushButton>(gbFarben, "bFarbeH");
+    bFarbeH->setText(T(1068));
+    bFarbeH->setAutoDefault(false);
+    gbVorschau = Neu<QGroupBox>(gbFarben, "gbVorschau");
+    gbVorschau->setTitle(T(1067));
+    LabelMuster = Neu<QLabel>(gbVorschau, "LabelMuster");
+    LabelMuster->setAutoFillBackground(true);
+    LabelMuster->setTextFormat(Qt::PlainText);
+    LabelMuster->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    {
+        auto* pVorschau = new QHBoxLayout(gbVorschau);
+        pVorschau->addWidget(LabelMuster);
+        pVorschau->addStretch(1);
+        auto* pKnoepfe = new QVBoxLayout;
+        pKnoepfe->addWidget(bFarbeT);
+        pKnoepfe->addWidget(bFarbeH);
+        pKnoepfe->addStretch(1);
+        auto* g = new QHBoxLayout(gbFarben);
+        g->addLayout(pKnoepfe);
+        g->addWidget(gbVorschau, 1);
+        auto* v = new QVBoxLayout(tsFarbe);
+        v->addWidget(gbFarben);
+        v->addStretch(1);
+    }
+
+    // --- Texts for bit operands -----------------------------------------
+    tsTextanzeige = Neu<QWidget>(PageControl1, "tsTextanzeige");
+    gbTextanzeige = Neu<QGroupBox>(tsTextanzeige, "gbTextanzeige");
+    gbTextanzeige->setTitle(T(1069));
+    cbTextanzeigeAktivieren = Neu<QCheckBox>(gbTextanzeige, "cbTextanzeigeAktivieren");
+    cbTextanzeigeAktivieren->setText(T(1071));
+    lTextBei1 = Neu<QLabel>(gbTextanzeige, "lTextBei1");
+    lTextBei1->setText(T(1070) + " 1:");
+    eText1 = Neu<QLineEdit>(gbTextanzeige, "eText1");
+    eText1->setMaxLength(iMaxTextLaenge);
+    lTextBei0 = Neu<QLabel>(gbTextanzeige, "lTextBei0");
+    lTextBei0->setText(T(1070) + " 0:");
+    eText0 = Neu<QLineEdit>(gbTextanzeige, "eText0");
+    eText0->setMaxLength(iMaxTextLaenge);
+    {
+        auto* g = new QGridLayout(gbTextanzeige);
+        g->addWidget(cbTextanzeigeAktivieren, 0, 0, 1, 2);
+        g->addWidget(lTextBei1, 1, 0);
+        g->addWidget(eText1, 1, 1);
+        g->addWidget(lTextBei0, 2, 0);
+        g->addWidget(eText0, 2, 1);
+        g->setColumnStretch(1, 1);
+        auto* v = new QVBoxLayout(tsTextanzeige);
+        v->addWidget(gbTextanzeige);
+        v->addStretch(1);
+    }
+
+    PageControl1->addTab(tsUrsprung, T(1054));
+    PageControl1->addTab(tsFarbe, T(1065));
+    PageControl1->addTab(tsTextanzeige, T(1069));
+    auto* pForm = new QVBoxLayout(this);
+    pForm->addWidget(PageControl1);
+    pForm->addLayout(KnopfLeiste());
+
+    PageControl1->setCurrentIndex(0);
+    if (!bNeuesObjekt) {
+        lAnzahl->hide();
+        cbAnzahl->hide();
+    }
+    // The controls are filled here rather than at the first paint, so that
+    // the dialog is complete before it is shown. A new object starts with
+    // the operand shown before its value.
+    DialogFuellen();
+    if (bNeuesObjekt) {
+        cbAnzeigeMitOperand->setChecked(true);
+        MusterAktualisieren();
+    }
+
+    connect(bOk, &QPushButton::clicked, this, &TDlgDynamischerTextForm::bOkClick);
+    connect(cbOperand, &QComboBox::currentIndexChanged, this, &TDlgDynamischerTextForm::cbOperandChange);
+    connect(cbBitBreite, &QComboBox::currentIndexChanged, this,
+            &TDlgDynamischerTextForm::cbBitBreiteChange);
+    connect(cbDarstellung, &QComboBox::currentIndexChanged, this,
+            &TDlgDynamischerTextForm::cbDarstellungChange);
+    connect(cbAnzeigeMitOperand, &QCheckBox::toggled, this, &TDlgDynamischerTextForm::MusterAktualisieren);
+    connect(bFarbeT, &QPushButton::clicked, this, &TDlgDynamischerTextForm::bFarbeTClick);
+    connect(bFarbeH, &QPushButton::clicked, this, &TDlgDynamischerTextForm::bFarbeHClick);
+    connect(rbText_Operand, &QRadioButton::clicked, this, &TDlgDynamischerTextForm::rbText_OperandClick);
+    connect(rbText_Variable, &QRadioButton::clicked, this, &TDlgDynamischerTextForm::rbText_VariableClick);
+    GroesseFestlegen();
+}
+
+int TDlgDynamischerTextForm::iGewaehlteBreite() const
+{
+    const int i = cbBitBreite->currentData().toInt();
+    return i > 0 ? i : 1;
+}
+
+int32_t TDlgDynamischerTextForm::iGewaehltesFormat() const
+{
+    return cbDarstellung->currentIndex() >= 0 ? cbDarstellung->currentData().toInt() : 0;
+}
+
+void TDlgDynamischerTextForm::DialogFuellen()
+{
+    cbOperand->clear();
+    cbOperand->addItem(QString::fromLatin1(SPR_GetOperand_E()));
+    cbOperand->addItem(QString::fromLatin1(SPR_GetOperand_A()));
+    cbOperand->addItem("M");
+    cbOperand->addItem("D");
+    cbOperand->addItem("P");
+    switch (pObj->Op) {
+    case 'A': case 'Q': cbOperand->setCurrentIndex(1); break;
+    case 'M': cbOperand->setCurrentIndex(2); break;
+    case 'D': cbOperand->setCurrentIndex(3); break;
+    case 'P': cbOperand->setCurrentIndex(4); break;
+    default: cbOperand->setCurrentIndex(0); break;
+    }
+    AnzahlFuellen(cbAnzahl);
+    cbBitBreite->clear();
+    cbBitBreite->addItem("BIT", 1);
+    cbBitBreite->addItem("BYTE", 8);
+    cbBitBreite->addItem("WORD", 16);
+    cbBitBreite->addItem("DWORD", 32);
+    switch (pObj->OpGroesse) {
+    case 1: cbBitBreite->setCurrentIndex(1); break;
+    case 2: cbBitBreite->setCurrentIndex(2); break;
+    case 4: cbBitBreite->setCurrentIndex(3); break;
+    default: cbBitBreite->setCurrentIndex(0); break;
+    }
+    cbBitBreiteChange();
+    if (pObj->Darstellung >= 0 && pObj->Darstellung < cbDarstellung->count())
+        cbDarstellung->setCurrentIndex(pObj->Darstellung);
+    eByteAdr->setText(QString::number(pObj->Adr));
+    char cZahl[16];
+    U_DWORDToStr(cZahl, pObj->DBNR);
+    eDBNr->setText(QString::fromLatin1(cZahl));
+    cbTextanzeigeAktivieren->setChecked(pObj->BoolText);
+    eText1->setText(QString::fromStdString(pObj->Text1));
+    eText0->setText(QString::fromStdString(pObj->Text0));
+    cbBit->clear();
+    for (int i = 0; i <= 7; ++i) cbBit->addItem(QString::number(i));
+    cbBit->setCurrentIndex(pObj->Bit <= 7 ? pObj->Bit : 0);
+    cbVariable->clear();
+    for (const TSystemVariable* p = SystemVariable; p->cName[0]; ++p)
+        if (!p->bBool) cbVariable->addItem(QString::fromLatin1(p->cName), p->iID);
+    const int iVariable = cbVariable->findData(pObj->Variable);
+    cbVariable->setCurrentIndex(iVariable >= 0 ? iVariable : 0);
+    iMusterHintergrund = pObj->ColorHi;
+    iMusterTextfarbe = pObj->ColorLo;
+    if (pObj->Variable != 0) {
+        rbText_Variable->setChecked(true);
+        cbVariable->setFocus();
+        cbAnzahl->setEnabled(false);
+    } else {
+        rbText_Operand->setChecked(true);
+        cbAnzahl->setEnabled(true);
+    }
+    cbAnzeigeMitOperand->setChecked(pObj->MitOpAnzeigen);
+    cbOpVeraenderbar->setChecked(pObj->Clickable);
+    MusterAktualisieren();
+    cbOperandChange();
+}
+
+void TDlgDynamischerTextForm::cbOperandChange()
+{
+    eDBNr->setEnabled(cbOperand->currentText().startsWith(QLatin1Char('D')));
+}
+
+void TDlgDynamischerTextForm::cbBitBreiteChange()
+{
+    const int w = iGewaehlteBreite();
+    const bool bAlt = cbDarstellung->blockSignals(true);
+    cbDarstellung->clear();
+    // BIT shows only DECIMAL, BYTE and WORD the first four, DWORD also REAL.
+    const int iAnzahl = w == 1 ? 1 : (w == 32 ? 5 : 4);
+    for (int i = 0; i < iAnzahl && Darstellungsformat[i].cName[0]; ++i)
+        cbDarstellung->addItem(QString::fromLatin1(Darstellungsformat[i].cName), Darstellungsformat[i].iID);
+    cbDarstellung->setCurrentIndex(0);
+    cbDarstellung->blockSignals(bAlt);
+    if (w != 1 && cbTextanzeigeAktivieren->isChecked()) cbTextanzeigeAktivieren->setChecked(false);
+    for (QWidget* p : std::initializer_list<QWidget*>{cbTextanzeigeAktivieren, lTextBei1, lTextBei0, eText1, eText0})
+        p->setEnabled(w == 1);
+    MusterAktualisieren();
+}
+
+void TDlgDynamischerTextForm::cbDarstellungChange()
+{
+    MusterAktualisieren();
+}
+
+void TDlgDynamischerTextForm::MusterAktualisieren()
+{
+    // The object formats its own value; it is asked with the chosen width,
+    // format and operand prefix and then gets its own back.
+    const int32_t iAltGroesse = pObj->OpGroesse, iAltDarstellung = pObj->Darstellung;
+    const bool bAltMitOp = pObj->MitOpAnzeigen;
+    pObj->OpGroesse = iGewaehlteBreite() / 8;
+    pObj->Darstellung = iGewaehltesFormat();
+    pObj->MitOpAnzeigen = cbAnzeigeMitOperand->isChecked();
+    const std::string sText = pObj->pcGetDynamicText(pObj->dwGetWertVonObj());
+    pObj->OpGroesse = iAltGroesse;
+    pObj->Darstellung = iAltDarstellung;
+    pObj->MitOpAnzeigen = bAltMitOp;
+    LabelMuster->setText(QString::fromStdString(sText));
+    QPalette pal = LabelMuster->palette();
+    pal.setColor(QPalette::WindowText, FarbeVonWert(iMusterTextfarbe));
+    pal.setColor(QPalette::Window, FarbeVonWert(iMusterHintergrund));
+    LabelMuster->setPalette(pal);
+}
+
+void TDlgDynamischerTextForm::bFarbeTClick()
+{
+    bFarbeWaehlen(iMusterTextfarbe);
+    MusterAktualisieren();
+}
+
+void TDlgDynamischerTextForm::bFarbeHClick()
+{
+    bFarbeWaehlen(iMusterHintergrund);
+    MusterAktualisieren();
+}
+
+void TDlgDynamischerTextForm::rbText_VariableClick()
+{
+    cbAnzahl->setCurrentIndex(0);
+    cbAnzahl->setEnabled(false);
+}
+
+void TDlgDynamischerTextForm::rbText_OperandClick()
+{
+    cbAnzahl->setEnabled(true);
+}
+
+void TDlgDynamischerTextForm::bOkClick()
+{
+    // Every entry is checked before anything is written, so that Cancel
+    // after a refused OK leaves the object as it was.
+    const int32_t iAdr = iZahlAusText(eByteAdr->text());
+    if (iAdr < 0 || iAdr > iMaxByteAdresse) {
+        Ablehnen(PoolText(1072));
+        return;
+    }
+    const int32_t iDBNr = iZahlAusText(eDBNr->text());
+    if (iDBNr < 0 || iDBNr > 0xFFFF) {
+        Ablehnen(PoolText(6400));
+        return;
+    }
+    pObj->OpGroesse = iGewaehlteBreite() / 8;
+    const QString sOp = cbOperand->currentText();
+    switch (sOp.isEmpty() ? '\0' : sOp[0].toLatin1()) {
+    case 'A': case 'Q': pObj->Op = SPR_GetCharOperand_A(); break;
+    case 'E': case 'I': pObj->Op = SPR_GetCharOperand_E(); break;
+    case 'M': pObj->Op = 'M'; break;
+    case 'D': pObj->Op = 'D'; break;
+    case 'P': pObj->Op = 'P'; break;
+    default: break;
+    }
+    pObj->Adr = static_cast<uint16_t>(iAdr);
+    pObj->DBNR = static_cast<uint16_t>(iDBNr);
+    pObj->Anzahl = cbAnzahl->currentIndex() + 1;
+    pObj->Variable = rbText_Variable->isChecked() ? cbVariable->currentData().toInt() : 0;
+    pObj->ColorHi = iMusterHintergrund;
+    pObj->ColorLo = iMusterTextfarbe;
+    pObj->MitOpAnzeigen = cbAnzeigeMitOperand->isChecked();
+    // A data-block bit cannot be set by a click.
+    pObj->Clickable = cbOpVeraenderbar->isChecked() && !(pObj->Op == 'D' && pObj->OpGroesse == 0);
+    pObj->Darstellung = iGewaehltesFormat();
+    pObj->BoolText = cbTextanzeigeAktivieren->isChecked();
+    pObj->Text1 = OhneKommas(eText1->text());
+    pObj->Text0 = OhneKommas(eText0->text());
+    pObj->Bit = static_cast<uint16_t>(cbBit->currentIndex());
+
+    // The size the object needs for what it shows, in its own font.
+    const QFontMetrics fm(pObj->font());
+    auto Breite = [&fm](const std::string& s) { return fm.horizontalAdvance(QString::fromStdString(s)); };
+    int iBreite = 0;
+    if (pObj->Variable == 0) {
+        if (pObj->BoolText) {
+            const bool bText1 = QString::fromStdString(pObj->Text1).size() >=
+                                QString::fromStdString(pObj->Text0).size();
+            const std::string& sLaenger = bText1 ? pObj->Text1 : pObj->Text0;
+            iBreite = Breite(sLaenger) + 2;
+        } else {
+            iBreite = Breite("-" + pObj->pcGetDynamicText(pObj->dwGetWertVonObj()) + "-");
+        }
+    } else {
+        iBreite = pObj->Variable == SYSVAR_IP_ADR ? Breite(IPAdresseText()) + 2 : Breite("-65000-");
+        pObj->Darstellung = 0;
+        pObj->OpGroesse = 2;
+    }
+    pObj->SetWidth(iBreite);
+    pObj->SetHeight(fm.height());
+    done(1);
+}

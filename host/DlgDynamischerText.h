@@ -1,0 +1,87 @@
+// Property dialog of a dynamic text: the operand (area, width, address,
+// bit, data block, display format) or the system variable it shows, its
+// colours, the two texts a bit operand may show instead of its value, and
+// for a new object the number of copies to insert.
+#pragma once
+
+#include "DlgObjektRahmen.h"
+
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTabWidget;
+class QWidget;
+
+class TDlgDynamischerTextForm : public TDlgObjektRahmen {
+    Q_OBJECT
+public:
+    TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeuesObjekt, TMyObj* pObj);
+
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* tsUrsprung = nullptr;
+    QGroupBox* gbUrsprung = nullptr;
+    QRadioButton* rbText_Operand = nullptr;
+    QLabel* lOpTyp = nullptr;
+    QComboBox* cbOperand = nullptr;
+    QLabel* lBreite = nullptr;
+    QComboBox* cbBitBreite = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* eByteAdr = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* cbBit = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* eDBNr = nullptr;
+    QLabel* lDarstellung = nullptr;
+    QComboBox* cbDarstellung = nullptr;
+    QCheckBox* cbAnzeigeMitOperand = nullptr;
+    QCheckBox* cbOpVeraenderbar = nullptr;
+    QRadioButton* rbText_Variable = nullptr;
+    QComboBox* cbVariable = nullptr;
+    QLabel* lAnzahl = nullptr;
+    QComboBox* cbAnzahl = nullptr;
+
+    QWidget* tsFarbe = nullptr;
+    QGroupBox* gbFarben = nullptr;
+    QPushButton* bFarbeT = nullptr;
+    QPushButton* bFarbeH = nullptr;
+    QGroupBox* gbVorschau = nullptr;
+    QLabel* LabelMuster = nullptr;
+
+    QWidget* tsTextanzeige = nullptr;
+    QGroupBox* gbTextanzeige = nullptr;
+    QCheckBox* cbTextanzeigeAktivieren = nullptr;
+    QLabel* lTextBei1 = nullptr;
+    QLineEdit* eText1 = nullptr;
+    QLabel* lTextBei0 = nullptr;
+    QLineEdit* eText0 = nullptr;
+
+    // The preview's colours (0x00BBGGRR): background ($ColorHi) and text
+    // ($ColorLo).
+    int32_t iMusterHintergrund = 0;
+    int32_t iMusterTextfarbe = 0;
+
+    void bOkClick();
+    void cbOperandChange();
+    void cbBitBreiteChange();
+    void cbDarstellungChange();
+    void bFarbeTClick();
+    void bFarbeHClick();
+    void rbText_OperandClick();
+    void rbText_VariableClick();
+    void DialogFuellen();
+    void MusterAktualisieren();
+
+    static constexpr int32_t iMaxByteAdresse = 5000;
+    // The longest text for a bit value the object keeps; longer is cut.
+    static constexpr int iMaxTextLaenge = 1023;
+
+private:
+    // Width in bits of the chosen entry of cbBitBreite (1, 8, 16, 32).
+    int iGewaehlteBreite() const;
+    int32_t iGewaehltesFormat() const;
+};

@@ -1,0 +1,576 @@
+#include "DlgLEDForm.h"
+
+#include "BildBibliothek.h"
+#include "Einstellungen.h"
+#include "HauptForm.h"
+#include "Maske.h"
+#include "MyObj.h"
+#include "PoolText.h"
+#include "SystemVariablen.h"
+#include "WinDialoge.h"
+#include "harlenzutils40.h"
+#include "kolv_spr2.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+bool TDlgLED::bBlinkZustand = false;
+
+namespace {
+
+// Texte: 1003, 1055-1058, 1061, 1067, 1209-1226, 1228-1231
+QString T(unsigned long n)
+{
+    return QString::fromStdString(PoolText(n));
+}
+
+template <class W>
+W* Neu(QWidget* pEltern, const char* pcName)
+{
+    auto* p = new W(pEltern);
+    p->setObjectName(pcName);
+    return p;
+}
+
+QPushButton* Knopf(QWidget* pEltern, const char* pcName)
+{
+    auto* p = Neu<QPushButton>(pEltern, pcName);
+    p->setAutoDefault(false);
+    return p;
+}
+
+bool bHatGrafik(const QLabel* pLabel)
+{
+    return !pLabel->text().isEmpty() && pLabel->text() != QLatin1String(TDlgLED::cKeineGrafik);
+}
+
+void BildZeigen(QLabel* pBild, const QString& sPfad)
+{
+    QImage Bild;
+    if (!U_DateiVorhanden(sPfad.toUtf8().constData()) || !bBildLaden(sPfad.toStdString(), Bild)) return;
+    QPixmap pm = QPixmap::fromImage(Bild);
+    if (pm.width() > pBild->width() || pm.height() > pBild->height())
+        pm = pm.scaled(pBild->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    pBild->setPixmap(pm);
+}
+
+} // namespace
+
+TLEDVorschau::TLEDVorschau(TDlgLED* pDialog) : QWidget(pDialog), pDlg(pDialog)
+{
+    setObjectName("PaintBox");
+    setFixedSize(117, 40);
+}
+
+void TLEDVorschau::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const int w = width(), h = height();
+    if (pDlg->cbGrafikAktivieren && pDlg->cbGrafikAktivieren->isChecked()) {
+        p.setPen(Qt::black);
+        p.drawLine(0, 0, w - 1, h - 1);
+        p.drawLine(0, h - 1, w - 1, 0);
+        return;
+    }
+    const int l = w / 2 - 5, t = h / 2 - 5;
+    p.fillRect(QRect(l, t, 10, 10), FarbeVonWert(pDlg->bVorschauEin ? pDlg->FarbeHi : pDlg->FarbeLo));
+}
+
+TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
+    : TDlgObjektRahmen(pBesitzer, pObj_, bNeu, "DlgLED.htm", true)
+{
+    setObjectName("DlgLED");
+    setWindowTitle(T(1209));
+    PageControl1 = Neu<QTabWidget>(this, "PageControl1");
+
+    // --- General: operand, count, initial state -------------------------
+    tsAllgemein = Neu<QWidget>(PageControl1, "tsAllgemein");
+    gb = Neu<QGroupBox>(tsAllgemein, "gb");
+    gb->setTitle(T(1003));
+    rbLED_Operand = Neu<QRadioButton>(gb, "rbLED_Operand");
+    rbLED_Operand->setText(T(1212));
+    lOpTyp = Neu<QLabel>(gb, "lOpTyp");
+    lOpTyp->setText(T(1056));
+    cbOperand = Neu<QComboBox>(gb, "cbOperand");
+    lByteAdr = Neu<QLabel>(gb, "lByteAdr");
+    lByteAdr->setText(T(1057));
+    eByteAdr = Neu<QLineEdit>(gb, "eByteAdr");
+    eByteAdr->setText("0");
+    lBit = Neu<QLabel>(gb, "lBit");
+    lBit->setText(T(1061));
+    cbBit = Neu<QComboBox>(gb, "cbBit");
+    Label2 = Neu<QLabel>(gb, "Label2");
+    Label2->setText(T(1058));
+    eDBNr = Neu<QLineEdit>(gb, "eDBNr");
+    rbLED_Variable = Neu<QRadioButton>(gb, "rbLED_Variable");
+    rbLED_Variable->setText(T(1213));
+    cbVariable = Neu<QComboBox>(gb, "cbVariable");
+    lAnzahl = Neu<QLabel>(tsAllgemein, "lAnzahl");
+    lAnzahl->setText(T(1055));
+    cbAnzahl = Neu<QComboBox>(tsAllgemein, "cbAnzahl");
+    lWieViele = Neu<QLabel>(tsAllgemein, "lWieViele");
+    lWieViele->setText(T(1211));
+    GroupBox2 = Neu<QGroupBox>(tsAllgemein, "GroupBox2");
+    GroupBox2->setTitle(T(1214));
+    lGrundstellung = Neu<QLabel>(GroupBox2, "lGrundstellung");
+    lGrundstellung->setText(T(1215));
+    cbE_Grundstellung = Neu<QComboBox>(GroupBox2, "cbE_Grundstellung");
+    const int iZahlBreite = eByteAdr->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16;
+    eByteAdr->setFixedWidth(iZahlBreite);
+    eDBNr->setFixedWidth(iZahlBreite);
+    {
+        auto* g = new QGridLayout(gb);
+        g->addWidget(rbLED_Operand, 0, 0, 1, 4);
+        g->addWidget(lOpTyp, 1, 0);
+        g->addWidget(cbOperand, 1, 1);
+        g->addWidget(lByteAdr, 1, 2);
+        g->addWidget(eByteAdr, 1, 3);
+        g->addWidget(lBit, 2, 0);
+        g->addWidget(cbBit, 2, 1);
+        g->addWidget(Label2, 2, 2);
+        g->addWidget(eDBNr, 2, 3);
+        g->addWidget(rbLED_Variable, 3, 0, 1, 4);
+        g->addWidget(cbVariable, 4, 1, 1, 3);
+        g->setColumnStretch(4, 1);
+        auto* pAnzahl = new QHBoxLayout;
+        pAnzahl->addWidget(lAnzahl);
+        pAnzahl->addWidget(cbAnzahl);
+        pAnzahl->addWidget(lWieViele);
+        pAnzahl->addStretch(1);
+        auto* pGrund = new QHBoxLayout(GroupBox2);
+        pGrund->addWidget(lGrundstellung);
+        pGrund->addWidget(cbE_Grundstellung);
+        pGrund->addStretch(1);
+        auto* v = new QVBoxLayout(tsAllgemein);
+        v->addWidget(gb);
+        v->addLayout(pAnzahl);
+        v->addWidget(GroupBox2);
+        v->addStretch(1);
+    }
+
+    // --- Colours --------------------------------------------------------
+    tsFarbe = Neu<QWidget>(PageControl1, "tsFarbe");
+    gbEigenschaften = Neu<QGroupBox>(tsFarbe, "gbEigenschaften");
+    gbEigenschaften->setTitle(T(1217));
+    bFarbeHi = Knopf(gbEigenschaften, "bFarbeHi");
+    bFarbeHi->setText(T(1216) + " 1");
+    bFarbeLo = Knopf(gbEigenschaften, "bFarbeLo");
+    bFarbeLo->setText(T(1216) + " 0");
+    gbVorschau = Neu<QGroupBox>(gbEigenschaften, "gbVorschau");
+    gbVorschau->setTitle(T(1067));
+    PaintBox = new TLEDVorschau(this);
+    PaintBox->setParent(gbVorschau);
+    lGrafikIstAktiviert = Neu<QLabel>(gbEigenschaften, "lGrafikIstAktiviert");
+    lGrafikIstAktiviert->setText(T(1218));
+    lGrafikIstAktiviert->setWordWrap(true);
+    QFont fett = lGrafikIstAktiviert->font();
+    fett.setBold(true);
+    lGrafikIstAktiviert->setFont(fett);
+    // The page keeps its size when the label comes and goes.
+    QSizePolicy sp = lGrafikIstAktiviert->sizePolicy();
+    sp.setRetainSizeWhenHidden(true);
+    lGrafikIstAktiviert->setSizePolicy(sp);
+    GroupBox4 = Neu<QGroupBox>(tsFarbe, "GroupBox4");
+    GroupBox4->setTitle(T(1219));
+    bStandardInputFarbe = Knopf(GroupBox4, "bStandardInputFarbe");
+    bStandardInputFarbe->setText(T(1220));
+    bStandardOutputFarbe = Knopf(GroupBox4, "bStandardOutputFarbe");
+    bStandardOutputFarbe->setText(T(1221));
+    {
+        auto* pVorschau = new QHBoxLayout(gbVorschau);
+        pVorschau->addWidget(PaintBox);
+        auto* pKnoepfe = new QVBoxLayout;
+        pKnoepfe->addWidget(bFarbeHi);
+        pKnoepfe->addWidget(bFarbeLo);
+        pKnoepfe->addStretch(1);
+        auto* g = new QGridLayout(gbEigenschaften);
+        g->addLayout(pKnoepfe, 0, 0);
+        g->addWidget(gbVorschau, 0, 1);
+        g->addWidget(lGrafikIstAktiviert, 1, 0, 1, 3);
+        g->setColumnStretch(2, 1);
+        auto* pStandard = new QVBoxLayout(GroupBox4);
+        pStandard->addWidget(bStandardInputFarbe);
+        pStandard->addWidget(bStandardOutputFarbe);
+        auto* v = new QVBoxLayout(tsFarbe);
+        v->addWidget(gbEigenschaften);
+        v->addWidget(GroupBox4);
+        v->addStretch(1);
+    }
+
+    // --- Click and hot key ----------------------------------------------
+    tsInteraktion = Neu<QWidget>(PageControl1, "tsInteraktion");
+    GroupBox3 = Neu<QGroupBox>(tsInteraktion, "GroupBox3");
+    GroupBox3->setTitle(T(1222));
+    cbLEDClickable = Neu<QCheckBox>(GroupBox3, "cbLEDClickable");
+    cbLEDClickable->setText(T(1224));
+    cbHotkeyAktiv = Neu<QCheckBox>(GroupBox3, "cbHotkeyAktiv");
+    cbHotkeyAktiv->setText(T(1223));
+    eHotkey = Neu<QLineEdit>(GroupBox3, "eHotkey");
+    eHotkey->setMaxLength(1);
+    eHotkey->setFixedWidth(eHotkey->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 16);
+    lHotkeyHinweis = Neu<QLabel>(GroupBox3, "lHotkeyHinweis");
+    lHotkeyHinweis->setText("(A..Z, 0..9)");
+    cbTaster = Neu<QCheckBox>(GroupBox3, "cbTaster");
+    cbTaster->setText(T(1225));
+    {
+        auto* pHotkey = new QHBoxLayout;
+        pHotkey->addWidget(cbHotkeyAktiv);
+        pHotkey->addWidget(eHotkey);
+        pHotkey->addWidget(lHotkeyHinweis);
+        pHotkey->addStretch(1);
+        auto* g = new QVBoxLayout(GroupBox3);
+        g->addWidget(cbLEDClickable);
+        g->addLayout(pHotkey);
+        g->addWidget(cbTaster);
+        auto* v = new QVBoxLayout(tsInteraktion);
+        v->addWidget(GroupBox3);
+        v->addStretch(1);
+    }
+
+    // --- Pictures -------------------------------------------------------
+    tsGrafik = Neu<QWidget>(PageControl1, "tsGrafik");
+    auto Bildzeile = [this](unsigned long ulText, const char* pcLabel, const char* pcKnopf,
+                            const char* pcDatei, const char* pcGruppe, const char* pcBild,
+                            QLabel*& l, QPushButton*& b, QLabel*& lDatei, QGroupBox*& g, QLabel*& i) {
+        l = Neu<QLabel>(tsGrafik, pcLabel);
+        l->setText(T(ulText) + " ");
+        b = Knopf(tsGrafik, pcKnopf);
+        b->setText("...");
+        b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 24);
+        lDatei = Neu<QLabel>(tsGrafik, pcDatei);
+        lDatei->setText(cKeineGrafik);
+        lDatei->setWordWrap(true);
+        lDatei->setTextFormat(Qt::PlainText);
+        // A long path must not widen the dialog; the tooltip shows it whole.
+        lDatei->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        lDatei->setMinimumWidth(lDatei->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 20);
+        g = Neu<QGroupBox>(tsGrafik, pcGruppe);
+        g->setTitle(T(1067));
+        i = Neu<QLabel>(g, pcBild);
+        i->setFixedSize(96, 64);
+        i->setAlignment(Qt::AlignCenter);
+        auto* pGruppe = new QHBoxLayout(g);
+        pGruppe->addWidget(i);
+    };
+    Bildzeile(1230, "lGrafik1", "bGrafik1", "lGrafik1File", "gb1", "Image1", lGrafik1, bGrafik1,
+              lGrafik1File, gb1, Image1);
+    Bildzeile(1231, "lGrafik0", "bGrafik0", "lGrafik0File", "GroupBox1", "Image0", lGrafik0, bGrafik0,
+              lGrafik0File, GroupBox1, Image0);
+    cbGrafikImmerAnzeigen = Neu<QCheckBox>(tsGrafik, "cbGrafikImmerAnzeigen");
+    cbGrafikImmerAnzeigen->setText(T(1228));
+    cbGrafikAktivieren = Neu<QCheckBox>(tsGrafik, "cbGrafikAktivieren");
+    cbGrafikAktivieren->setText(T(1229));
+    {
+        auto* g = new QGridLayout(tsGrafik);
+        g->addWidget(lGrafik1, 0, 0);
+        g->addWidget(bGrafik1, 0, 1);
+        g->addWidget(lGrafik1File, 1, 0, 1, 2);
+        g->addWidget(gb1, 0, 2, 2, 1);
+        g->addWidget(lGrafik0, 2, 0);
+        g->addWidget(bGrafik0, 2, 1);
+        g->addWidget(lGrafik0File, 3, 0, 1, 2);
+        g->addWidget(GroupBox1, 2, 2, 2, 1);
+        g->addWidget(cbGrafikImmerAnzeigen, 4, 0, 1, 3);
+        g->addWidget(cbGrafikAktivieren, 5, 0, 1, 3);
+        g->setColumnStretch(0, 1);
+        g->setRowStretch(6, 1);
+    }
+
+    PageControl1->addTab(tsAllgemein, T(1210));
+    PageControl1->addTab(tsFarbe, T(1216));
+    PageControl1->addTab(tsInteraktion, T(1222));
+    PageControl1->addTab(tsGrafik, T(1226));
+    auto* pForm = new QVBoxLayout(this);
+    pForm->addWidget(PageControl1);
+    pForm->addLayout(KnopfLeiste());
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(500);
+
+    // --- The object's values, in the order the handlers expect ----------
+    AnzahlFuellen(cbAnzahl);
+    FarbeHi = pObj->ColorHi;
+    FarbeLo = pObj->ColorLo;
+    for (int i = 0; i <= 7; ++i) cbBit->addItem(QString::number(i));
+    cbBit->setCurrentIndex(pObj->Bit <= 7 ? pObj->Bit : 0);
+    if (!bNeuesObjekt) {
+        cbAnzahl->hide();
+        lAnzahl->hide();
+        lWieViele->hide();
+    }
+    for (const TSystemVariable* p = SystemVariable; p->cName[0]; ++p)
+        if (p->bBool) cbVariable->addItem(QString::fromLatin1(p->cName), p->iID);
+    const int iVariable = cbVariable->findData(pObj->Variable);
+    cbVariable->setCurrentIndex(iVariable >= 0 ? iVariable : 0);
+    if (pObj->Variable == 0)
+        rbLED_Operand->setChecked(true);
+    else
+        rbLED_Variable->setChecked(true);
+    cbOperand->addItem(QString::fromLatin1(SPR_GetOperand_E()));
+    cbOperand->addItem(QString::fromLatin1(SPR_GetOperand_A()));
+    cbOperand->addItem("M");
+    cbOperand->addItem("D");
+    switch (pObj->Op) {
+    case 'A': case 'Q': cbOperand->setCurrentIndex(1); break;
+    case 'M': cbOperand->setCurrentIndex(2); break;
+    case 'D': cbOperand->setCurrentIndex(3); break;
+    default: cbOperand->setCurrentIndex(0); break;
+    }
+    cbOperandChange();
+    eByteAdr->setText(QString::number(pObj->Adr));
+    char cZahl[16];
+    U_DWORDToStr(cZahl, pObj->DBNR);
+    eDBNr->setText(QString::fromLatin1(cZahl));
+    if (!bNeuesObjekt) cbLEDClickable->setChecked(pObj->Clickable);
+    cbGrafikImmerAnzeigen->setChecked(pObj->GrafikAbs);
+    cbGrafikAktivieren->setChecked(pObj->GrafikAkt);
+    if (bNeuesObjekt) {
+        lGrafik1File->clear();
+        lGrafik0File->clear();
+    } else if (Hauptformular) {
+        std::string sPfad;
+        if (!pObj->Grafik1.empty()) {
+            Hauptformular->bDateiImMaskenordner(pObj->Grafik1, sPfad);
+            lGrafik1File->setText(QString::fromStdString(sPfad));
+        }
+        if (!pObj->Grafik0.empty()) {
+            Hauptformular->bDateiImMaskenordner(pObj->Grafik0, sPfad);
+            lGrafik0File->setText(QString::fromStdString(sPfad));
+        }
+    }
+    cbE_Grundstellung->addItem("0");
+    cbE_Grundstellung->addItem("1");
+    cbE_Grundstellung->setCurrentIndex(pObj->Grundstellung ? 1 : 0);
+    cbHotkeyAktiv->setChecked(pObj->HotKeyAktiv);
+    if (pObj->HotKey != 0) {
+        eHotkey->setText(QString(QChar(pObj->HotKey)));
+        eHotkeyChange();
+    }
+    cbTaster->setChecked(pObj->Taster);
+    GrafikVorschauLaden();
+    cbGrafikAktivierenClick();
+    PageControl1->setCurrentIndex(0);
+
+    connect(bOk, &QPushButton::clicked, this, &TDlgLED::bOkClick);
+    connect(bFarbeHi, &QPushButton::clicked, this, &TDlgLED::bFarbeHiClick);
+    connect(bFarbeLo, &QPushButton::clicked, this, &TDlgLED::bFarbeLoClick);
+    connect(bStandardInputFarbe, &QPushButton::clicked, this, &TDlgLED::bStandardInputFarbeClick);
+    connect(bStandardOutputFarbe, &QPushButton::clicked, this, &TDlgLED::bStandardOutputFarbeClick);
+    connect(cbOperand, &QComboBox::currentIndexChanged, this, &TDlgLED::cbOperandChange);
+    connect(cbVariable, &QComboBox::currentIndexChanged, this, &TDlgLED::cbVariableChange);
+    connect(eHotkey, &QLineEdit::textChanged, this, &TDlgLED::eHotkeyChange);
+    connect(bGrafik1, &QPushButton::clicked, this, &TDlgLED::bGrafik1Click);
+    connect(bGrafik0, &QPushButton::clicked, this, &TDlgLED::bGrafik0Click);
+    connect(cbGrafikAktivieren, &QCheckBox::toggled, this, &TDlgLED::cbGrafikAktivierenClick);
+    connect(cbGrafikImmerAnzeigen, &QCheckBox::toggled, this, &TDlgLED::cbGrafikImmerAnzeigenClick);
+    connect(Timer1, &QTimer::timeout, this, &TDlgLED::Timer1Timer);
+    Timer1->start();
+    GroesseFestlegen();
+}
+
+void TDlgLED::cbOperandChange()
+{
+    const QString s = cbOperand->currentText();
+    const char c = s.isEmpty() ? '\0' : s[0].toLatin1();
+    eDBNr->setEnabled(c == 'D');
+    if (bNeuesObjekt) cbLEDClickable->setChecked(c != 'A' && c != 'Q');
+    lGrundstellung->setEnabled(false);
+    cbE_Grundstellung->setEnabled(false);
+    if (c == 'E' || c == 'I') {
+        if (bNeuesObjekt) {
+            FarbeHi = LED_E_HI;
+            FarbeLo = LED_E_LO;
+        }
+        lGrundstellung->setEnabled(true);
+        cbE_Grundstellung->setEnabled(true);
+    } else if ((c == 'A' || c == 'Q') && bNeuesObjekt) {
+        FarbeHi = LED_A_HI;
+        FarbeLo = LED_A_LO;
+    }
+    PaintBox->update();
+}
+
+void TDlgLED::cbVariableChange()
+{
+    rbLED_Variable->setChecked(true);
+}
+
+void TDlgLED::eHotkeyChange()
+{
+    std::string s = eHotkey->text().toStdString();
+    std::erase(s, ' ');
+    cbHotkeyAktiv->setChecked(!s.empty());
+}
+
+void TDlgLED::bFarbeHiClick()
+{
+    if (bFarbeWaehlen(FarbeHi)) PaintBox->update();
+}
+
+void TDlgLED::bFarbeLoClick()
+{
+    if (bFarbeWaehlen(FarbeLo)) PaintBox->update();
+}
+
+void TDlgLED::bStandardInputFarbeClick()
+{
+    LED_E_HI = FarbeHi;
+    LED_E_LO = FarbeLo;
+}
+
+void TDlgLED::bStandardOutputFarbeClick()
+{
+    LED_A_HI = FarbeHi;
+    LED_A_LO = FarbeLo;
+}
+
+void TDlgLED::Timer1Timer()
+{
+    FarbVorschauZeichnen(bBlinkZustand);
+    bBlinkZustand = !bBlinkZustand;
+}
+
+void TDlgLED::FarbVorschauZeichnen(bool bEin)
+{
+    bVorschauEin = bEin;
+    PaintBox->update();
+}
+
+void TDlgLED::cbGrafikAktivierenClick()
+{
+    const bool bGrafik = cbGrafikAktivieren->isChecked();
+    gbVorschau->setEnabled(!bGrafik);
+    bFarbeHi->setEnabled(!bGrafik);
+    bFarbeLo->setEnabled(!bGrafik);
+    lGrafikIstAktiviert->setVisible(bGrafik);
+    PaintBox->update();
+}
+
+void TDlgLED::GrafikVorschauLaden()
+{
+    BildZeigen(Image1, lGrafik1File->text());
+    BildZeigen(Image0, lGrafik0File->text());
+}
+
+void TDlgLED::GrafikWaehlen(unsigned long ulTitel, QLabel* pDateiLabel)
+{
+    std::string sDatei;
+    TDateiDialog* pDlg = Hauptformular ? Hauptformular->OpenPictureDialog : nullptr;
+    if (pDlg) {
+        pDlg->Title = PoolText(ulTitel);
+        if (pDlg->Filter.empty()) pDlg->Filter = PoolText(1332);
+        if (!pDlg->Execute(this)) return;
+        sDatei = pDlg->FileName;
+    } else {
+        sDatei = DateiOeffnenDialog(this, PoolText(ulTitel), PoolText(1332), std::string());
+    }
+    if (sDatei.empty() || !U_DateiVorhanden(sDatei.c_str())) return;
+    pDateiLabel->setText(QString::fromStdString(sDatei));
+    pDateiLabel->setToolTip(pDateiLabel->text());
+    GrafikVorschauLaden();
+}
+
+void TDlgLED::bGrafik1Click()
+{
+    GrafikWaehlen(1230, lGrafik1File);
+}
+
+void TDlgLED::bGrafik0Click()
+{
+    GrafikWaehlen(1231, lGrafik0File);
+}
+
+bool TDlgLED::bGrafikPruefen(QLabel* pDateiLabel)
+{
+    if (!bHatGrafik(pDateiLabel)) return true;
+    const std::string sPfad = pDateiLabel->text().toStdString();
+    const std::string sName = NameVonPfad(sPfad);
+    // The object's line ends a name at a comma, and the picture library
+    // keeps names of at most 103 characters: such a name would be lost.
+    if (sName.empty() || sName.find(',') != std::string::npos ||
+        static_cast<int>(sName.size()) > iMaxBildName) {
+        Ablehnen(PoolTextFormat(6402, "%s", sName.c_str()));
+        return false;
+    }
+    // A stored picture missing from the project folder keeps its name.
+    if (!Hauptformular || !U_DateiVorhanden(sPfad.c_str())) return true;
+    std::string sImOrdner;
+    if (Hauptformular->bDateiImMaskenordner(sName, sImOrdner)) return true;
+    Hauptformular->pGetBildVonDatei(sPfad);
+    if (Hauptformular->bDateiImMaskenordner(sName, sImOrdner)) return true;
+    Ablehnen(PoolTextFormat(6401, "%s", sPfad.c_str()));
+    return false;
+}
+
+void TDlgLED::bOkClick()
+{
+    int32_t iVariable = 0;
+    if (rbLED_Variable->isChecked()) {
+        iVariable = cbVariable->currentData().toInt();
+        // A variable LED is clickable only for $RUN and $STOP, has no hot
+        // key and is inserted once.
+        if (iVariable != SYSVAR_RUN && iVariable != SYSVAR_STOP) cbLEDClickable->setChecked(false);
+        cbHotkeyAktiv->setChecked(false);
+        lGrundstellung->setEnabled(false);
+        cbE_Grundstellung->setEnabled(false);
+        cbAnzahl->setCurrentIndex(0);
+    }
+    // Every entry is checked before anything is written, so that Cancel
+    // after a refused OK leaves the object as it was.
+    const int32_t iAdr = iZahlAusText(eByteAdr->text());
+    if (iAdr < 0 || iAdr > iMaxByteAdresse) {
+        Ablehnen(PoolText(1072));
+        return;
+    }
+    const int32_t iDBNr = iZahlAusText(eDBNr->text());
+    if (iDBNr < 0 || iDBNr > 0xFFFF) {
+        Ablehnen(PoolText(6400));
+        return;
+    }
+    if (!bGrafikPruefen(lGrafik1File) || !bGrafikPruefen(lGrafik0File)) return;
+
+    pObj->Variable = iVariable;
+    const QString sOp = cbOperand->currentText();
+    switch (sOp.isEmpty() ? '\0' : sOp[0].toLatin1()) {
+    case 'A': case 'Q': pObj->Op = SPR_GetCharOperand_A(); break;
+    case 'E': case 'I': pObj->Op = SPR_GetCharOperand_E(); break;
+    case 'M': pObj->Op = 'M'; break;
+    case 'D': pObj->Op = 'D'; break;
+    default: break;
+    }
+    pObj->Adr = static_cast<uint16_t>(iAdr);
+    pObj->Bit = static_cast<uint16_t>(cbBit->currentIndex());
+    pObj->DBNR = static_cast<uint16_t>(iDBNr);
+    pObj->Clickable = cbLEDClickable->isChecked();
+    pObj->Anzahl = cbAnzahl->currentIndex() + 1;
+    pObj->GrafikAbs = cbGrafikImmerAnzeigen->isChecked();
+    pObj->GrafikAkt = cbGrafikAktivieren->isChecked();
+    pObj->Grundstellung = cbE_Grundstellung->currentIndex() != 0;
+    pObj->ColorHi = FarbeHi;
+    pObj->ColorLo = FarbeLo;
+    pObj->HotKeyAktiv = cbHotkeyAktiv->isChecked();
+    const QString sHotkey = eHotkey->text();
+    pObj->HotKey = sHotkey.isEmpty() ? 0 : static_cast<uint8_t>(sHotkey[0].toLatin1());
+    pObj->Taster = cbTaster->isChecked();
+    for (auto [pLabel, pName] : {std::pair{lGrafik1File, &pObj->Grafik1}, std::pair{lGrafik0File, &pObj->Grafik0}}) {
+        if (!bHatGrafik(pLabel)) continue;
+        const std::string sPfad = pLabel->text().toStdString();
+        *pName = NameVonPfad(sPfad);
+        if (Hauptformular && U_DateiVorhanden(sPfad.c_str())) Hauptformular->pGetBildVonDatei(sPfad);
+    }
+    done(1);
+}

@@ -1,0 +1,66 @@
+// What every object property dialog shares: modal, captions from the text
+// pool, OK / Cancel / Help buttons, results 1 (OK) and 2 (Cancel, Esc,
+// close box), a refused entry that keeps the dialog open with its message,
+// F1 for help, the count of copies shown only for a new object, and the
+// main window's colour and picture dialogs.
+//
+// A dialog works on the object it is given but writes into it only when OK
+// has accepted every entry, so Cancel, also after a refused OK, leaves the
+// object exactly as it was.
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+#include <string>
+
+class QComboBox;
+class QHBoxLayout;
+class QKeyEvent;
+class QPushButton;
+class TMyObj;
+
+class TDlgObjektRahmen : public QDialog {
+    Q_OBJECT
+public:
+    // pcHilfeSeite: the dialog's help page; bF1: F1 opens it too.
+    TDlgObjektRahmen(QWidget* pBesitzer, TMyObj* pObj, bool bNeuesObjekt, const char* pcHilfeSeite,
+                     bool bF1);
+
+    QPushButton* bOk = nullptr;
+    QPushButton* bAbbruch = nullptr;
+    QPushButton* bHilfe = nullptr;
+
+    TMyObj* pObj = nullptr;        // the object being edited, not owned
+    bool bNeuesObjekt = false;
+
+    void bHilfeClick();
+    // Does nothing: the button's result closes the dialog.
+    void bAbbruchClick() {}
+    // Escape and the close box answer 2 like the cancel button.
+    void reject() override;
+
+    // The number in the text as the C library's atol reads it (leading
+    // blanks and sign, the digits that follow, 0 when there are none), held
+    // to the 32-bit range so that no value wraps into the allowed range.
+    static int32_t iZahlAusText(const QString& sText);
+
+protected:
+    // OK, Cancel and Help at the right, in that order.
+    QHBoxLayout* KnopfLeiste();
+    // Error box with the text; the dialog stays open with every entry.
+    void Ablehnen(const std::string& sText);
+    // "1" to "32", the first selected.
+    static void AnzahlFuellen(QComboBox* pListe);
+    // The main window's colour dialog preset with iFarbe; true and iFarbe
+    // changed only when the user confirms.
+    bool bFarbeWaehlen(int32_t& iFarbe);
+    // Fixes the dialog at the size its layout needs for the texts of the
+    // current language and font.
+    void GroesseFestlegen();
+    void keyPressEvent(QKeyEvent* pEreignis) override;
+
+private:
+    std::string sHilfeSeite;
+    bool bMitF1 = false;
+};

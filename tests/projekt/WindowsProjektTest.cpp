@@ -1,0 +1,220 @@
+// Project folders brought over from Windows: the bytes their tools leave
+// (BOM, CR LF, Ctrl-Z, UTF-16, Windows-1252 texts, code page 850 names,
+// other letter case) must open as they did there, and saving must not
+// change what the user did not change.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <filesystem>
+
+#include "BildBibliothek.h"
+#include "Einstellungen.h"
+#include "HauptForm.h"
+#include "Hilfe.h"
+#include "Maske.h"
+#include "MyObj.h"
+#include "ProjektTestHilfe.h"
+#include "Programm.h"
+#include "WinText.h"
+#include "kolv_d7ed.h"
+
+namespace fs = std::filesystem;
+using namespace projekttest;
+
+namespace {
+
+std::string Lesen(const fs::path& pf)
+{
+    std::string s;
+    EXPECT_TRUE(bDateiLesen(pf.string(), s)) << pf;
+    return s;
+}
+
+std::string Le32(uint32_t u)
+{
+    return {static_cast<char>(u), static_cast<char>(u >> 8), static_cast<char>(u >> 16),
+            static_cast<char>(u >> 24)};
+}
+
+// UTF-8 text to UTF-16 with its byte order mark (BMP characters only).
+std::string Utf16(const std::string& sUtf8, bool bLittleEndian)
+{
+    const QString q = QString::fromUtf8(sUtf8);
+    std::string s = bLittleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (QChar c : q) {
+        const char lo = static_cast<char>(c.unicode() & 0xFF);
+        const char hi = static_cast<char>(c.unicode() >> 8);
+        s += bLittleEndian ? std::string{lo, hi} : std::string{hi, lo};
+    }
+    return s;
+}
+
+// The panel as a Windows installation writes it, in Windows-1252: a LED
+// whose pictures carry a Windows path, a static text with umlauts, the
+// background by a whole Windows path.
+const std::string cPanel1252 =
+    "//Maskendatei von...\r\n[Hintergrundbild]\r\n$FileBack=C:\\Veltrano\\Projekte\\HINTER.BMP\r\n"
+    "[Einstellungen]\r\n$SPSTyp=CPU314.TXT (CPU 314)\r\n$BausteineRestaurieren=0\r\n[Objekte]\r\n"
+    "$Obj=1,$ColorH=0,$ColorT=0,$x=5,$y=6,$w=120,$h=14,$Transparent=0,$MoveNr=-1,$MoveAktiv=0,"
+    "$Text=F\xF6rderband \xC4nderung\r\n"
+    "$Obj=3,$Op=E,$Adr=0,$Bit=1,$ColorHi=255,$ColorLo=0,$Clickable=1,$Variable=0,$Grundstellung=0,"
+    "$HotKeyAktiv=0,$HotKey=0,$GrafikAbs=0,$GrafikAkt=1,$Grafik1=C:\\Bilder\\LAMPE_AN.BMP,"
+    "$Grafik0=..\\Bilder\\lampe_aus.bmp,$MoveNr=-1,$MoveAktiv=0,$Taster=0,$x=20,$y=40,$w=12,$h=12\r\n"
+    "//\r\n";
+
+struct WindowsProjekt : ::testing::Test {
+    Umgebung u;
+    THauptformular* pForm = nullptr;
+    fs::path pfOrdner;
+    void SetUp() override
+    {
+        pForm = FensterOhneStart();
+        // "Förderband" as a zip packer on Windows stores it: code page 850.
+        pfOrdner = u.pfProjekte / "F\x94rderband";
+        fs::create_directories(pfOrdner);
+        Bmp("hinter.bmp", 40, 30, 0x00FF00);
+        Bmp("Lampe_An.bmp", 12, 12, 0xFF0000);
+        Bmp("LAMPE_AUS.BMP", 12, 12, 0x0000FF);
+    }
+    void TearDown() override { FensterWeg(pForm); }
+    // Qt takes paths as Unicode and cannot name the code page 850 folder:
+    // write beside it and move the file in by its bytes.
+    void Bmp(const char* pcName, int iBreite, int iHoehe, unsigned uRgb)
+    {
+        const fs::path pf = u.pfProjekte / "neu.bmp";
+        BmpSchreiben(pf, iBreite, iHoehe, uRgb);
+        fs::rename(pf, pfOrdner / pcName);
+    }
+    // PLC.DAT text with a clock memory byte the defaults do not have.
+    std::string PlcDat()
+    {
+        D7ED_SetTaktMerkerByteNr(100);
+        const fs::path pf = u.pfProjekte / "vorlage.dat";
+        EXPECT_TRUE(D7ED_bSPSEigenschaftenSpeichern(pf.string().c_str()));
+        D7ED_SetTaktMerkerByteNr(0);
+        std::string s;
+        for (char c : Lesen(pf)) s += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        fs::remove(pf);
+        return s;
+    }
+};
+
+} // namespace
+
+TEST_F(WindowsProjekt, OpensWholeAndSaveKeepsWhatTheUserDidNotChange)
+{
+    const fs::path pfMaske = pfOrdner / "Anlage.maske_ini";
+    testhilfe::DateiSchreiben(pfMaske.string(), "\xEF\xBB\xBF" + cPanel1252 + "\x1A");
+    testhilfe::DateiSchreiben((pfOrdner / "plc.dat").string(), "\xEF\xBB\xBF" + PlcDat() + "\x1A");
+    testhilfe::DateiSchreiben((pfOrdner / "ANLAGE.RTF").string(), "{\\rtf1 Notiz}");
+
+    // The folder name is opened by the path the user gives: the Windows-1252
+    // reading of the same name, in other letter case.
+    const std::string sPfad = DateiImOrdnerSuchen(u.pfProjekte.string(), "F\xD6RDERBAND/anlage.maske_ini");
+    ASSERT_EQ(sPfad, pfMaske.string());
+    ASSERT_TRUE(pForm->bMaskeLesen(sPfad));
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+
+    ASSERT_EQ(pForm->iAnzahlObjekte, 2);
+    EXPECT_EQ(pForm->Objekte[0]->Text0, "Förderband Änderung");
+    const TMyObj* pLed = pForm->Objekte[1];
+    EXPECT_EQ(pLed->Grafik1, "LAMPE_AN.BMP");
+    EXPECT_EQ(pLed->Grafik0, "lampe_aus.bmp");
+    ASSERT_NE(pLed->pBild1, nullptr);
+    ASSERT_NE(pLed->pBild0, nullptr);
+    EXPECT_EQ(fs::path(pForm->cHintergrundDatei).filename(), "hinter.bmp");
+    ASSERT_NE(pForm->Image300CPU, nullptr);
+    EXPECT_EQ(pForm->Image300CPU->size(), QSize(40, 30));
+    EXPECT_EQ(D7ED_GetTaktMerkerByteNr(), 100);
+    EXPECT_EQ(NotizDokumentPfad(MaskeFile), (pfOrdner / "ANLAGE.RTF").string());
+
+    const std::vector<std::string> vorher{pForm->Objekte[0]->pcGetINIString(),
+                                          pLed->pcGetINIString()};
+    pForm->showNormal();
+    ASSERT_TRUE(pForm->bMaskeSchreiben(MaskeFile));
+    // Written to the names that were found: no second PLC.DAT beside plc.dat.
+    EXPECT_FALSE(fs::exists(pfOrdner / "PLC.DAT"));
+    EXPECT_NE(Lesen(pfOrdner / "plc.dat").find("TaktmerkerByte=100"), std::string::npos);
+    EXPECT_NE(Lesen(pfMaske).find("$FileBack=hinter.bmp"), std::string::npos);
+
+    ASSERT_TRUE(pForm->bMaskeLesen(pfMaske.string()));
+    ASSERT_EQ(pForm->iAnzahlObjekte, 2);
+    EXPECT_EQ(pForm->Objekte[0]->pcGetINIString(), vorher[0]);
+    EXPECT_EQ(pForm->Objekte[1]->pcGetINIString(), vorher[1]);
+    EXPECT_EQ(D7ED_GetTaktMerkerByteNr(), 100);
+}
+
+TEST_F(WindowsProjekt, Utf16PanelsOpenWholeAndAnUndecodableOneIsRefused)
+{
+    const std::string sUtf8 = TextNachUtf8(cPanel1252);
+    for (bool bLE : {true, false}) {
+        const fs::path pf = pfOrdner / (bLE ? "le.maske_ini" : "be.maske_ini");
+        testhilfe::DateiSchreiben(pf.string(), Utf16(sUtf8, bLE));
+        ASSERT_TRUE(pForm->bMaskeLesen(pf.string())) << pf;
+        ASSERT_EQ(pForm->iAnzahlObjekte, 2) << pf;
+        EXPECT_EQ(pForm->Objekte[0]->Text0, "Förderband Änderung");
+        EXPECT_EQ(pForm->Objekte[1]->Grafik0, "lampe_aus.bmp");
+    }
+
+    // An odd number of bytes after the mark is no UTF-16: refused with the
+    // open box, and the panel that was open stays the one that is saved.
+    const std::string sOffen = MaskeFile;
+    const fs::path pfKaputt = pfOrdner / "kaputt.maske_ini";
+    testhilfe::DateiSchreiben(pfKaputt.string(), Utf16(sUtf8, true) + "x");
+    u.Meldungen.clear();
+    MaskeFile = pfKaputt.string();
+    EXPECT_FALSE(pForm->bMaskeLesen(pfKaputt.string()));
+    EXPECT_NE(u.MeldungsTexte().find("kaputt.maske_ini"), std::string::npos) << u.MeldungsTexte();
+    EXPECT_EQ(MaskeFile, sOffen);
+}
+
+TEST_F(WindowsProjekt, UnreadablePlcDatIsReportedAndKeptUnlessTheUserAgrees)
+{
+    const fs::path pfMaske = pfOrdner / "Anlage.maske_ini";
+    testhilfe::DateiSchreiben(pfMaske.string(), cPanel1252);
+    const std::string sKaputt = "[KOLV_D7ED]\r\nTaktmerkerByte=hundert\r\n";
+    testhilfe::DateiSchreiben((pfOrdner / "PLC.DAT").string(), sKaputt);
+
+    ASSERT_TRUE(pForm->bMaskeLesen(pfMaske.string()));
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_NE(u.MeldungsTexte().find("PLC.DAT"), std::string::npos);
+
+    pForm->showNormal();
+    u.Antworten = {IDNO};
+    ASSERT_TRUE(pForm->bMaskeSchreiben(pfMaske.string()));
+    EXPECT_EQ(Lesen(pfOrdner / "PLC.DAT"), sKaputt);
+
+    u.Antworten = {IDYES};
+    ASSERT_TRUE(pForm->bMaskeSchreiben(pfMaske.string()));
+    const std::string sNeu = Lesen(pfOrdner / "PLC.DAT");
+    EXPECT_NE(sNeu, sKaputt);
+    EXPECT_NE(sNeu.find("TaktmerkerByte="), std::string::npos);
+    // Agreed once: the next save does not ask again.
+    const size_t nBoxen = u.Meldungen.size();
+    ASSERT_TRUE(pForm->bMaskeSchreiben(pfMaske.string()));
+    EXPECT_EQ(u.Meldungen.size(), nBoxen);
+}
+
+TEST(WindowsBild, Bmp32WithAllAlphaZeroIsOpaque)
+{
+    Umgebung u;
+    // 2x1 pixels in a V4 header with BITFIELDS and an alpha mask, every
+    // alpha byte 0.
+    std::string sBmp = std::string("BM") + Le32(14 + 108 + 8) + Le32(0) + Le32(14 + 108);
+    sBmp += Le32(108) + Le32(2) + Le32(1) + std::string("\x01\x00\x20\x00", 4) + Le32(3) + Le32(8);
+    sBmp += Le32(2835) + Le32(2835) + Le32(0) + Le32(0);
+    sBmp += Le32(0x00FF0000) + Le32(0x0000FF00) + Le32(0x000000FF) + Le32(0xFF000000);
+    sBmp += Le32(0x73524742) + std::string(36 + 12, '\0');   // "sRGB", no end points, no gamma
+    sBmp += std::string("\x00\x00\xFF\x00\xFF\x00\x00\x00", 8);  // red, blue
+    const fs::path pf = u.pfProjekte / "maske.bmp";
+    testhilfe::DateiSchreiben(pf.string(), sBmp);
+    // Qt alone reads such a file as fully transparent.
+    QImage Roh;
+    ASSERT_TRUE(Roh.loadFromData(reinterpret_cast<const uchar*>(sBmp.data()), int(sBmp.size()), "BMP"));
+    ASSERT_EQ(qAlpha(Roh.pixel(0, 0)), 0);
+    QImage Bild;
+    ASSERT_TRUE(bBildLaden(pf.string(), Bild));
+    EXPECT_EQ(Bild.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(Bild.pixel(1, 0), qRgb(0, 0, 255));
+}

@@ -17,7 +17,9 @@ namespace fuzzhilfe {
 
 const std::string& Ordner()
 {
-    static const std::string sOrdner = [] {
+    // Made once and never destroyed: the exit handler below still needs it
+    // after the static objects are gone.
+    static const std::string& sOrdner = *new std::string([] {
         const char* pcTest = std::getenv("VELTRANO_TESTTMP");
         const fs::path pfBasis = pcTest && *pcTest ? fs::path(pcTest) : fs::temp_directory_path();
         std::string s = (pfBasis / "veltrano-fuzz-XXXXXX").string();
@@ -27,7 +29,7 @@ const std::string& Ordner()
             fs::remove_all(Ordner(), ec);
         });
         return s + "/";
-    }();
+    }());
     return sOrdner;
 }
 

@@ -15,6 +15,7 @@ while IFS= read -r datei; do
 done < "$bau/fuzz/fuzz_$ziel.eingaben"
 mkdir -p "$bau/fuzz/funde/$ziel"
 export VELTRANO_PROGRAMMORDNER="$bau/Veltrano"
+export LSAN_OPTIONS="suppressions=$quelle/fuzz/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 exec "$quelle/tests/run_isolated.sh" "$bau/fuzz/fuzz_$ziel" -max_total_time="$sekunden" \
   -rss_limit_mb=4096 -timeout=30 -print_final_stats=1 \
   -artifact_prefix="$bau/fuzz/funde/$ziel/" "$@" "$korpus"

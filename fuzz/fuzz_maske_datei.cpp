@@ -1,6 +1,8 @@
 // Panel files opened in the main window. Property: a panel that opened,
 // saved and opened again saves to the same file (date and time aside), and
-// the saved file is always UTF-8.
+// the saved file is always UTF-8. Empty lines do not count: an object of a
+// kind without a line is written as an empty line (with a box), which the
+// next open passes over.
 #include "FuzzHilfe.h"
 
 #include "Programm.h"
@@ -26,7 +28,7 @@ std::string OhneZeitpunkt(const std::string& s)
         std::size_t n = s.find('\n', i);
         n = n == std::string::npos ? s.size() : n + 1;
         const std::string z = s.substr(i, n - i);
-        if (z.rfind("$Datum=", 0) != 0 && z.rfind("$Uhrzeit=", 0) != 0) r += z;
+        if (z.rfind("$Datum=", 0) != 0 && z.rfind("$Uhrzeit=", 0) != 0 && z != "\n") r += z;
         i = n;
     }
     return r;

@@ -1,6 +1,7 @@
 // The command line of Veltrano: the panel path and the project folder
 // switch. Each input line is one argument. Property: a single panel path
-// argument comes back as it was written, up to its first ".maske_ini".
+// argument comes back as it was written, up to its first ".maske_ini" (in
+// any letter case).
 #include "FuzzHilfe.h"
 
 #include "Einstellungen.h"
@@ -27,7 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pDaten, std::size_t nGroess
     ProjektordnerAusKommandozeile(sZeileGanz);
     if (argumente.size() == 1) {
         const std::string& a = argumente[0];
-        const std::size_t n = a.find(".maske_ini");
+        std::string sGross = a;
+        for (char& c : sGross)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        const std::size_t n = sGross.find(".MASKE_INI");
         const bool bSchlicht = n != std::string::npos && a.find('"') == std::string::npos &&
                                a.find('\0') == std::string::npos &&
                                a.find_first_not_of(" \t") == 0;

@@ -28,6 +28,9 @@ void JpegFehlerAusgang(j_common_ptr pInfo)
 
 void JpegMeldungStumm(j_common_ptr) {}
 
+// The largest picture taken (64 million pixels, 256 MB as RGB32).
+constexpr std::size_t nMaxBildpunkte = 64u * 1024u * 1024u;
+
 // The scan lines of a started decompression into rgb (3 or 4 bytes per
 // pixel from libjpeg). Kept free of objects with destructors, so that a
 // longjmp out of libjpeg skips nothing that needs cleaning up.
@@ -60,7 +63,11 @@ bool bJpegDekodieren(const std::string& sDaten, QImage& Bild)
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(sDaten.data()),
                  static_cast<unsigned long>(sDaten.size()));
-    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
+    // The size is checked before the decompression starts: for a
+    // progressive picture libjpeg allocates the whole picture's
+    // coefficients there, which a damaged header could make gigabytes.
+    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK ||
+        static_cast<std::size_t>(info.image_width) * info.image_height > nMaxBildpunkte) {
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -71,7 +78,7 @@ bool bJpegDekodieren(const std::string& sDaten, QImage& Bild)
     const std::size_t nHoehe = info.output_height;
     const std::size_t nKomponenten = static_cast<std::size_t>(info.output_components);
     if (nBreite == 0 || nHoehe == 0 || (nKomponenten != 3 && nKomponenten != 4) ||
-        nBreite * nHoehe > 64u * 1024u * 1024u) {
+        nBreite * nHoehe > nMaxBildpunkte) {
         jpeg_destroy_decompress(&info);
         return false;
     }

@@ -92,6 +92,11 @@ public:
     bool bZiehen = false;             // a drag of pAktivesObjekt is under way
     int32_t iLEDGroesse = 12;         // size of a new LED object
     bool bMaskeGeaendert = false;     // only through SetMaskeGeaendert
+    // The panel file that was loaded without all its objects (over the
+    // limit) and how many it holds beyond them: Save over it is refused,
+    // as it would shrink the file. "" when the shown panel loaded whole.
+    std::string sNichtGanzGeladen;
+    int32_t iNichtGeladeneObjekte = 0;
     bool BausteineRestaurieren = true;
     bool bErstesZeichnen = true;      // first-paint work still to come
     bool bZeichnenGesperrt = false;   // FormPaint does nothing while set

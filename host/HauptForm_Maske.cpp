@@ -190,6 +190,8 @@ void THauptformular::aDatei_SpeichernUnterExecute()
         }
     }
     cMaskenVerzeichnis = sOrdner;
+    // The copy holds every object of the file that was not loaded whole.
+    if (iNichtGeladeneObjekte > 0) sNichtGanzGeladen = sNeu;
     MaskeFile = sNeu;
     sAngezeigteMaskeFile = MaskeFile;
     const std::string sIP = ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT");

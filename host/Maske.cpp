@@ -24,10 +24,11 @@ void BewegungsprofileLoeschen()
 
 namespace {
 
-// A letter as one character, or nothing when the direction is unused.
+// A letter as one character, or nothing when the direction is unused. A
+// byte outside ASCII is no letter of an operand and, alone, no UTF-8 text.
 std::string Buchstabe(char c)
 {
-    return c ? std::string(1, c) : std::string();
+    return c && static_cast<unsigned char>(c) < 0x80 ? std::string(1, c) : std::string();
 }
 
 void OperandLesen(const char* pcZeile, const char* pcOp, const char* pcAdr, const char* pcBit,
@@ -35,7 +36,7 @@ void OperandLesen(const char* pcZeile, const char* pcOp, const char* pcAdr, cons
 {
     std::string sOp;
     StringNachKeyKopieren(pcZeile, pcOp, sOp);
-    o.Op = sOp.empty() ? 0 : sOp[0];
+    o.Op = sOp.empty() || static_cast<unsigned char>(sOp[0]) >= 0x80 ? 0 : sOp[0];
     o.Adr = static_cast<int8_t>(static_cast<uint8_t>(iGetWertNachKey(pcZeile, pcAdr) & 0xFF));
     o.Bit = static_cast<uint8_t>(iGetWertNachKey(pcZeile, pcBit) & 0xFF);
 }
@@ -76,20 +77,56 @@ bool bBewegungsprofilZeileAuswerten(const char* pcZeile)
 
 bool bMaskenZeileLesen(std::FILE* pDatei, std::string& sZeile)
 {
-    char acPuffer[999];
-    if (!pDatei || !std::fgets(acPuffer, sizeof acPuffer, pDatei)) return false;
-    std::size_t n = std::strlen(acPuffer);
-    while (n > 0 && (acPuffer[n - 1] == '\n' || acPuffer[n - 1] == '\r')) --n;
-    sZeile.assign(acPuffer, n);
+    if (!pDatei) return false;
+    char* pcZeile = nullptr;
+    std::size_t nPlatz = 0;
+    const ssize_t n = ::getline(&pcZeile, &nPlatz, pDatei);
+    if (n < 0) {
+        std::free(pcZeile);
+        return false;
+    }
+    // An embedded NUL ends the line as the object line code sees it.
+    std::size_t nLaenge = std::strlen(pcZeile);
+    while (nLaenge > 0 && (pcZeile[nLaenge - 1] == '\n' || pcZeile[nLaenge - 1] == '\r')) --nLaenge;
+    sZeile.assign(pcZeile, nLaenge);
+    std::free(pcZeile);
     return true;
+}
+
+namespace {
+
+// Keys and section heads that only a panel file holds.
+constexpr const char* kMaskenKennungen[] = {
+    "$Obj=", "$BewegungNr=", "$SPSTyp=", "$BausteineRestaurieren=", "$FileBack=",
+    "$WindowW=", "$WindowH=", "$Datum=", "$Uhrzeit=", "[Objekte]", "[Einstellungen]",
+    "[Hintergrundbild]", "[Bewegungsprofile]"};
+
+} // namespace
+
+bool TLeseDatei::bHatMaskenZeile() const
+{
+    if (sInhalt.empty() || (sInhalt.size() == 1 && sInhalt[0] == '\0')) return true;
+    for (const char* pc : kMaskenKennungen)
+        if (sInhalt.find(pc) != std::string::npos) return true;
+    return false;
 }
 
 TLeseDatei::TLeseDatei(const std::string& sPfad)
 {
-    std::string sRoh;
     std::error_code ec;
+    std::string sRoh;
     if (!std::filesystem::is_regular_file(sPfad, ec) || !bDateiLesen(sPfad, sRoh)) return;
     if (!bTextDekodieren(sRoh, sInhalt)) return;
+    int iZeile = 1;
+    for (std::size_t i = 0; i < sInhalt.size(); ++iZeile) {
+        std::size_t nEnde = sInhalt.find('\n', i);
+        if (nEnde == std::string::npos) nEnde = sInhalt.size();
+        if (nEnde - i > nMaxMaskenZeile) {
+            iZuLang = iZeile;
+            return;
+        }
+        i = nEnde + 1;
+    }
     // fmemopen refuses a buffer of size 0 on some C libraries; an empty
     // file is offered as a stream that ends at once.
     if (sInhalt.empty()) sInhalt.push_back('\0');

@@ -32,14 +32,20 @@ std::string BewegungsprofilZeile(int iNr);
 // line's number is not 0..29.
 bool bBewegungsprofilZeileAuswerten(const char* pcZeile);
 
-// One line as the panel reader takes it: at most 998 characters at a time
-// (a longer line comes as several), line end ("\n", "\r\n") removed. False
+// One whole line as the panel reader takes it, line end ("\n", "\r\n")
+// removed, so that every line the writer wrote reads back as it was. False
 // at the end of the file.
 bool bMaskenZeileLesen(std::FILE* pDatei, std::string& sZeile);
 
-// A text file read whole into memory (converted from Windows-1252 when it
-// is not UTF-8) and offered as a read stream. Datei() is null when the file
-// could not be read.
+// The longest line a panel or clipboard file may hold. The writer has no
+// limit of its own, but a longer line is no file this program made: it is
+// refused with a message rather than read into memory bit by bit.
+inline constexpr std::size_t nMaxMaskenZeile = 8u * 1024u * 1024u;
+
+// A text file read whole into memory through the one text reader (lines
+// that are not UTF-8 read as Windows-1252) and offered as a read stream.
+// Datei() is null when the file could not be read or when a line is longer
+// than nMaxMaskenZeile (then iZuLangeZeile() tells which, from 1).
 class TLeseDatei {
 public:
     explicit TLeseDatei(const std::string& sPfad);
@@ -47,9 +53,13 @@ public:
     TLeseDatei(const TLeseDatei&) = delete;
     TLeseDatei& operator=(const TLeseDatei&) = delete;
     std::FILE* Datei() const { return pDatei; }
+    int iZuLangeZeile() const { return iZuLang; }
+    // False when the file holds something but no line of a panel file.
+    bool bHatMaskenZeile() const;
 
 private:
     std::string sInhalt;
+    int iZuLang = 0;
     std::FILE* pDatei = nullptr;
 };
 

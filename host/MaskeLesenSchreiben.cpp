@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
+#include <QScreen>
 
 #include <algorithm>
 #include <cstring>
@@ -61,6 +62,20 @@ void Zeile(std::FILE* f, const std::string& s)
     ZeileSchreiben(s.c_str(), f);
 }
 
+// Message for a file with a line the reader will not take.
+void ZuLangeZeileMelden(const TLeseDatei& datei, const std::string& sPfad)
+{
+    FehlerMeldung(PoolTextFormat(6703, "%d%s%d", datei.iZuLangeZeile(), sPfad.c_str(),
+                                 static_cast<int>(nMaxMaskenZeile)));
+}
+
+bool bGleicheDatei(const std::string& a, const std::string& b)
+{
+    if (a.empty() || b.empty()) return false;
+    std::error_code ec;
+    return a == b || std::filesystem::equivalent(a, b, ec);
+}
+
 } // namespace
 
 // Deletes every object and forgets the selection and the object under the
@@ -101,10 +116,13 @@ bool THauptformular::bObjekteLesen(const std::string& cPfad, std::FILE* pDatei, 
     if (!f) {
         eigene = std::make_unique<TLeseDatei>(cPfad);
         f = eigene->Datei();
+        if (eigene->iZuLangeZeile() > 0) ZuLangeZeileMelden(*eigene, cPfad);
         if (!f) return false;
     }
     if (bEinfuegen) MarkierungAufheben();
     bool bVoll = false;
+    int iVerworfen = 0;
+    int iNichtGeladen = 0;
     std::string s;
     while (bMaskenZeileLesen(f, s)) {
         if (s.empty() || s[0] == ';') continue;
@@ -114,17 +132,24 @@ bool THauptformular::bObjekteLesen(const std::string& cPfad, std::FILE* pDatei, 
         // the panel reader goes on after the section) but not taken.
         if (iAnzahlObjekte >= iMaxObjekte) {
             bVoll = true;
+            ++iNichtGeladen;
             continue;
         }
         auto* p = new TMyObj(this, 0, 10, 10, 10, 10);
         Objekte[iAnzahlObjekte++] = p;
         p->bINIStringAuswerten(s);
+        iVerworfen += p->iVerworfeneFelder;
         if (bEinfuegen) {
             p->SetLeft(p->x + 10);
             ObjektMarkieren(p);
         }
     }
     if (bVoll) FehlerMeldung(PoolTextFormat(1391, "%d", iMaxObjekte));
+    if (iVerworfen > 0) FehlerMeldung(PoolTextFormat(6700, "%s%d", cPfad.c_str(), iVerworfen));
+    if (!bEinfuegen && iNichtGeladen > 0) {
+        sNichtGanzGeladen = cPfad;
+        iNichtGeladeneObjekte += iNichtGeladen;
+    }
     if (bEinfuegen) SetMaskeGeaendert(true);
     return true;
 }
@@ -133,6 +158,8 @@ void THauptformular::MaskeLoeschen()
 {
     ObjekteEntfernen(this);
     BilderFreigeben();
+    sNichtGanzGeladen.clear();
+    iNichtGeladeneObjekte = 0;
     MaskeFile.clear();
     sGemerkteMaskeFile.clear();
     sAngezeigteMaskeFile.clear();
@@ -146,6 +173,12 @@ void THauptformular::MaskeLoeschen()
 
 bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
 {
+    // Writing the loaded part over a file that held more objects would lose
+    // the rest without a word.
+    if (iNichtGeladeneObjekte > 0 && bGleicheDatei(cPfad, sNichtGanzGeladen)) {
+        FehlerMeldung(PoolTextFormat(6701, "%s%d", cPfad.c_str(), iNichtGeladeneObjekte));
+        return false;
+    }
     TSchreibDatei datei;
     std::FILE* f = datei.Datei();
     if (!f) {
@@ -202,6 +235,8 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
         FehlerMeldung(PoolTextFormat(1342, "%s", cPfad.c_str()));
         return false;
     }
+    // What a save that was killed half way left beside the file.
+    VerwaisteTempDateienEntfernen(cPfad);
     const std::string sPLC = ProjektDateiPfad(cMaskenVerzeichnis, "PLC.DAT");
     bool bPLCSchreiben = true;
     if (bPLCDatUngelesen) {
@@ -226,12 +261,22 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     BausteineRestaurieren = true;
     TLeseDatei datei(cPfad);
     std::FILE* f = datei.Datei();
-    if (!f) {
-        FehlerMeldung(PoolTextFormat(1343, "%s", cPfad.c_str()));
+    // A file that is no panel file is not opened: opening it as an empty
+    // panel would let the next Save overwrite it.
+    const bool bKeineMaske = f && !datei.bHatMaskenZeile();
+    if (!f || bKeineMaske) {
+        if (datei.iZuLangeZeile() > 0)
+            ZuLangeZeileMelden(datei, cPfad);
+        else if (bKeineMaske)
+            FehlerMeldung(PoolTextFormat(6702, "%s", cPfad.c_str()));
+        else
+            FehlerMeldung(PoolTextFormat(1343, "%s", cPfad.c_str()));
         if (MaskeFile == cPfad) MaskeFile = sAngezeigteMaskeFile;
         return false;
     }
     ObjekteEntfernen(this);
+    sNichtGanzGeladen.clear();
+    iNichtGeladeneObjekte = 0;
     cHintergrundDatei.clear();
     cSPSTyp.clear();   // a panel without "$SPSTyp=" must not save the previous one's
     BewegungsprofileLoeschen();
@@ -329,6 +374,13 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     D7ED_Start(D7ED_STARTART_NEUSTART, &iFehler);
 
     if ((bBreite && lBreite > 0) || (bHoehe && lHoehe > 0)) {
+        // Held to what the screens can show: the window's backing store
+        // follows its size, and a damaged file could ask for gigabytes.
+        if (const QScreen* pSchirm = screen()) {
+            const QSize flaeche = pSchirm->availableVirtualGeometry().size();
+            lBreite = std::min<long>(lBreite, flaeche.width());
+            lHoehe = std::min<long>(lHoehe, flaeche.height());
+        }
         const int iRandB = frameGeometry().width() - width();
         const int iRandH = frameGeometry().height() - height();
         resize(bBreite && lBreite > 0 ? static_cast<int>(lBreite) - iRandB : width(),

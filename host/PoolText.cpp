@@ -7,6 +7,25 @@
 #include <cstring>
 #include <vector>
 
+namespace {
+
+// Field widths and precisions a pool text may ask for: a language file is
+// outside input, and "%01642877871s" would make a message of 1.6 GB.
+constexpr long lMaxBreite = 1000;
+
+// Reads the digits at p (advancing it); false when they exceed lMaxBreite.
+bool bZahlLesen(const char*& p)
+{
+    long l = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        l = l * 10 + (*p - '0');
+        if (l > lMaxBreite) return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool bKonvertierungenLesen(const char* pcText, std::string& sKonvertierungen)
 {
     sKonvertierungen.clear();
@@ -17,10 +36,10 @@ bool bKonvertierungenLesen(const char* pcText, std::string& sKonvertierungen)
         if (*p == '%') continue;
         // flags, width, precision
         while (*p && std::strchr("-+ #0'", *p)) ++p;
-        while (*p >= '0' && *p <= '9') ++p;
+        if (!bZahlLesen(p)) return false;
         if (*p == '.') {
             ++p;
-            while (*p >= '0' && *p <= '9') ++p;
+            if (!bZahlLesen(p)) return false;
         }
         if (*p == '*') return false;
         std::string sLaenge;

@@ -24,8 +24,8 @@ std::string TextFormatieren(const char* pcText, const char* pcSignatur, ...)
 
 // The conversions of a printf text in order, each as '%', its length
 // modifier and its letter ("%s%ld%d"); "%%" is no conversion. Returns false
-// for a conversion this helper refuses (a '*' width or precision, '%n', an
-// unknown letter, a '%' at the end).
+// for a conversion this helper refuses (a '*' width or precision, a width
+// or precision above 1000, '%n', an unknown letter, a '%' at the end).
 bool bKonvertierungenLesen(const char* pcText, std::string& sKonvertierungen);
 
 // True when pcText has exactly the conversions of pcSignatur.

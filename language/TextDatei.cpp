@@ -17,12 +17,11 @@ namespace {
 constexpr size_t nStueckGroesse = 999;
 
 // The file as the lines' source: "\r\n" read as "\n", a leading UTF-8 byte
-// order mark dropped. bUtf8 tells whether the bytes are UTF-8; otherwise
-// each piece is converted from Windows-1252 after it was cut.
+// order mark dropped, converted to UTF-8 by the one text reader (a line that
+// is not UTF-8 as Windows-1252).
 struct TTextQuelle {
     std::string sInhalt;
     size_t nPos = 0;
-    bool bUtf8 = true;
 
     // The next piece as the text mode reader would give it; false at the end.
     bool bNaechstesStueck(std::string& sStueck)
@@ -33,16 +32,14 @@ struct TTextQuelle {
         if (nEnde - nPos > nStueckGroesse) {
             nEnde = nPos + nStueckGroesse;
             // Never cut a UTF-8 character in two.
-            if (bUtf8)
-                while (nEnde > nPos + 1 && (static_cast<unsigned char>(sInhalt[nEnde]) & 0xC0) == 0x80)
-                    --nEnde;
+            while (nEnde > nPos + 1 && (static_cast<unsigned char>(sInhalt[nEnde]) & 0xC0) == 0x80)
+                --nEnde;
         }
         sStueck.assign(sInhalt, nPos, nEnde - nPos);
         nPos = nEnde;
         // The C reader stops at an embedded NUL.
         const size_t nNul = sStueck.find('\0');
         if (nNul != std::string::npos) sStueck.resize(nNul);
-        if (!bUtf8) sStueck = TextNachUtf8(sStueck);
         return true;
     }
 };
@@ -67,7 +64,6 @@ bool bDateiOeffnen(const char* pcDatei, TTextQuelle& quelle)
     for (size_t i = 0; i < sText.size(); ++i)
         if (!(sText[i] == '\r' && i + 1 < sText.size() && sText[i + 1] == '\n'))
             quelle.sInhalt += sText[i];
-    quelle.bUtf8 = bIstUtf8(quelle.sInhalt);
     quelle.nPos = 0;
     return true;
 }

@@ -15,7 +15,15 @@ constinit TTextpool Pool;
 
 namespace {
 
-constinit TGeteilterSpeicher Block;
+// The block's record is made on first use (by the load constructor below)
+// and never freed, so it is there from before any export runs until after
+// the unload destructor. A static object holding a std::string would be
+// initialised dynamically, possibly after the load constructor filled it.
+TGeteilterSpeicher& Block()
+{
+    static TGeteilterSpeicher* const p = new TGeteilterSpeicher;
+    return *p;
+}
 char acUngueltig[64];
 
 // Runs when the library is loaded, before any export can be called.
@@ -29,7 +37,7 @@ void TextpoolEinblenden()
     // Without a block every getter still answers with the default text.
     TextzeigerZuruecksetzen();
     TSpeicherFehler eFehler = TSpeicherFehler::Keiner;
-    if (!bGeteiltenSpeicherOeffnen(pcBlockName, ulBlockGroesse, Block, &eFehler)) {
+    if (!bGeteiltenSpeicherOeffnen(pcBlockName, ulBlockGroesse, Block(), &eFehler)) {
         if (eFehler == TSpeicherFehler::Abbilden)
             MessageBoxA(nullptr, "Fehler holen des Zeigers", "Fehler", MB_OK);
         else if (eFehler == TSpeicherFehler::Oeffnen)
@@ -38,10 +46,10 @@ void TextpoolEinblenden()
             MessageBoxA(nullptr, "Fehler bei CreateFileMapping", "Fehler!", MB_OK);
         return;
     }
-    Pool.pSicht = static_cast<unsigned char*>(Block.pBasis);
+    Pool.pSicht = static_cast<unsigned char*>(Block().pBasis);
     Pool.pcHeap = reinterpret_cast<char*>(Pool.pSicht + ulHeapAnfang);
     Pool.pIndex = reinterpret_cast<TextIndexEintrag*>(Pool.pSicht + ulIndexAnfang);
-    if (Block.bNeuAngelegt || std::memcmp(Pool.pSicht, acMagie, sizeof acMagie) != 0) {
+    if (Block().bNeuAngelegt || std::memcmp(Pool.pSicht, acMagie, sizeof acMagie) != 0) {
         std::memset(Pool.pSicht, 0, ulNutzGroesse);
         std::memcpy(Pool.pSicht, acMagie, sizeof acMagie);
         TextzeigerZuruecksetzen();
@@ -58,7 +66,7 @@ void TextpoolAusblenden()
     Pool.pSicht = nullptr;
     Pool.pcHeap = nullptr;
     Pool.pIndex = nullptr;
-    GeteiltenSpeicherSchliessen(Block);
+    GeteiltenSpeicherSchliessen(Block());
 }
 
 void TextzeigerZuruecksetzen()

@@ -86,6 +86,16 @@ struct TMyObjFelder {
     bool operator==(const TMyObjFelder&) const = default;
 };
 
+// Positions and sizes read from a file are held to what a 16-bit screen
+// coordinate holds, so that no widget arithmetic (x + width) can overflow.
+inline constexpr int32_t iKoordinateMin = -32768;
+inline constexpr int32_t iKoordinateMax = 32767;
+
+// True for a picture name an object line can carry: the line's values run
+// to the next "," and its keys are found anywhere, so a name holding ","
+// or "$key=" would change the line's meaning when read back.
+bool bBildNameZulaessig(const std::string& sName);
+
 class TMyObj : public QWidget, public TMyObjFelder {
 public:
     // The design names, not QWidget's x()/y(): x, y, w, h are the design
@@ -130,8 +140,11 @@ public:
     // no line.
     std::string pcGetINIString() const;
     // Sets the object from a text line. False for a line without "$Obj="
-    // (object unchanged) and for an unknown kind (error box).
+    // (object unchanged) and for an unknown kind (error box). A character
+    // field that is not ASCII and a picture name the line cannot carry are
+    // dropped and counted in iVerworfeneFelder, for the reader's one note.
     bool bINIStringAuswerten(const std::string& sZeile);
+    int iVerworfeneFelder = 0;
 
     // Operations the design keeps without effect.
     void BeschriftungZeichnen() {}

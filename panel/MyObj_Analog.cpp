@@ -39,9 +39,16 @@ bool bVersatz(const TBereichswerte& b)
 
 // The offset o = ((rH - rL) / 100) * (|rL / (rH - rL)| * 100), which is
 // |rL| up to rounding (span not 0).
+// The raw span in 64 bits: a range file may give the raw ends any 32-bit
+// values, whose difference an int cannot hold.
+int64_t llSpanne(int32_t iOben, int32_t iUnten)
+{
+    return static_cast<int64_t>(iOben) - iUnten;
+}
+
 float fVersatz(const TBereichswerte& b)
 {
-    const float fSpanne = static_cast<float>(b.rH - b.rL);
+    const float fSpanne = static_cast<float>(llSpanne(b.rH, b.rL));
     return (fSpanne / 100.0f) * (std::fabs(static_cast<float>(b.rL) / fSpanne) * 100.0f);
 }
 
@@ -79,7 +86,7 @@ bool TMyObj::GetAnalogWertVonStatus(float& fWert, int32_t iRoh) const
         fWert = b.eL;
         return true;
     }
-    const float fSteigung = (b.eH - b.eL) / static_cast<float>(b.rH - b.rL);
+    const float fSteigung = (b.eH - b.eL) / static_cast<float>(llSpanne(b.rH, b.rL));
     if (bVersatz(b))
         fWert = static_cast<float>(iRoh) * fSteigung + (b.eL + fSteigung * fVersatz(b));
     else
@@ -114,7 +121,7 @@ void TMyObj::AnalogwertEinstellenPixel(int32_t iPixel, int32_t iLaenge)
     const Messbereich* pBereich = ::pGetMessbereich(true, Messb);
     if (!pBereich)
         return;
-    const int32_t iSpanne = pBereich->iRohOberwert - pBereich->iRohUnterwert;
+    const int64_t iSpanne = llSpanne(pBereich->iRohOberwert, pBereich->iRohUnterwert);
     if (iPixel > iLaenge)
         iPixel = iLaenge;
     if (iPixel < 0)

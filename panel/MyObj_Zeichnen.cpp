@@ -350,9 +350,11 @@ std::string TMyObj::pcGetDynamicText(uint32_t dwWert) const
         return c;
     }
     const uint32_t b1 = dwWert & 0xFFu, b2 = dwWert & 0xFFFFu;
-    const int iBits = OpGroesse * 8;
+    // The size is checked before it is used: a size from a damaged file
+    // would overflow the bit count.
     if (OpGroesse != 1 && OpGroesse != 2 && OpGroesse != 4)
         return Text0;
+    const int iBits = OpGroesse * 8;
     switch (Darstellung) {
     case DARSTELLUNG_DECIMAL:
         if (OpGroesse == 1)
@@ -538,8 +540,10 @@ void TMyObj::Paint_Analog(QPainter& p)
 
     p.setPen(Stift(iBalken));
     p.setBrush(FarbeVonWert(iBalken));
-    const uint16_t wSpanne =
-        static_cast<uint16_t>(pBereich->iRohOberwert - pBereich->iRohUnterwert);
+    // The span is taken in 64 bits: a range file may give the raw ends any
+    // 32-bit values. Held to 16 bits as the raw word is.
+    const uint16_t wSpanne = static_cast<uint16_t>(static_cast<int64_t>(pBereich->iRohOberwert) -
+                                                   pBereich->iRohUnterwert);
     int32_t iRoh = 0;
     float f = 0.0f;
     if (pBereich->iRohUnterwert < 0) {

@@ -11,6 +11,7 @@
 #include "Messbereiche.h"
 #include "PoolText.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -40,15 +41,20 @@ std::string Formatiert(const char* pcFormat, ...)
 // A character field as its text. A character 0 is written as nothing at
 // all: written as a character it would end the line right there and lose
 // every field after it. The reader takes the "," that then follows the key
-// as "no character".
+// as "no character". A byte outside ASCII is written as nothing too: alone
+// it is no UTF-8 text and would make the whole file read as Windows-1252.
 std::string Zeichen(char c)
 {
-    return c ? std::string(1, c) : std::string();
+    return c && static_cast<unsigned char>(c) < 0x80 ? std::string(1, c) : std::string();
 }
 
-char ZeichenLesen(const char* pcZeile, const char* pcKey)
+char ZeichenLesen(const char* pcZeile, const char* pcKey, int& iVerworfen)
 {
     const char c = cGetZeichenNachKey(pcZeile, pcKey);
+    if (static_cast<unsigned char>(c) >= 0x80) {
+        ++iVerworfen;
+        return '\0';
+    }
     return c == ',' ? '\0' : c;
 }
 
@@ -58,6 +64,13 @@ int B(bool b)
 }
 
 } // namespace
+
+bool bBildNameZulaessig(const std::string& sName)
+{
+    if (sName.find(',') != std::string::npos) return false;
+    const std::size_t nDollar = sName.find('$');
+    return nDollar == std::string::npos || sName.find('=', nDollar) == std::string::npos;
+}
 
 std::string TMyObj::pcGetINIString() const
 {
@@ -123,11 +136,21 @@ bool TMyObj::bINIStringAuswerten(const std::string& sZeileRoh)
         StringNachKeyKopieren(z, pcKey, s);
         return s;
     };
+    auto Koordinate = [&](const char* pcKey) {
+        return std::clamp(Zahl(pcKey), iKoordinateMin, iKoordinateMax);
+    };
     auto Position = [&]() {
-        SetLeft(Zahl("$x="));
-        SetTop(Zahl("$y="));
-        SetWidth(Zahl("$w="));
-        SetHeight(Zahl("$h="));
+        SetLeft(Koordinate("$x="));
+        SetTop(Koordinate("$y="));
+        SetWidth(Koordinate("$w="));
+        SetHeight(Koordinate("$h="));
+    };
+    iVerworfeneFelder = 0;
+    auto Bildname = [&](const char* pcKey) {
+        std::string s = Text(pcKey);
+        if (bBildNameZulaessig(s)) return s;
+        ++iVerworfeneFelder;
+        return std::string();
     };
 
     Obj = Zahl("$Obj=");
@@ -137,20 +160,20 @@ bool TMyObj::bINIStringAuswerten(const std::string& sZeileRoh)
     switch (Obj) {
     case AnalogEingang:
     case AnalogerAusgang:
-        Op = ZeichenLesen(z, "$Op=");
+        Op = ZeichenLesen(z, "$Op=", iVerworfeneFelder);
         Adr = static_cast<uint16_t>(Zahl("$Adr="));
         // A damaged value ("nan", "1e99") reads as no basic value.
         DefaultE = fTextAlsFloat(Text("$DefaultE=").c_str());
         ColorHi = Zahl("$ColorHi=");
         Aufl = Zahl("$Aufl=");
         Messb = Zahl("$Messb=");
-        Ausrichtung = ZeichenLesen(z, "$Ausrichtung=");
+        Ausrichtung = ZeichenLesen(z, "$Ausrichtung=", iVerworfeneFelder);
         AdrAnzeigen = Wahr("$AdrAnzeigen=");
         IstwertAnzeigen = Wahr("$IstwertAnzeigen=");
         Position();
         return true;
     case LED:
-        Op = ZeichenLesen(z, "$Op=");
+        Op = ZeichenLesen(z, "$Op=", iVerworfeneFelder);
         Adr = static_cast<uint16_t>(Zahl("$Adr="));
         Bit = static_cast<uint16_t>(Zahl("$Bit="));
         ColorHi = Zahl("$ColorHi=");
@@ -167,8 +190,8 @@ bool TMyObj::bINIStringAuswerten(const std::string& sZeileRoh)
         GrafikAkt = Wahr("$GrafikAkt=");
         // Pictures live in the project folder: a panel written on Windows
         // may carry a whole path, of which only the name counts.
-        Grafik1 = Dateiname(Text("$Grafik1="));
-        Grafik0 = Dateiname(Text("$Grafik0="));
+        Grafik1 = Dateiname(Bildname("$Grafik1="));
+        Grafik0 = Dateiname(Bildname("$Grafik0="));
         return true;
     case Statische_Beschriftung:
         ColorHi = Zahl("$ColorH=");
@@ -178,7 +201,7 @@ bool TMyObj::bINIStringAuswerten(const std::string& sZeileRoh)
         Text0 = Text("$Text=");
         return true;
     case Dynamische_Beschriftung:
-        Op = ZeichenLesen(z, "$Op=");
+        Op = ZeichenLesen(z, "$Op=", iVerworfeneFelder);
         Adr = static_cast<uint16_t>(Zahl("$Adr="));
         Bit = static_cast<uint16_t>(Zahl("$Bit="));
         BoolText = Wahr("$BoolText=");

@@ -2,8 +2,9 @@
 //
 // The file is held as its lines; a write changes or inserts exactly one
 // line and writes all others back unchanged. A file that is not valid UTF-8
-// (made on Windows) is converted to UTF-8 as a whole when read, so values
-// come back as UTF-8 and a write never mixes two encodings in one file.
+// (made on Windows) is read through the one text reader (such lines as
+// Windows-1252), so values come back as UTF-8 and a write never mixes two
+// encodings in one file.
 #include "WinIni.h"
 
 #include "WinText.h"
@@ -77,9 +78,11 @@ bool bSchluesselDerZeile(const std::string& sZeile, std::string& sSchluessel, st
     return !sSchluessel.empty();
 }
 
-// Index of the first line of the section (its header) or -1.
-long AbschnittSuchen(const TZeilen& z, const std::string& sAbschnitt)
+// Index of the first line of the section (its header) or -1. The name is
+// trimmed as the writer trims it, so " B " finds the "[B]" it wrote.
+long AbschnittSuchen(const TZeilen& z, const std::string& sAbschnittRoh)
 {
+    const std::string sAbschnitt = Trimmen(sAbschnittRoh);
     for (size_t i = 0; i < z.zeilen.size(); ++i) {
         const auto sName = AbschnittDerZeile(z.zeilen[i]);
         if (sName && bGleichOhneGross(*sName, sAbschnitt))
@@ -109,7 +112,7 @@ std::string ProfilStringLesen(const std::string& sDatei, const std::string& sAbs
     const size_t uEnde = AbschnittEnde(z, static_cast<size_t>(iKopf));
     std::string sK, sW;
     for (size_t i = static_cast<size_t>(iKopf) + 1; i < uEnde; ++i) {
-        if (bSchluesselDerZeile(z.zeilen[i], sK, sW) && bGleichOhneGross(sK, sSchluessel))
+        if (bSchluesselDerZeile(z.zeilen[i], sK, sW) && bGleichOhneGross(sK, Trimmen(sSchluessel)))
             return sW;
     }
     return sVorgabe;
@@ -120,8 +123,10 @@ bool bProfilStringSchreiben(const std::string& sDatei, const std::string& sAbsch
 {
     const std::string sAbschnittT = Trimmen(sAbschnitt);
     const std::string sSchluesselT = Trimmen(sSchluessel);
-    if (sAbschnittT.empty() || sSchluesselT.empty() ||
-        sSchluesselT.find_first_of("=\r\n") != std::string::npos ||
+    // A key starting with ';' or '[' would be read back as a comment or a
+    // section head, so the write would report a value that cannot be read.
+    if (sAbschnittT.empty() || sSchluesselT.empty() || sSchluesselT[0] == ';' ||
+        sSchluesselT[0] == '[' || sSchluesselT.find_first_of("=\r\n") != std::string::npos ||
         sAbschnittT.find_first_of("]\r\n") != std::string::npos)
         return false;
     // A line end in the value would break the file apart; it is cut there.

@@ -3,7 +3,12 @@
 // A key that also has sub keys would need one name as both file and
 // folder; sub keys therefore live in a folder named after the key with
 // ".d" appended: "...\\Veltrano" is the file "Veltrano", the key
-// "...\\Veltrano\\Fenster" the file "Veltrano.d/Fenster".
+// "...\\Veltrano\\Fenster" the file "Veltrano.d/Fenster". So that no key's
+// file can take the name of another key's folder, a key name that ends in
+// ".d" or "%" is stored with one "%" appended ("b.d" -> "b.d%"); no stored
+// key name then ends in ".d", and the mapping stays one to one. Files and
+// folders that earlier builds wrote under the bare name are still read, and
+// moved to the new name when a key is written.
 #include "WinRegistry.h"
 
 #include "WinText.h"
@@ -70,21 +75,69 @@ std::string Schreibweise(const std::string& sOrdner, const std::string& sTeil)
     return sGefunden.empty() ? sOrdner + sTeil : sGefunden;
 }
 
+bool bEndetMit(const std::string& s, const std::string& sEnde)
+{
+    return s.size() >= sEnde.size() &&
+           bGleichOhneGross(s.substr(s.size() - sEnde.size()), sEnde);
+}
+
+// The name a key part is stored under (see the head of this file).
+std::string Gespeichert(const std::string& sTeil)
+{
+    return bEndetMit(sTeil, ".d") || bEndetMit(sTeil, "%") ? sTeil + "%" : sTeil;
+}
+
+bool bIstOrdner(const std::string& sPfad)
+{
+    struct stat st;
+    return ::stat(sPfad.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool bIstDatei(const std::string& sPfad)
+{
+    struct stat st;
+    return ::stat(sPfad.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// Path of a key's folder or file in sOrdner under its stored name; one that
+// an earlier build made under the bare name is taken when only that exists
+// (bSchreiben: moved to the stored name first).
+std::string Eintrag(const std::string& sOrdner, const std::string& sGespeichert,
+                    const std::string& sAlt, bool bOrdner, bool bSchreiben)
+{
+    const std::string sNeu = Schreibweise(sOrdner, sGespeichert);
+    if (sGespeichert == sAlt || bIstOrdner(sNeu) || bIstDatei(sNeu))
+        return sNeu;
+    const std::string sGefunden = DateiImOrdnerSuchen(sOrdner, sAlt);
+    if (sGefunden.empty() || !(bOrdner ? bIstOrdner(sGefunden) : bIstDatei(sGefunden)))
+        return sNeu;
+    if (!bSchreiben)
+        return sGefunden;
+    return ::rename(sGefunden.c_str(), sNeu.c_str()) == 0 ? sNeu : sGefunden;
+}
+
 struct TOrt {
     std::string sOrdner;  // with trailing '/'
     std::string sDatei;   // full path
 };
 
-bool bOrtBestimmen(const std::string& sSchluessel, TOrt& ort)
+bool bOrtBestimmen(const std::string& sSchluessel, TOrt& ort, bool bSchreiben = false)
 {
     const std::vector<std::string> teile = SchluesselTeile(sSchluessel);
     if (teile.empty())
         return false;
     std::string sOrdner = BasisOrdner();
-    for (size_t i = 0; i + 1 < teile.size(); ++i)
-        sOrdner = Schreibweise(sOrdner, teile[i] + ".d") + '/';
+    for (size_t i = 0; i + 1 < teile.size(); ++i) {
+        // A file an earlier build wrote for a key named "<part>.d" sits where
+        // this folder goes; it moves to its stored name first.
+        const std::string sOrdnerName = Gespeichert(teile[i]) + ".d";
+        const std::string sBelegt = DateiImOrdnerSuchen(sOrdner, sOrdnerName);
+        if (bSchreiben && !sBelegt.empty() && bIstDatei(sBelegt))
+            ::rename(sBelegt.c_str(), (sOrdner + Gespeichert(sOrdnerName)).c_str());
+        sOrdner = Eintrag(sOrdner, sOrdnerName, teile[i] + ".d", true, bSchreiben) + '/';
+    }
     ort.sOrdner = sOrdner;
-    ort.sDatei = Schreibweise(sOrdner, teile.back());
+    ort.sDatei = Eintrag(sOrdner, Gespeichert(teile.back()), teile.back(), false, bSchreiben);
     return true;
 }
 
@@ -217,7 +270,7 @@ bool bRegWertSchreiben(const std::string& sSchluessel, const std::string& sName,
                        const std::string& sWert)
 {
     TOrt ort;
-    if (!bOrtBestimmen(sSchluessel, ort) || !bOrdnerAnlegen(ort.sOrdner))
+    if (!bOrtBestimmen(sSchluessel, ort, true) || !bOrdnerAnlegen(ort.sOrdner))
         return false;
     TOrdnerSperre sperre(ort.sOrdner);
     std::string sInhalt;
@@ -273,6 +326,9 @@ bool bRegSchluesselVorhanden(const std::string& sSchluessel)
     if (::stat(ort.sDatei.c_str(), &st) == 0 && S_ISREG(st.st_mode))
         return true;
     // A key that only has sub keys exists as well.
-    const std::string sUnter = DateiImOrdnerSuchen(ort.sOrdner, ort.sDatei.substr(ort.sOrdner.size()) + ".d");
+    const std::vector<std::string> teile = SchluesselTeile(sSchluessel);
+    std::string sUnter = DateiImOrdnerSuchen(ort.sOrdner, Gespeichert(teile.back()) + ".d");
+    if (sUnter.empty())
+        sUnter = DateiImOrdnerSuchen(ort.sOrdner, teile.back() + ".d");
     return !sUnter.empty() && ::stat(sUnter.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }

@@ -217,6 +217,22 @@ std::string TextNachUtf8(const std::string& sRoh)
     return s;
 }
 
+std::string TextdateiNachUtf8(const std::string& sRoh)
+{
+    if (bIstUtf8(sRoh))
+        return sRoh;
+    std::string s;
+    s.reserve(sRoh.size() + sRoh.size() / 4);
+    size_t i = 0;
+    while (i < sRoh.size()) {
+        size_t uEnde = sRoh.find('\n', i);
+        uEnde = uEnde == std::string::npos ? sRoh.size() : uEnde + 1;
+        s += TextNachUtf8(sRoh.substr(i, uEnde - i));
+        i = uEnde;
+    }
+    return s;
+}
+
 bool bTextDekodieren(const std::string& sRoh, std::string& sText)
 {
     sText.clear();
@@ -232,7 +248,9 @@ bool bTextDekodieren(const std::string& sRoh, std::string& sText)
         // The end mark goes before the text is judged UTF-8 or not.
         while (!s.empty() && s.back() == '\x1A')
             s.pop_back();
-        sText = TextNachUtf8(s);
+        // Line by line: one line saved by another program in Windows-1252
+        // must not make every UTF-8 line around it read as Windows-1252.
+        sText = TextdateiNachUtf8(s);
         return true;
     }
     while (!s.empty() && s.back() == '\x1A')
@@ -324,6 +342,16 @@ bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt,
     mode_t modus;
     if (::stat(sPfad.c_str(), &st) == 0) {
         modus = st.st_mode & 07777;
+        // The rename would replace even a file without write permission;
+        // access() says yes to root, so root is judged by the bits alone.
+        const bool bNurLesen = ::geteuid() == 0 ? (modus & 0222) == 0
+                                                : ::access(sPfad.c_str(), W_OK) != 0;
+        if (bNurLesen) {
+            ::close(iFd);
+            ::unlink(sTemp.c_str());
+            errno = EACCES;
+            return false;
+        }
     } else {
         const mode_t maske = ::umask(0);
         ::umask(maske);
@@ -362,6 +390,27 @@ bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt,
         ::close(iOrdnerFd);
     }
     return true;
+}
+
+void VerwaisteTempDateienEntfernen(const std::string& sPfad)
+{
+    const size_t uStrich = sPfad.rfind('/');
+    const std::string sOrdner = uStrich == std::string::npos ? "./" : sPfad.substr(0, uStrich + 1);
+    const std::string sVorsilbe =
+        "." + (uStrich == std::string::npos ? sPfad : sPfad.substr(uStrich + 1)) + ".tmp";
+    DIR* pOrdner = ::opendir(sOrdner.c_str());
+    if (!pOrdner)
+        return;
+    std::vector<std::string> reste;
+    while (const dirent* pEintrag = ::readdir(pOrdner)) {
+        const std::string s = pEintrag->d_name;
+        // mkstemp adds exactly six characters.
+        if (s.size() == sVorsilbe.size() + 6 && s.compare(0, sVorsilbe.size(), sVorsilbe) == 0)
+            reste.push_back(sOrdner + s);
+    }
+    ::closedir(pOrdner);
+    for (const std::string& s : reste)
+        ::unlink(s.c_str());
 }
 
 bool bDateiLesen(const std::string& sPfad, std::string& sInhalt)

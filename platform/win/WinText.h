@@ -5,10 +5,15 @@
 // Valid UTF-8 is returned unchanged; anything else is read as Windows-1252
 // (files made on Windows) and converted to UTF-8.
 std::string TextNachUtf8(const std::string& sRoh);
+// The one conversion of a text file's bytes to UTF-8 text: lines that are
+// valid UTF-8 stay as they are, any other line is read as Windows-1252, so
+// one line saved by another program cannot change how the others read.
+// Line ends are kept as they were.
+std::string TextdateiNachUtf8(const std::string& sRoh);
 // How every text file is read, whatever Windows tool wrote it: a UTF-8 byte
 // order mark and trailing Ctrl-Z bytes (0x1A, the end mark of old DOS
 // tools) are dropped, UTF-16 LE and BE are recognised by their byte order
-// mark and decoded, anything else goes through TextNachUtf8(). Line ends are
+// mark and decoded, anything else goes through TextdateiNachUtf8(). Line ends are
 // left as they are. False (sText empty) when a UTF-16 file cannot be decoded
 // (odd length, unpaired surrogate).
 bool bTextDekodieren(const std::string& sRoh, std::string& sText);
@@ -30,8 +35,11 @@ bool bGleichOhneGross(const std::string& a, const std::string& b);
 std::string DateiImOrdnerSuchen(const std::string& sOrdner, const std::string& sName);
 // Writes sInhalt to a temporary file in the same folder, syncs it and renames
 // it over sPfad. False on any failure; the old file is then untouched and no
-// temporary file is left behind. A new file gets mode 0666 minus umask; an
-// existing file keeps its permissions.
+// temporary file is left behind. An existing file that is read-only (no
+// write permission of its own for the caller; for root: no write bit at
+// all) is refused, as a read-only file cannot be replaced on Windows. A
+// new file gets mode 0666 minus umask; an existing file keeps its
+// permissions.
 bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt);
 // The same; bAngelegt tells whether the temporary file could be created at
 // all (false: the folder refuses new files), so a caller can tell "cannot
@@ -39,3 +47,7 @@ bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt)
 bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt, bool& bAngelegt);
 // Whole file as bytes; false when it cannot be read.
 bool bDateiLesen(const std::string& sPfad, std::string& sInhalt);
+// Removes the temporary files that an interrupted bDateiAtomarSchreiben of
+// sPfad left beside it (".name.tmpXXXXXX"). Only for a file that a single
+// writer owns: another writer's temporary file would go as well.
+void VerwaisteTempDateienEntfernen(const std::string& sPfad);

@@ -21,6 +21,14 @@ TEST(KonvertierungenLesen, LehntGefaehrlicheAb)
     EXPECT_FALSE(bKonvertierungenLesen("%n", s));
     EXPECT_FALSE(bKonvertierungenLesen("trailing %", s));
     EXPECT_FALSE(bKonvertierungenLesen("%y", s));
+    // A language file asking for a gigantic width or precision would make
+    // the message allocate gigabytes; a width up to 1000 stays usable.
+    EXPECT_FALSE(bKonvertierungenLesen("%01642877871s", s));
+    EXPECT_FALSE(bKonvertierungenLesen("%.1001f", s));
+    EXPECT_FALSE(bKonvertierungenLesen("%99999999999999999999999d", s));
+    EXPECT_TRUE(bKonvertierungenLesen("%1000s%.1000f", s));
+    EXPECT_EQ(TextFormatieren("x %01642877871s", "%s", "a"), "x %01642877871s");
+    EXPECT_EQ(TextFormatieren("%1000s", "%s", "a").size(), 1000u);
 }
 
 TEST(TextFormatieren, FormatiertBeiPassenderSignatur)

@@ -239,6 +239,22 @@ TEST_F(PanelTest, MessbereichDateiGrenzfaelle)
     EXPECT_TRUE(GezeigteMeldungen().empty());
 }
 
+TEST_F(Analog, RohgrenzenAmRandDes32BitBereichs)
+{
+    // A range file may give the raw ends any 32-bit values: the span is
+    // 2^32 - 1, not the -1 an int difference wraps to.
+    paneltest::MessbereicheAus(
+        "[analogeingabe]\nEMB0=10;0;2147483647;-2147483648;0;2;V;extrem;\n");
+    ASSERT_EQ(iAnzahlMessbereicheEingabe, 1);
+    EXPECT_NEAR(Wert(ein, 0, 0), 5.0f, 1e-3f);
+    EXPECT_NEAR(Wert(ein, 0, 2147483647), 10.0f, 1e-3f);
+    // The end of the bar sets the upper raw end (its low word).
+    ein.AnalogwertEinstellenPixel(100, 100);
+    const uint8_t* p = D7ED_GetPeriEPtr();
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ((p[64] << 8) | p[65], 0xFFFF);
+}
+
 TEST_F(PanelTest, MitgelieferteMessbereiche)
 {
     ASSERT_TRUE(MessbereicheEinlesen());

@@ -449,6 +449,16 @@ TEST_F(Zeichnen, DynamischerText)
     EXPECT_EQ(d.Text0, "AUS");   // left alone with BoolText
 }
 
+TEST_F(Zeichnen, UnsinnigeOperandgroesseZeigtDenText)
+{
+    // A size from a damaged file is checked before the bit count is taken.
+    TMyObj d(&eltern, Dynamische_Beschriftung, 0, 0, 80, 16);
+    ASSERT_TRUE(d.bINIStringAuswerten("$Obj=2,$Op=M,$Adr=0,$OpGroesse=300000000,$x=0,$y=0,"
+                                      "$w=50,$h=14,$Text0=roh"));
+    Bild(d);
+    EXPECT_EQ(d.Text0, "roh");
+}
+
 TEST_F(Zeichnen, ZaehlertextVerbreitertSichImEditor)
 {
     TMyObj::bEditorModusOhneHauptformular = true;

@@ -2,6 +2,7 @@
 #include "PanelTestHilfe.h"
 
 #include "PoolText.h"
+#include "WinText.h"
 
 #include <QFontMetrics>
 
@@ -503,4 +504,53 @@ TEST(PanelZahlen, TexteWieDieCBibliothekSieLiest)
     EXPECT_EQ(FestkommaText(2.5, 3, 2), "2.500");
     EXPECT_EQ(Utf8ZeichenKuerzen("°Cx", 2), "°C");
     EXPECT_EQ(Utf8Kuerzen("a°", 2), "a");   // "°" is two bytes and does not fit
+}
+
+// --- Hostile lines ------------------------------------------------------------
+
+TEST_F(PanelTest, PositionenAusDerDateiBleibenImBildschirmbereich)
+{
+    TLeser l;
+    ASSERT_TRUE(l.obj.bINIStringAuswerten(
+        "$Obj=1,$x=2147483647,$y=-2147483648,$w=2147483647,$h=99999,$Text=a"));
+    EXPECT_EQ(l.obj.x, iKoordinateMax);
+    EXPECT_EQ(l.obj.y, iKoordinateMin);
+    EXPECT_EQ(l.obj.w, iKoordinateMax);
+    EXPECT_EQ(l.obj.h, iKoordinateMax);
+    Kontrollposition(l.obj);
+    EXPECT_EQ(l.obj.iVerworfeneFelder, 0);
+}
+
+TEST_F(PanelTest, ZeichenfelderNurAscii)
+{
+    // "$Op=Ä" holds two UTF-8 bytes; the one-byte field would keep a lone
+    // byte that, written back, makes the file invalid UTF-8.
+    TLeser l;
+    ASSERT_TRUE(l.obj.bINIStringAuswerten("$Obj=5,$Op=\xC3\x84,$Adr=2,$Ausrichtung=\xE4,$x=1"));
+    EXPECT_EQ(l.obj.Op, 0);
+    EXPECT_EQ(l.obj.Ausrichtung, 0);
+    EXPECT_EQ(l.obj.iVerworfeneFelder, 2);
+    EXPECT_EQ(l.obj.Adr, 2);
+    // A byte set by other means is not written either.
+    l.obj.Op = static_cast<char>(0xC3);
+    const std::string sZeile = l.obj.pcGetINIString();
+    EXPECT_TRUE(bIstUtf8(sZeile)) << sZeile;
+    EXPECT_NE(sZeile.find("$Op=,"), std::string::npos);
+    ASSERT_TRUE(l.obj.bINIStringAuswerten("$Obj=3,$Op=E,$Adr=1,$x=1"));
+    EXPECT_EQ(l.obj.Op, 'E');
+    EXPECT_EQ(l.obj.iVerworfeneFelder, 0);
+}
+
+TEST_F(PanelTest, BildnamenDieDieZeileVeraendernWuerden)
+{
+    EXPECT_TRUE(bBildNameZulaessig("Lampe an$1.bmp"));
+    EXPECT_TRUE(bBildNameZulaessig("a=b.bmp"));
+    EXPECT_FALSE(bBildNameZulaessig("a$x=20.bmp"));
+    EXPECT_FALSE(bBildNameZulaessig("a,b.bmp"));
+    TLeser l;
+    ASSERT_TRUE(l.obj.bINIStringAuswerten(
+        "$Obj=3,$Op=E,$GrafikAkt=1,$Grafik1=a$y=7.bmp,$Grafik0=aus.bmp,$x=5,$y=6,$w=12,$h=12"));
+    EXPECT_EQ(l.obj.Grafik1, "");
+    EXPECT_EQ(l.obj.Grafik0, "aus.bmp");
+    EXPECT_EQ(l.obj.iVerworfeneFelder, 1);
 }

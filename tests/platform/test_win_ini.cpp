@@ -127,3 +127,17 @@ TEST(WinIni, WindowsKodierungUndByteOrderMark)
     ASSERT_TRUE(bProfilStringSchreiben(sBom, "Erster", "A", "2"));
     EXPECT_EQ(testhilfe::DateiLesen(sBom), "\xEF\xBB\xBF[Erster]\nA=2\n");
 }
+
+TEST(WinIni, NamenMitRandLeerzeichenWieBeimSchreiben)
+{
+    // The writer trims section and key names; the reader must find what it
+    // wrote under the same untrimmed names.
+    const std::string sIni = NeueIni("");
+    ASSERT_TRUE(bProfilStringSchreiben(sIni, " B ", " k ", "1"));
+    EXPECT_EQ(testhilfe::DateiLesen(sIni), "[B]\nk=1\n");
+    EXPECT_EQ(ProfilStringLesen(sIni, " B ", " k ", "?"), "1");
+    EXPECT_EQ(ProfilAbschnittLesen(sIni, "\tB ").size(), 1u);
+    // Keys the reader would take for a comment or a section head are refused.
+    EXPECT_FALSE(bProfilStringSchreiben(sIni, "B", ";k", "1"));
+    EXPECT_FALSE(bProfilStringSchreiben(sIni, "B", " [k]", "1"));
+}

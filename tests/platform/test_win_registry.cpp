@@ -158,3 +158,33 @@ TEST(WinRegistry, SchluesselAnlegenBehaeltWerte)
     ASSERT_TRUE(bRegWertLesen(sSchluessel, "D7ED_NetworkAdapter", sWert));
     EXPECT_EQ(sWert, "eth0");
 }
+
+TEST(WinRegistry, SchluesselAufPunktDBlockiertKeineUnterschluessel)
+{
+    testhilfe::EigeneUmgebung umgebung;
+    const fs::path pfBasis = umgebung.Wurzel() / "config" / "Harlenz-Software";
+    std::string sWert;
+    // A key named "b.d" must not take the folder that holds b's sub keys.
+    ASSERT_TRUE(bRegWertSchreiben("A\\b.d", "x", "1"));
+    ASSERT_TRUE(bRegWertSchreiben("A\\b\\c", "y", "2"));
+    ASSERT_TRUE(bRegWertSchreiben("A\\b%", "z", "3"));
+    ASSERT_TRUE(bRegWertLesen("A\\b.d", "x", sWert));
+    EXPECT_EQ(sWert, "1");
+    ASSERT_TRUE(bRegWertLesen("A\\b\\c", "y", sWert));
+    EXPECT_EQ(sWert, "2");
+    ASSERT_TRUE(bRegWertLesen("A\\b%", "z", sWert));
+    EXPECT_EQ(sWert, "3");
+    EXPECT_TRUE(bRegSchluesselVorhanden("A\\b"));
+
+    // Files an earlier build wrote under the bare name are still read, and
+    // a key file in the way of a sub-key folder moves aside when written.
+    fs::create_directories(pfBasis / "Alt.d");
+    testhilfe::DateiSchreiben(pfBasis / "Alt.d" / "q.d", "v=alt\n");
+    ASSERT_TRUE(bRegWertLesen("Alt\\q.d", "v", sWert));
+    EXPECT_EQ(sWert, "alt");
+    ASSERT_TRUE(bRegWertSchreiben("Alt\\q\\r", "w", "neu"));
+    ASSERT_TRUE(bRegWertLesen("Alt\\q\\r", "w", sWert));
+    EXPECT_EQ(sWert, "neu");
+    ASSERT_TRUE(bRegWertLesen("Alt\\q.d", "v", sWert));
+    EXPECT_EQ(sWert, "alt");
+}

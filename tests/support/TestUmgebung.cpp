@@ -5,6 +5,9 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -109,6 +112,27 @@ void DateiSchreiben(const fs::path& pfDatei, const std::string& sInhalt)
     if (pfDatei.has_parent_path()) fs::create_directories(pfDatei.parent_path());
     std::ofstream f(pfDatei, std::ios::binary | std::ios::trunc);
     f << sInhalt;
+}
+
+int iImNurLeseOrdner(const std::filesystem::path& pf, const std::function<int()>& fTest)
+{
+    const pid_t pid = ::fork();
+    if (pid < 0) return iNamensraumVerweigert;
+    if (pid == 0) {
+        // The child of fork has one thread, as unshare of a user namespace needs.
+        const int iArten = ::geteuid() == 0 ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS;
+        const char* pc = pf.c_str();
+        if (::unshare(iArten) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount(pc, pc, nullptr, MS_BIND, nullptr) != 0 ||
+            ::mount(nullptr, pc, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+            ::_exit(iNamensraumVerweigert);
+        ::_exit(fTest());
+    }
+    int iStatus = 0;
+    while (::waitpid(pid, &iStatus, 0) < 0) {
+    }
+    return WIFEXITED(iStatus) ? WEXITSTATUS(iStatus) : 128 + WTERMSIG(iStatus);
 }
 
 } // namespace testhilfe

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace testhilfe {
@@ -43,5 +44,14 @@ private:
 std::string DateiLesen(const std::filesystem::path& pfDatei);
 // Writes a whole file.
 void DateiSchreiben(const std::filesystem::path& pfDatei, const std::string& sInhalt);
+
+// Runs fTest in a child process in which the folder pf is a read-only bind
+// mount of itself (a private mount namespace; a user namespace as well when
+// not run as root), and returns the child's exit code. Root ignores
+// permission bits, so only a read-only mount shows what a read-only folder
+// does to a program run as root. Returns iNamensraumVerweigert when the
+// system refuses the namespace or the mount.
+inline constexpr int iNamensraumVerweigert = 77;
+int iImNurLeseOrdner(const std::filesystem::path& pf, const std::function<int()>& fTest);
 
 } // namespace testhilfe

@@ -21,21 +21,9 @@
 
 #include <algorithm>
 
-namespace {
-
 // Texte: 1000-1013, 1019, 1020
-QString T(unsigned long n)
-{
-    return QString::fromStdString(PoolText(n));
-}
 
-template <class W>
-W* Neu(QWidget* pEltern, const char* pcName)
-{
-    auto* p = new W(pEltern);
-    p->setObjectName(pcName);
-    return p;
-}
+namespace {
 
 // A bar in its frame, the picture between the direction buttons.
 QPixmap BalkenBild()
@@ -64,27 +52,27 @@ TDlgAnalog::TDlgAnalog(QWidget* pBesitzer, const Messbereich* pMessbereiche_,
     OKButton->setObjectName("OKButton");
     AbbruchButton = bAbbruch;
     AbbruchButton->setObjectName("AbbruchButton");
-    DlgPageControl = Neu<QTabWidget>(this, "DlgPageControl");
+    DlgPageControl = ElementAnlegen<QTabWidget>(this, "DlgPageControl");
 
-    OptionenTabSheet = Neu<QWidget>(DlgPageControl, "OptionenTabSheet");
-    BaugruppenArtLabel = Neu<QLabel>(OptionenTabSheet, "BaugruppenArtLabel");
+    OptionenTabSheet = ElementAnlegen<QWidget>(DlgPageControl, "OptionenTabSheet");
+    BaugruppenArtLabel = ElementAnlegen<QLabel>(OptionenTabSheet, "BaugruppenArtLabel");
     QFont fett = BaugruppenArtLabel->font();
     fett.setBold(true);
     BaugruppenArtLabel->setFont(fett);
-    BaugrAdrGroupBox = Neu<QGroupBox>(OptionenTabSheet, "BaugrAdrGroupBox");
-    Label1 = Neu<QLabel>(BaugrAdrGroupBox, "Label1");
-    AdresseEdit = Neu<QLineEdit>(BaugrAdrGroupBox, "AdresseEdit");
+    BaugrAdrGroupBox = ElementAnlegen<QGroupBox>(OptionenTabSheet, "BaugrAdrGroupBox");
+    Label1 = ElementAnlegen<QLabel>(BaugrAdrGroupBox, "Label1");
+    AdresseEdit = ElementAnlegen<QLineEdit>(BaugrAdrGroupBox, "AdresseEdit");
     AdresseEdit->setFixedWidth(AdresseEdit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     Label1->setBuddy(AdresseEdit);
-    rbOben = Neu<QRadioButton>(BaugrAdrGroupBox, "rbOben");
-    rbRechts = Neu<QRadioButton>(BaugrAdrGroupBox, "rbRechts");
-    rbLinks = Neu<QRadioButton>(BaugrAdrGroupBox, "rbLinks");
-    rbUnten = Neu<QRadioButton>(BaugrAdrGroupBox, "rbUnten");
-    Image1 = Neu<QLabel>(BaugrAdrGroupBox, "Image1");
+    rbOben = ElementAnlegen<QRadioButton>(BaugrAdrGroupBox, "rbOben");
+    rbRechts = ElementAnlegen<QRadioButton>(BaugrAdrGroupBox, "rbRechts");
+    rbLinks = ElementAnlegen<QRadioButton>(BaugrAdrGroupBox, "rbLinks");
+    rbUnten = ElementAnlegen<QRadioButton>(BaugrAdrGroupBox, "rbUnten");
+    Image1 = ElementAnlegen<QLabel>(BaugrAdrGroupBox, "Image1");
     Image1->setPixmap(BalkenBild());
     Image1->setAlignment(Qt::AlignCenter);
-    cbAdresseAnzeigen = Neu<QCheckBox>(BaugrAdrGroupBox, "cbAdresseAnzeigen");
-    cbIstwertAnzeigen = Neu<QCheckBox>(BaugrAdrGroupBox, "cbIstwertAnzeigen");
+    cbAdresseAnzeigen = ElementAnlegen<QCheckBox>(BaugrAdrGroupBox, "cbAdresseAnzeigen");
+    cbIstwertAnzeigen = ElementAnlegen<QCheckBox>(BaugrAdrGroupBox, "cbIstwertAnzeigen");
     {
         auto* pAdresse = new QHBoxLayout;
         pAdresse->addWidget(Label1);
@@ -107,14 +95,14 @@ TDlgAnalog::TDlgAnalog(QWidget* pBesitzer, const Messbereich* pMessbereiche_,
         v->addStretch(1);
     }
 
-    MessbereicheTabSheet = Neu<QWidget>(DlgPageControl, "MessbereicheTabSheet");
-    MessbereicheGroupBox = Neu<QGroupBox>(MessbereicheTabSheet, "MessbereicheGroupBox");
-    MessbereicheCheckListBox = Neu<QListWidget>(MessbereicheGroupBox, "MessbereicheCheckListBox");
+    MessbereicheTabSheet = ElementAnlegen<QWidget>(DlgPageControl, "MessbereicheTabSheet");
+    MessbereicheGroupBox = ElementAnlegen<QGroupBox>(MessbereicheTabSheet, "MessbereicheGroupBox");
+    MessbereicheCheckListBox = ElementAnlegen<QListWidget>(MessbereicheGroupBox, "MessbereicheCheckListBox");
     MessbereicheCheckListBox->setFlow(QListView::TopToBottom);
     MessbereicheCheckListBox->setWrapping(true);
     MessbereicheCheckListBox->setResizeMode(QListView::Adjust);
     MessbereicheCheckListBox->setMinimumHeight(MessbereicheCheckListBox->fontMetrics().height() * 8);
-    AufloesungRadioGroup = Neu<QGroupBox>(MessbereicheTabSheet, "AufloesungRadioGroup");
+    AufloesungRadioGroup = ElementAnlegen<QGroupBox>(MessbereicheTabSheet, "AufloesungRadioGroup");
     AufloesungKnoepfe = new QButtonGroup(this);
     {
         auto* pListe = new QVBoxLayout(MessbereicheGroupBox);
@@ -131,11 +119,11 @@ TDlgAnalog::TDlgAnalog(QWidget* pBesitzer, const Messbereich* pMessbereiche_,
         v->addWidget(AufloesungRadioGroup);
     }
 
-    tsGrundstellung = Neu<QWidget>(DlgPageControl, "tsGrundstellung");
-    gbGrundstellung = Neu<QGroupBox>(tsGrundstellung, "gbGrundstellung");
-    eGrundstellung = Neu<QLineEdit>(gbGrundstellung, "eGrundstellung");
+    tsGrundstellung = ElementAnlegen<QWidget>(DlgPageControl, "tsGrundstellung");
+    gbGrundstellung = ElementAnlegen<QGroupBox>(tsGrundstellung, "gbGrundstellung");
+    eGrundstellung = ElementAnlegen<QLineEdit>(gbGrundstellung, "eGrundstellung");
     eGrundstellung->setFixedWidth(eGrundstellung->fontMetrics().horizontalAdvance(QStringLiteral("-000000.00")) + 16);
-    lGrundstellungEinheit = Neu<QLabel>(gbGrundstellung, "lGrundstellungEinheit");
+    lGrundstellungEinheit = ElementAnlegen<QLabel>(gbGrundstellung, "lGrundstellungEinheit");
     {
         auto* g = new QHBoxLayout(gbGrundstellung);
         g->addWidget(eGrundstellung);
@@ -162,21 +150,21 @@ TDlgAnalog::TDlgAnalog(QWidget* pBesitzer, const Messbereich* pMessbereiche_,
 
 void TDlgAnalog::OnCreateDialog()
 {
-    setWindowTitle(T(1000));
-    DlgPageControl->setTabText(0, T(1001));
-    BaugrAdrGroupBox->setTitle(T(1002));
-    Label1->setText(T(1003));
-    rbOben->setText(T(1004));
-    rbRechts->setText(T(1005));
-    rbLinks->setText(T(1006));
-    rbUnten->setText(T(1007));
-    cbAdresseAnzeigen->setText(T(1008));
-    cbIstwertAnzeigen->setText(T(1009));
-    DlgPageControl->setTabText(1, T(1010));
-    MessbereicheGroupBox->setTitle(T(1010));
-    AufloesungRadioGroup->setTitle(T(1011));
-    DlgPageControl->setTabText(2, T(1012));
-    gbGrundstellung->setTitle(T(1013));
+    setWindowTitle(ObjektText(1000));
+    DlgPageControl->setTabText(0, ObjektText(1001));
+    BaugrAdrGroupBox->setTitle(ObjektText(1002));
+    Label1->setText(ObjektText(1003));
+    rbOben->setText(ObjektText(1004));
+    rbRechts->setText(ObjektText(1005));
+    rbLinks->setText(ObjektText(1006));
+    rbUnten->setText(ObjektText(1007));
+    cbAdresseAnzeigen->setText(ObjektText(1008));
+    cbIstwertAnzeigen->setText(ObjektText(1009));
+    DlgPageControl->setTabText(1, ObjektText(1010));
+    MessbereicheGroupBox->setTitle(ObjektText(1010));
+    AufloesungRadioGroup->setTitle(ObjektText(1011));
+    DlgPageControl->setTabText(2, ObjektText(1012));
+    gbGrundstellung->setTitle(ObjektText(1013));
     DialogFuellen();
     DlgPageControl->setCurrentIndex(0);
 }
@@ -200,9 +188,9 @@ void TDlgAnalog::DialogFuellen()
 {
     AdresseEdit->setText(QString::number(pObj->Adr));
     const bool bAusgang = pObj->Op == 'A' || pObj->Op == 'Q';
-    if (bEingang()) BaugruppenArtLabel->setText(T(1019));
+    if (bEingang()) BaugruppenArtLabel->setText(ObjektText(1019));
     if (bAusgang) {
-        BaugruppenArtLabel->setText(T(1020));
+        BaugruppenArtLabel->setText(ObjektText(1020));
         gbGrundstellung->setEnabled(false);
         eGrundstellung->setEnabled(false);
         lGrundstellungEinheit->setEnabled(false);

@@ -21,21 +21,9 @@
 
 #include <algorithm>
 
-namespace {
-
 // Texte: 1053-1071, 1375
-QString T(unsigned long n)
-{
-    return QString::fromStdString(PoolText(n));
-}
 
-template <class W>
-W* Neu(QWidget* pEltern, const char* pcName)
-{
-    auto* p = new W(pEltern);
-    p->setObjectName(pcName);
-    return p;
-}
+namespace {
 
 std::string OhneKommas(const QString& s)
 {
@@ -50,47 +38,45 @@ TDlgDynamischerTextForm::TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeu, 
     : TDlgObjektRahmen(pBesitzer, pObj_, bNeu, "DlgDynamischerText.htm", true)
 {
     setObjectName("DlgDynamischerTextForm");
-    setWindowTitle(T(1053));
-    PageControl1 = Neu<QTabWidget>(this, "PageControl1");
+    setWindowTitle(ObjektText(1053));
+    PageControl1 = ElementAnlegen<QTabWidget>(this, "PageControl1");
 
     // --- Source of the value --------------------------------------------
-    tsUrsprung = Neu<QWidget>(PageControl1, "tsUrsprung");
-    gbUrsprung = Neu<QGroupBox>(tsUrsprung, "gbUrsprung");
-    gbUrsprung->setTitle(T(1054));
-    rbText_Operand = Neu<QRadioButton>(gbUrsprung, "rbText_Operand");
-    rbText_Operand->setText(T(1062));
-    lOpTyp = Neu<QLabel>(gbUrsprung, "lOpTyp");
-    lOpTyp->setText(T(1056));
-    cbOperand = Neu<QComboBox>(gbUrsprung, "cbOperand");
-    lBreite = Neu<QLabel>(gbUrsprung, "lBreite");
-    lBreite->setText(T(1059));
-    cbBitBreite = Neu<QComboBox>(gbUrsprung, "cbBitBreite");
-    Label1 = Neu<QLabel>(gbUrsprung, "Label1");
-    Label1->setText(T(1057));
-    eByteAdr = Neu<QLineEdit>(gbUrsprung, "eByteAdr");
+    tsUrsprung = ElementAnlegen<QWidget>(PageControl1, "tsUrsprung");
+    gbUrsprung = ElementAnlegen<QGroupBox>(tsUrsprung, "gbUrsprung");
+    gbUrsprung->setTitle(ObjektText(1054));
+    rbText_Operand = ElementAnlegen<QRadioButton>(gbUrsprung, "rbText_Operand");
+    rbText_Operand->setText(ObjektText(1062));
+    lOpTyp = ElementAnlegen<QLabel>(gbUrsprung, "lOpTyp");
+    lOpTyp->setText(ObjektText(1056));
+    cbOperand = ElementAnlegen<QComboBox>(gbUrsprung, "cbOperand");
+    lBreite = ElementAnlegen<QLabel>(gbUrsprung, "lBreite");
+    lBreite->setText(ObjektText(1059));
+    cbBitBreite = ElementAnlegen<QComboBox>(gbUrsprung, "cbBitBreite");
+    Label1 = ElementAnlegen<QLabel>(gbUrsprung, "Label1");
+    Label1->setText(ObjektText(1057));
+    eByteAdr = ElementAnlegen<QLineEdit>(gbUrsprung, "eByteAdr");
     eByteAdr->setText("0");
-    Label3 = Neu<QLabel>(gbUrsprung, "Label3");
-    Label3->setText(T(1061));
-    cbBit = Neu<QComboBox>(gbUrsprung, "cbBit");
-    Label2 = Neu<QLabel>(gbUrsprung, "Label2");
-    Label2->setText(T(1058));
-    eDBNr = Neu<QLineEdit>(gbUrsprung, "eDBNr");
-    lDarstellung = Neu<QLabel>(gbUrsprung, "lDarstellung");
-    lDarstellung->setText(T(1060));
-    cbDarstellung = Neu<QComboBox>(gbUrsprung, "cbDarstellung");
-    cbAnzeigeMitOperand = Neu<QCheckBox>(gbUrsprung, "cbAnzeigeMitOperand");
-    cbAnzeigeMitOperand->setText(T(1064));
-    cbOpVeraenderbar = Neu<QCheckBox>(gbUrsprung, "cbOpVeraenderbar");
-    cbOpVeraenderbar->setText(T(1375));
-    rbText_Variable = Neu<QRadioButton>(gbUrsprung, "rbText_Variable");
-    rbText_Variable->setText(T(1063));
-    cbVariable = Neu<QComboBox>(gbUrsprung, "cbVariable");
-    lAnzahl = Neu<QLabel>(tsUrsprung, "lAnzahl");
-    lAnzahl->setText(T(1055));
-    cbAnzahl = Neu<QComboBox>(tsUrsprung, "cbAnzahl");
-    const int iZahlBreite = eByteAdr->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16;
-    eByteAdr->setFixedWidth(iZahlBreite);
-    eDBNr->setFixedWidth(iZahlBreite);
+    Label3 = ElementAnlegen<QLabel>(gbUrsprung, "Label3");
+    Label3->setText(ObjektText(1061));
+    cbBit = ElementAnlegen<QComboBox>(gbUrsprung, "cbBit");
+    Label2 = ElementAnlegen<QLabel>(gbUrsprung, "Label2");
+    Label2->setText(ObjektText(1058));
+    eDBNr = ElementAnlegen<QLineEdit>(gbUrsprung, "eDBNr");
+    lDarstellung = ElementAnlegen<QLabel>(gbUrsprung, "lDarstellung");
+    lDarstellung->setText(ObjektText(1060));
+    cbDarstellung = ElementAnlegen<QComboBox>(gbUrsprung, "cbDarstellung");
+    cbAnzeigeMitOperand = ElementAnlegen<QCheckBox>(gbUrsprung, "cbAnzeigeMitOperand");
+    cbAnzeigeMitOperand->setText(ObjektText(1064));
+    cbOpVeraenderbar = ElementAnlegen<QCheckBox>(gbUrsprung, "cbOpVeraenderbar");
+    cbOpVeraenderbar->setText(ObjektText(1375));
+    rbText_Variable = ElementAnlegen<QRadioButton>(gbUrsprung, "rbText_Variable");
+    rbText_Variable->setText(ObjektText(1063));
+    cbVariable = ElementAnlegen<QComboBox>(gbUrsprung, "cbVariable");
+    lAnzahl = ElementAnlegen<QLabel>(tsUrsprung, "lAnzahl");
+    lAnzahl->setText(ObjektText(1055));
+    cbAnzahl = ElementAnlegen<QComboBox>(tsUrsprung, "cbAnzahl");
+    ZahlfelderBemessen(eByteAdr, eDBNr);
     {
         auto* g = new QGridLayout(gbUrsprung);
         g->addWidget(rbText_Operand, 0, 0, 1, 5);
@@ -122,18 +108,18 @@ TDlgDynamischerTextForm::TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeu, 
     }
 
     // --- Colours --------------------------------------------------------
-    tsFarbe = Neu<QWidget>(PageControl1, "tsFarbe");
-    gbFarben = Neu<QGroupBox>(tsFarbe, "gbFarben");
-    gbFarben->setTitle(T(1065));
-    bFarbeT = Neu<QPushButton>(gbFarben, "bFarbeT");
-    bFarbeT->setText(T(1066));
+    tsFarbe = ElementAnlegen<QWidget>(PageControl1, "tsFarbe");
+    gbFarben = ElementAnlegen<QGroupBox>(tsFarbe, "gbFarben");
+    gbFarben->setTitle(ObjektText(1065));
+    bFarbeT = ElementAnlegen<QPushButton>(gbFarben, "bFarbeT");
+    bFarbeT->setText(ObjektText(1066));
     bFarbeT->setAutoDefault(false);
-    bFarbeH = Neu<QPushButton>(gbFarben, "bFarbeH");
-    bFarbeH->setText(T(1068));
+    bFarbeH = ElementAnlegen<QPushButton>(gbFarben, "bFarbeH");
+    bFarbeH->setText(ObjektText(1068));
     bFarbeH->setAutoDefault(false);
-    gbVorschau = Neu<QGroupBox>(gbFarben, "gbVorschau");
-    gbVorschau->setTitle(T(1067));
-    LabelMuster = Neu<QLabel>(gbVorschau, "LabelMuster");
+    gbVorschau = ElementAnlegen<QGroupBox>(gbFarben, "gbVorschau");
+    gbVorschau->setTitle(ObjektText(1067));
+    LabelMuster = ElementAnlegen<QLabel>(gbVorschau, "LabelMuster");
     LabelMuster->setAutoFillBackground(true);
     LabelMuster->setTextFormat(Qt::PlainText);
     LabelMuster->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
@@ -154,18 +140,18 @@ TDlgDynamischerTextForm::TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeu, 
     }
 
     // --- Texts for bit operands -----------------------------------------
-    tsTextanzeige = Neu<QWidget>(PageControl1, "tsTextanzeige");
-    gbTextanzeige = Neu<QGroupBox>(tsTextanzeige, "gbTextanzeige");
-    gbTextanzeige->setTitle(T(1069));
-    cbTextanzeigeAktivieren = Neu<QCheckBox>(gbTextanzeige, "cbTextanzeigeAktivieren");
-    cbTextanzeigeAktivieren->setText(T(1071));
-    lTextBei1 = Neu<QLabel>(gbTextanzeige, "lTextBei1");
-    lTextBei1->setText(T(1070) + " 1:");
-    eText1 = Neu<QLineEdit>(gbTextanzeige, "eText1");
+    tsTextanzeige = ElementAnlegen<QWidget>(PageControl1, "tsTextanzeige");
+    gbTextanzeige = ElementAnlegen<QGroupBox>(tsTextanzeige, "gbTextanzeige");
+    gbTextanzeige->setTitle(ObjektText(1069));
+    cbTextanzeigeAktivieren = ElementAnlegen<QCheckBox>(gbTextanzeige, "cbTextanzeigeAktivieren");
+    cbTextanzeigeAktivieren->setText(ObjektText(1071));
+    lTextBei1 = ElementAnlegen<QLabel>(gbTextanzeige, "lTextBei1");
+    lTextBei1->setText(ObjektText(1070) + " 1:");
+    eText1 = ElementAnlegen<QLineEdit>(gbTextanzeige, "eText1");
     eText1->setMaxLength(iMaxTextLaenge);
-    lTextBei0 = Neu<QLabel>(gbTextanzeige, "lTextBei0");
-    lTextBei0->setText(T(1070) + " 0:");
-    eText0 = Neu<QLineEdit>(gbTextanzeige, "eText0");
+    lTextBei0 = ElementAnlegen<QLabel>(gbTextanzeige, "lTextBei0");
+    lTextBei0->setText(ObjektText(1070) + " 0:");
+    eText0 = ElementAnlegen<QLineEdit>(gbTextanzeige, "eText0");
     eText0->setMaxLength(iMaxTextLaenge);
     {
         auto* g = new QGridLayout(gbTextanzeige);
@@ -180,9 +166,9 @@ TDlgDynamischerTextForm::TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeu, 
         v->addStretch(1);
     }
 
-    PageControl1->addTab(tsUrsprung, T(1054));
-    PageControl1->addTab(tsFarbe, T(1065));
-    PageControl1->addTab(tsTextanzeige, T(1069));
+    PageControl1->addTab(tsUrsprung, ObjektText(1054));
+    PageControl1->addTab(tsFarbe, ObjektText(1065));
+    PageControl1->addTab(tsTextanzeige, ObjektText(1069));
     auto* pForm = new QVBoxLayout(this);
     pForm->addWidget(PageControl1);
     pForm->addLayout(KnopfLeiste());
@@ -229,18 +215,7 @@ int32_t TDlgDynamischerTextForm::iGewaehltesFormat() const
 void TDlgDynamischerTextForm::DialogFuellen()
 {
     cbOperand->clear();
-    cbOperand->addItem(QString::fromLatin1(SPR_GetOperand_E()));
-    cbOperand->addItem(QString::fromLatin1(SPR_GetOperand_A()));
-    cbOperand->addItem("M");
-    cbOperand->addItem("D");
-    cbOperand->addItem("P");
-    switch (pObj->Op) {
-    case 'A': case 'Q': cbOperand->setCurrentIndex(1); break;
-    case 'M': cbOperand->setCurrentIndex(2); break;
-    case 'D': cbOperand->setCurrentIndex(3); break;
-    case 'P': cbOperand->setCurrentIndex(4); break;
-    default: cbOperand->setCurrentIndex(0); break;
-    }
+    OperandListeFuellen(cbOperand, pObj->Op, true);
     AnzahlFuellen(cbAnzahl);
     cbBitBreite->clear();
     cbBitBreite->addItem("BIT", 1);
@@ -257,9 +232,7 @@ void TDlgDynamischerTextForm::DialogFuellen()
     if (pObj->Darstellung >= 0 && pObj->Darstellung < cbDarstellung->count())
         cbDarstellung->setCurrentIndex(pObj->Darstellung);
     eByteAdr->setText(QString::number(pObj->Adr));
-    char cZahl[16];
-    U_DWORDToStr(cZahl, pObj->DBNR);
-    eDBNr->setText(QString::fromLatin1(cZahl));
+    eDBNr->setText(DBNrText(pObj->DBNR));
     cbTextanzeigeAktivieren->setChecked(pObj->BoolText);
     eText1->setText(QString::fromStdString(pObj->Text1));
     eText0->setText(QString::fromStdString(pObj->Text0));
@@ -361,26 +334,10 @@ void TDlgDynamischerTextForm::bOkClick()
 {
     // Every entry is checked before anything is written, so that Cancel
     // after a refused OK leaves the object as it was.
-    const int32_t iAdr = iZahlAusText(eByteAdr->text());
-    if (iAdr < 0 || iAdr > iMaxByteAdresse) {
-        Ablehnen(PoolText(1072));
-        return;
-    }
-    const int32_t iDBNr = iZahlAusText(eDBNr->text());
-    if (iDBNr < 0 || iDBNr > 0xFFFF) {
-        Ablehnen(PoolText(6400));
-        return;
-    }
+    int32_t iAdr = 0, iDBNr = 0;
+    if (!bAdresseUndDBNrLesen(eByteAdr, eDBNr, iAdr, iDBNr)) return;
     pObj->OpGroesse = iGewaehlteBreite() / 8;
-    const QString sOp = cbOperand->currentText();
-    switch (sOp.isEmpty() ? '\0' : sOp[0].toLatin1()) {
-    case 'A': case 'Q': pObj->Op = SPR_GetCharOperand_A(); break;
-    case 'E': case 'I': pObj->Op = SPR_GetCharOperand_E(); break;
-    case 'M': pObj->Op = 'M'; break;
-    case 'D': pObj->Op = 'D'; break;
-    case 'P': pObj->Op = 'P'; break;
-    default: break;
-    }
+    pObj->Op = cOperandAusListe(cbOperand, pObj->Op);
     pObj->Adr = static_cast<uint16_t>(iAdr);
     pObj->DBNR = static_cast<uint16_t>(iDBNr);
     pObj->Anzahl = cbAnzahl->currentIndex() + 1;

@@ -76,7 +76,6 @@ public:
     void DialogFuellen();
     void MusterAktualisieren();
 
-    static constexpr int32_t iMaxByteAdresse = 5000;
     // The longest text for a bit value the object keeps; longer is cut.
     static constexpr int iMaxTextLaenge = 1023;
 

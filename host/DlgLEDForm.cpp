@@ -29,25 +29,13 @@
 
 bool TDlgLED::bBlinkZustand = false;
 
-namespace {
-
 // Texte: 1003, 1055-1058, 1061, 1067, 1209-1226, 1228-1231
-QString T(unsigned long n)
-{
-    return QString::fromStdString(PoolText(n));
-}
 
-template <class W>
-W* Neu(QWidget* pEltern, const char* pcName)
-{
-    auto* p = new W(pEltern);
-    p->setObjectName(pcName);
-    return p;
-}
+namespace {
 
 QPushButton* Knopf(QWidget* pEltern, const char* pcName)
 {
-    auto* p = Neu<QPushButton>(pEltern, pcName);
+    auto* p = ElementAnlegen<QPushButton>(pEltern, pcName);
     p->setAutoDefault(false);
     return p;
 }
@@ -93,44 +81,42 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     : TDlgObjektRahmen(pBesitzer, pObj_, bNeu, "DlgLED.htm", true)
 {
     setObjectName("DlgLED");
-    setWindowTitle(T(1209));
-    PageControl1 = Neu<QTabWidget>(this, "PageControl1");
+    setWindowTitle(ObjektText(1209));
+    PageControl1 = ElementAnlegen<QTabWidget>(this, "PageControl1");
 
     // --- General: operand, count, initial state -------------------------
-    tsAllgemein = Neu<QWidget>(PageControl1, "tsAllgemein");
-    gb = Neu<QGroupBox>(tsAllgemein, "gb");
-    gb->setTitle(T(1003));
-    rbLED_Operand = Neu<QRadioButton>(gb, "rbLED_Operand");
-    rbLED_Operand->setText(T(1212));
-    lOpTyp = Neu<QLabel>(gb, "lOpTyp");
-    lOpTyp->setText(T(1056));
-    cbOperand = Neu<QComboBox>(gb, "cbOperand");
-    lByteAdr = Neu<QLabel>(gb, "lByteAdr");
-    lByteAdr->setText(T(1057));
-    eByteAdr = Neu<QLineEdit>(gb, "eByteAdr");
+    tsAllgemein = ElementAnlegen<QWidget>(PageControl1, "tsAllgemein");
+    gb = ElementAnlegen<QGroupBox>(tsAllgemein, "gb");
+    gb->setTitle(ObjektText(1003));
+    rbLED_Operand = ElementAnlegen<QRadioButton>(gb, "rbLED_Operand");
+    rbLED_Operand->setText(ObjektText(1212));
+    lOpTyp = ElementAnlegen<QLabel>(gb, "lOpTyp");
+    lOpTyp->setText(ObjektText(1056));
+    cbOperand = ElementAnlegen<QComboBox>(gb, "cbOperand");
+    lByteAdr = ElementAnlegen<QLabel>(gb, "lByteAdr");
+    lByteAdr->setText(ObjektText(1057));
+    eByteAdr = ElementAnlegen<QLineEdit>(gb, "eByteAdr");
     eByteAdr->setText("0");
-    lBit = Neu<QLabel>(gb, "lBit");
-    lBit->setText(T(1061));
-    cbBit = Neu<QComboBox>(gb, "cbBit");
-    Label2 = Neu<QLabel>(gb, "Label2");
-    Label2->setText(T(1058));
-    eDBNr = Neu<QLineEdit>(gb, "eDBNr");
-    rbLED_Variable = Neu<QRadioButton>(gb, "rbLED_Variable");
-    rbLED_Variable->setText(T(1213));
-    cbVariable = Neu<QComboBox>(gb, "cbVariable");
-    lAnzahl = Neu<QLabel>(tsAllgemein, "lAnzahl");
-    lAnzahl->setText(T(1055));
-    cbAnzahl = Neu<QComboBox>(tsAllgemein, "cbAnzahl");
-    lWieViele = Neu<QLabel>(tsAllgemein, "lWieViele");
-    lWieViele->setText(T(1211));
-    GroupBox2 = Neu<QGroupBox>(tsAllgemein, "GroupBox2");
-    GroupBox2->setTitle(T(1214));
-    lGrundstellung = Neu<QLabel>(GroupBox2, "lGrundstellung");
-    lGrundstellung->setText(T(1215));
-    cbE_Grundstellung = Neu<QComboBox>(GroupBox2, "cbE_Grundstellung");
-    const int iZahlBreite = eByteAdr->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16;
-    eByteAdr->setFixedWidth(iZahlBreite);
-    eDBNr->setFixedWidth(iZahlBreite);
+    lBit = ElementAnlegen<QLabel>(gb, "lBit");
+    lBit->setText(ObjektText(1061));
+    cbBit = ElementAnlegen<QComboBox>(gb, "cbBit");
+    Label2 = ElementAnlegen<QLabel>(gb, "Label2");
+    Label2->setText(ObjektText(1058));
+    eDBNr = ElementAnlegen<QLineEdit>(gb, "eDBNr");
+    rbLED_Variable = ElementAnlegen<QRadioButton>(gb, "rbLED_Variable");
+    rbLED_Variable->setText(ObjektText(1213));
+    cbVariable = ElementAnlegen<QComboBox>(gb, "cbVariable");
+    lAnzahl = ElementAnlegen<QLabel>(tsAllgemein, "lAnzahl");
+    lAnzahl->setText(ObjektText(1055));
+    cbAnzahl = ElementAnlegen<QComboBox>(tsAllgemein, "cbAnzahl");
+    lWieViele = ElementAnlegen<QLabel>(tsAllgemein, "lWieViele");
+    lWieViele->setText(ObjektText(1211));
+    GroupBox2 = ElementAnlegen<QGroupBox>(tsAllgemein, "GroupBox2");
+    GroupBox2->setTitle(ObjektText(1214));
+    lGrundstellung = ElementAnlegen<QLabel>(GroupBox2, "lGrundstellung");
+    lGrundstellung->setText(ObjektText(1215));
+    cbE_Grundstellung = ElementAnlegen<QComboBox>(GroupBox2, "cbE_Grundstellung");
+    ZahlfelderBemessen(eByteAdr, eDBNr);
     {
         auto* g = new QGridLayout(gb);
         g->addWidget(rbLED_Operand, 0, 0, 1, 4);
@@ -162,19 +148,19 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     }
 
     // --- Colours --------------------------------------------------------
-    tsFarbe = Neu<QWidget>(PageControl1, "tsFarbe");
-    gbEigenschaften = Neu<QGroupBox>(tsFarbe, "gbEigenschaften");
-    gbEigenschaften->setTitle(T(1217));
+    tsFarbe = ElementAnlegen<QWidget>(PageControl1, "tsFarbe");
+    gbEigenschaften = ElementAnlegen<QGroupBox>(tsFarbe, "gbEigenschaften");
+    gbEigenschaften->setTitle(ObjektText(1217));
     bFarbeHi = Knopf(gbEigenschaften, "bFarbeHi");
-    bFarbeHi->setText(T(1216) + " 1");
+    bFarbeHi->setText(ObjektText(1216) + " 1");
     bFarbeLo = Knopf(gbEigenschaften, "bFarbeLo");
-    bFarbeLo->setText(T(1216) + " 0");
-    gbVorschau = Neu<QGroupBox>(gbEigenschaften, "gbVorschau");
-    gbVorschau->setTitle(T(1067));
+    bFarbeLo->setText(ObjektText(1216) + " 0");
+    gbVorschau = ElementAnlegen<QGroupBox>(gbEigenschaften, "gbVorschau");
+    gbVorschau->setTitle(ObjektText(1067));
     PaintBox = new TLEDVorschau(this);
     PaintBox->setParent(gbVorschau);
-    lGrafikIstAktiviert = Neu<QLabel>(gbEigenschaften, "lGrafikIstAktiviert");
-    lGrafikIstAktiviert->setText(T(1218));
+    lGrafikIstAktiviert = ElementAnlegen<QLabel>(gbEigenschaften, "lGrafikIstAktiviert");
+    lGrafikIstAktiviert->setText(ObjektText(1218));
     lGrafikIstAktiviert->setWordWrap(true);
     QFont fett = lGrafikIstAktiviert->font();
     fett.setBold(true);
@@ -183,12 +169,12 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     QSizePolicy sp = lGrafikIstAktiviert->sizePolicy();
     sp.setRetainSizeWhenHidden(true);
     lGrafikIstAktiviert->setSizePolicy(sp);
-    GroupBox4 = Neu<QGroupBox>(tsFarbe, "GroupBox4");
-    GroupBox4->setTitle(T(1219));
+    GroupBox4 = ElementAnlegen<QGroupBox>(tsFarbe, "GroupBox4");
+    GroupBox4->setTitle(ObjektText(1219));
     bStandardInputFarbe = Knopf(GroupBox4, "bStandardInputFarbe");
-    bStandardInputFarbe->setText(T(1220));
+    bStandardInputFarbe->setText(ObjektText(1220));
     bStandardOutputFarbe = Knopf(GroupBox4, "bStandardOutputFarbe");
-    bStandardOutputFarbe->setText(T(1221));
+    bStandardOutputFarbe->setText(ObjektText(1221));
     {
         auto* pVorschau = new QHBoxLayout(gbVorschau);
         pVorschau->addWidget(PaintBox);
@@ -211,20 +197,20 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     }
 
     // --- Click and hot key ----------------------------------------------
-    tsInteraktion = Neu<QWidget>(PageControl1, "tsInteraktion");
-    GroupBox3 = Neu<QGroupBox>(tsInteraktion, "GroupBox3");
-    GroupBox3->setTitle(T(1222));
-    cbLEDClickable = Neu<QCheckBox>(GroupBox3, "cbLEDClickable");
-    cbLEDClickable->setText(T(1224));
-    cbHotkeyAktiv = Neu<QCheckBox>(GroupBox3, "cbHotkeyAktiv");
-    cbHotkeyAktiv->setText(T(1223));
-    eHotkey = Neu<QLineEdit>(GroupBox3, "eHotkey");
+    tsInteraktion = ElementAnlegen<QWidget>(PageControl1, "tsInteraktion");
+    GroupBox3 = ElementAnlegen<QGroupBox>(tsInteraktion, "GroupBox3");
+    GroupBox3->setTitle(ObjektText(1222));
+    cbLEDClickable = ElementAnlegen<QCheckBox>(GroupBox3, "cbLEDClickable");
+    cbLEDClickable->setText(ObjektText(1224));
+    cbHotkeyAktiv = ElementAnlegen<QCheckBox>(GroupBox3, "cbHotkeyAktiv");
+    cbHotkeyAktiv->setText(ObjektText(1223));
+    eHotkey = ElementAnlegen<QLineEdit>(GroupBox3, "eHotkey");
     eHotkey->setMaxLength(1);
     eHotkey->setFixedWidth(eHotkey->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 16);
-    lHotkeyHinweis = Neu<QLabel>(GroupBox3, "lHotkeyHinweis");
+    lHotkeyHinweis = ElementAnlegen<QLabel>(GroupBox3, "lHotkeyHinweis");
     lHotkeyHinweis->setText("(A..Z, 0..9)");
-    cbTaster = Neu<QCheckBox>(GroupBox3, "cbTaster");
-    cbTaster->setText(T(1225));
+    cbTaster = ElementAnlegen<QCheckBox>(GroupBox3, "cbTaster");
+    cbTaster->setText(ObjektText(1225));
     {
         auto* pHotkey = new QHBoxLayout;
         pHotkey->addWidget(cbHotkeyAktiv);
@@ -241,25 +227,25 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     }
 
     // --- Pictures -------------------------------------------------------
-    tsGrafik = Neu<QWidget>(PageControl1, "tsGrafik");
+    tsGrafik = ElementAnlegen<QWidget>(PageControl1, "tsGrafik");
     auto Bildzeile = [this](unsigned long ulText, const char* pcLabel, const char* pcKnopf,
                             const char* pcDatei, const char* pcGruppe, const char* pcBild,
                             QLabel*& l, QPushButton*& b, QLabel*& lDatei, QGroupBox*& g, QLabel*& i) {
-        l = Neu<QLabel>(tsGrafik, pcLabel);
-        l->setText(T(ulText) + " ");
+        l = ElementAnlegen<QLabel>(tsGrafik, pcLabel);
+        l->setText(ObjektText(ulText) + " ");
         b = Knopf(tsGrafik, pcKnopf);
         b->setText("...");
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 24);
-        lDatei = Neu<QLabel>(tsGrafik, pcDatei);
+        lDatei = ElementAnlegen<QLabel>(tsGrafik, pcDatei);
         lDatei->setText(cKeineGrafik);
         lDatei->setWordWrap(true);
         lDatei->setTextFormat(Qt::PlainText);
         // A long path must not widen the dialog; the tooltip shows it whole.
         lDatei->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         lDatei->setMinimumWidth(lDatei->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 20);
-        g = Neu<QGroupBox>(tsGrafik, pcGruppe);
-        g->setTitle(T(1067));
-        i = Neu<QLabel>(g, pcBild);
+        g = ElementAnlegen<QGroupBox>(tsGrafik, pcGruppe);
+        g->setTitle(ObjektText(1067));
+        i = ElementAnlegen<QLabel>(g, pcBild);
         i->setFixedSize(96, 64);
         i->setAlignment(Qt::AlignCenter);
         auto* pGruppe = new QHBoxLayout(g);
@@ -269,10 +255,10 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
               lGrafik1File, gb1, Image1);
     Bildzeile(1231, "lGrafik0", "bGrafik0", "lGrafik0File", "GroupBox1", "Image0", lGrafik0, bGrafik0,
               lGrafik0File, GroupBox1, Image0);
-    cbGrafikImmerAnzeigen = Neu<QCheckBox>(tsGrafik, "cbGrafikImmerAnzeigen");
-    cbGrafikImmerAnzeigen->setText(T(1228));
-    cbGrafikAktivieren = Neu<QCheckBox>(tsGrafik, "cbGrafikAktivieren");
-    cbGrafikAktivieren->setText(T(1229));
+    cbGrafikImmerAnzeigen = ElementAnlegen<QCheckBox>(tsGrafik, "cbGrafikImmerAnzeigen");
+    cbGrafikImmerAnzeigen->setText(ObjektText(1228));
+    cbGrafikAktivieren = ElementAnlegen<QCheckBox>(tsGrafik, "cbGrafikAktivieren");
+    cbGrafikAktivieren->setText(ObjektText(1229));
     {
         auto* g = new QGridLayout(tsGrafik);
         g->addWidget(lGrafik1, 0, 0);
@@ -289,10 +275,10 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
         g->setRowStretch(6, 1);
     }
 
-    PageControl1->addTab(tsAllgemein, T(1210));
-    PageControl1->addTab(tsFarbe, T(1216));
-    PageControl1->addTab(tsInteraktion, T(1222));
-    PageControl1->addTab(tsGrafik, T(1226));
+    PageControl1->addTab(tsAllgemein, ObjektText(1210));
+    PageControl1->addTab(tsFarbe, ObjektText(1216));
+    PageControl1->addTab(tsInteraktion, ObjektText(1222));
+    PageControl1->addTab(tsGrafik, ObjektText(1226));
     auto* pForm = new QVBoxLayout(this);
     pForm->addWidget(PageControl1);
     pForm->addLayout(KnopfLeiste());
@@ -320,21 +306,10 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
         rbLED_Operand->setChecked(true);
     else
         rbLED_Variable->setChecked(true);
-    cbOperand->addItem(QString::fromLatin1(SPR_GetOperand_E()));
-    cbOperand->addItem(QString::fromLatin1(SPR_GetOperand_A()));
-    cbOperand->addItem("M");
-    cbOperand->addItem("D");
-    switch (pObj->Op) {
-    case 'A': case 'Q': cbOperand->setCurrentIndex(1); break;
-    case 'M': cbOperand->setCurrentIndex(2); break;
-    case 'D': cbOperand->setCurrentIndex(3); break;
-    default: cbOperand->setCurrentIndex(0); break;
-    }
+    OperandListeFuellen(cbOperand, pObj->Op, false);
     cbOperandChange();
     eByteAdr->setText(QString::number(pObj->Adr));
-    char cZahl[16];
-    U_DWORDToStr(cZahl, pObj->DBNR);
-    eDBNr->setText(QString::fromLatin1(cZahl));
+    eDBNr->setText(DBNrText(pObj->DBNR));
     if (!bNeuesObjekt) cbLEDClickable->setChecked(pObj->Clickable);
     cbGrafikImmerAnzeigen->setChecked(pObj->GrafikAbs);
     cbGrafikAktivieren->setChecked(pObj->GrafikAkt);
@@ -531,27 +506,12 @@ void TDlgLED::bOkClick()
     }
     // Every entry is checked before anything is written, so that Cancel
     // after a refused OK leaves the object as it was.
-    const int32_t iAdr = iZahlAusText(eByteAdr->text());
-    if (iAdr < 0 || iAdr > iMaxByteAdresse) {
-        Ablehnen(PoolText(1072));
-        return;
-    }
-    const int32_t iDBNr = iZahlAusText(eDBNr->text());
-    if (iDBNr < 0 || iDBNr > 0xFFFF) {
-        Ablehnen(PoolText(6400));
-        return;
-    }
+    int32_t iAdr = 0, iDBNr = 0;
+    if (!bAdresseUndDBNrLesen(eByteAdr, eDBNr, iAdr, iDBNr)) return;
     if (!bGrafikPruefen(lGrafik1File) || !bGrafikPruefen(lGrafik0File)) return;
 
     pObj->Variable = iVariable;
-    const QString sOp = cbOperand->currentText();
-    switch (sOp.isEmpty() ? '\0' : sOp[0].toLatin1()) {
-    case 'A': case 'Q': pObj->Op = SPR_GetCharOperand_A(); break;
-    case 'E': case 'I': pObj->Op = SPR_GetCharOperand_E(); break;
-    case 'M': pObj->Op = 'M'; break;
-    case 'D': pObj->Op = 'D'; break;
-    default: break;
-    }
+    pObj->Op = cOperandAusListe(cbOperand, pObj->Op);
     pObj->Adr = static_cast<uint16_t>(iAdr);
     pObj->Bit = static_cast<uint16_t>(cbBit->currentIndex());
     pObj->DBNR = static_cast<uint16_t>(iDBNr);

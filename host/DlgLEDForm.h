@@ -120,8 +120,6 @@ public:
 
     // Placeholder of a picture label without a picture.
     static constexpr const char* cKeineGrafik = "<------->";
-    // Highest byte address an LED may have.
-    static constexpr int32_t iMaxByteAdresse = 5000;
 
 private:
     void GrafikWaehlen(unsigned long ulTitel, QLabel* pDateiLabel);

@@ -15,50 +15,41 @@
 
 #include <algorithm>
 
-namespace {
-
 // Texte: 1055, 1232-1238
-QString T(unsigned long n)
-{
-    return QString::fromStdString(PoolText(n));
-}
-
-} // namespace
-
 TDlgNeuStatischerText::TDlgNeuStatischerText(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     : TDlgObjektRahmen(pBesitzer, pObj_, bNeu, "DlgStatischerText.htm", false)
 {
     setObjectName("DlgNeuStatischerText");
     gb = new QGroupBox(this);
     gb->setObjectName("gb");
-    lText = new QLabel(T(1233), gb);
+    lText = new QLabel(ObjektText(1233), gb);
     lText->setObjectName("lText");
     eText = new QLineEdit(gb);
     eText->setObjectName("eText");
     eText->setMaxLength(iMaxTextLaenge);
     lText->setBuddy(eText);
-    bTextfarbe = new QPushButton(T(1235), gb);
+    bTextfarbe = new QPushButton(ObjektText(1235), gb);
     bTextfarbe->setObjectName("bTextfarbe");
     bTextfarbe->setAutoDefault(false);
-    bHintergrundfarbe = new QPushButton(T(1234), gb);
+    bHintergrundfarbe = new QPushButton(ObjektText(1234), gb);
     bHintergrundfarbe->setObjectName("bHintergrundfarbe");
     bHintergrundfarbe->setAutoDefault(false);
-    gbMuster = new QGroupBox(T(1236), gb);
+    gbMuster = new QGroupBox(ObjektText(1236), gb);
     gbMuster->setObjectName("gbMuster");
     LabelMuster = new QLabel("LabelMuster", gbMuster);
     LabelMuster->setObjectName("LabelMuster");
     LabelMuster->setAutoFillBackground(true);
     LabelMuster->setTextFormat(Qt::PlainText);
-    lAnzahl = new QLabel(T(1055), gb);
+    lAnzahl = new QLabel(ObjektText(1055), gb);
     lAnzahl->setObjectName("lAnzahl");
     cbAnzahl = new QComboBox(gb);
     cbAnzahl->setObjectName("cbAnzahl");
     lAnzahl->setBuddy(cbAnzahl);
-    cbAdresseErhoehen = new QCheckBox(T(1238), gb);
+    cbAdresseErhoehen = new QCheckBox(ObjektText(1238), gb);
     cbAdresseErhoehen->setObjectName("cbAdresseErhoehen");
-    cbTransparent = new QCheckBox(T(1237), gb);
+    cbTransparent = new QCheckBox(ObjektText(1237), gb);
     cbTransparent->setObjectName("cbTransparent");
-    setWindowTitle(T(1232));
+    setWindowTitle(ObjektText(1232));
 
     auto* pMuster = new QVBoxLayout(gbMuster);
     pMuster->addWidget(LabelMuster);

@@ -6,12 +6,63 @@
 #include "Messbereiche.h"
 #include "PoolText.h"
 #include "WinDialoge.h"
+#include "harlenzutils40.h"
+#include "kolv_spr2.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
+
+QString ObjektText(unsigned long n)
+{
+    return QString::fromStdString(PoolText(n));
+}
+
+void ZahlfelderBemessen(QLineEdit* pByteAdr, QLineEdit* pDBNr)
+{
+    const int iZahlBreite = pByteAdr->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16;
+    pByteAdr->setFixedWidth(iZahlBreite);
+    pDBNr->setFixedWidth(iZahlBreite);
+}
+
+void OperandListeFuellen(QComboBox* pListe, char cOp, bool bMitP)
+{
+    pListe->addItem(QString::fromLatin1(SPR_GetOperand_E()));
+    pListe->addItem(QString::fromLatin1(SPR_GetOperand_A()));
+    pListe->addItem("M");
+    pListe->addItem("D");
+    if (bMitP) pListe->addItem("P");
+    switch (cOp) {
+    case 'A': case 'Q': pListe->setCurrentIndex(1); break;
+    case 'M': pListe->setCurrentIndex(2); break;
+    case 'D': pListe->setCurrentIndex(3); break;
+    case 'P': pListe->setCurrentIndex(bMitP ? 4 : 0); break;
+    default: pListe->setCurrentIndex(0); break;
+    }
+}
+
+char cOperandAusListe(const QComboBox* pListe, char cAlt)
+{
+    const QString sOp = pListe->currentText();
+    switch (sOp.isEmpty() ? '\0' : sOp[0].toLatin1()) {
+    case 'A': case 'Q': return SPR_GetCharOperand_A();
+    case 'E': case 'I': return SPR_GetCharOperand_E();
+    case 'M': return 'M';
+    case 'D': return 'D';
+    case 'P': return 'P';
+    default: return cAlt;
+    }
+}
+
+QString DBNrText(uint32_t dwDBNr)
+{
+    char cZahl[16];
+    U_DWORDToStr(cZahl, dwDBNr);
+    return QString::fromLatin1(cZahl);
+}
 
 TDlgObjektRahmen::TDlgObjektRahmen(QWidget* pBesitzer, TMyObj* pObj_, bool bNeuesObjekt_,
                                    const char* pcHilfeSeite, bool bF1)
@@ -75,6 +126,22 @@ void TDlgObjektRahmen::Ablehnen(const std::string& sText)
 {
     FehlerMeldung(sText);
     setResult(0);
+}
+
+bool TDlgObjektRahmen::bAdresseUndDBNrLesen(const QLineEdit* pByteAdr, const QLineEdit* pDBNr,
+                                            int32_t& iAdr, int32_t& iDBNr)
+{
+    iAdr = iZahlAusText(pByteAdr->text());
+    if (iAdr < 0 || iAdr > iMaxByteAdresse) {
+        Ablehnen(PoolText(1072));
+        return false;
+    }
+    iDBNr = iZahlAusText(pDBNr->text());
+    if (iDBNr < 0 || iDBNr > 0xFFFF) {
+        Ablehnen(PoolText(6400));
+        return false;
+    }
+    return true;
 }
 
 void TDlgObjektRahmen::AnzahlFuellen(QComboBox* pListe)

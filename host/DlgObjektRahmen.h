@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include <cstdint>
 #include <string>
@@ -17,8 +18,34 @@
 class QComboBox;
 class QHBoxLayout;
 class QKeyEvent;
+class QLineEdit;
 class QPushButton;
 class TMyObj;
+
+// The text numbered n from the text pool.
+QString ObjektText(unsigned long n);
+
+// A control of type W under pEltern, with its object name.
+template <class W>
+W* ElementAnlegen(QWidget* pEltern, const char* pcName)
+{
+    auto* p = new W(pEltern);
+    p->setObjectName(pcName);
+    return p;
+}
+
+// The byte address and data block fields wide enough for six digits.
+void ZahlfelderBemessen(QLineEdit* pByteAdr, QLineEdit* pDBNr);
+
+// The operand list E (I), A (Q), M, D and, with bMitP, P; the entry of cOp
+// selected, the first when cOp is none of them.
+void OperandListeFuellen(QComboBox* pListe, char cOp, bool bMitP);
+
+// The operand letter for the list's current entry; cAlt when it has none.
+char cOperandAusListe(const QComboBox* pListe, char cAlt);
+
+// The data block number as the object's line writes it.
+QString DBNrText(uint32_t dwDBNr);
 
 class TDlgObjektRahmen : public QDialog {
     Q_OBJECT
@@ -30,6 +57,9 @@ public:
     QPushButton* bOk = nullptr;
     QPushButton* bAbbruch = nullptr;
     QPushButton* bHilfe = nullptr;
+
+    // Highest byte address an object's operand may have.
+    static constexpr int32_t iMaxByteAdresse = 5000;
 
     TMyObj* pObj = nullptr;        // the object being edited, not owned
     bool bNeuesObjekt = false;
@@ -50,6 +80,10 @@ protected:
     QHBoxLayout* KnopfLeiste();
     // Error box with the text; the dialog stays open with every entry.
     void Ablehnen(const std::string& sText);
+    // The byte address and data block number from their fields; false,
+    // with the refusal shown, when either is out of range.
+    bool bAdresseUndDBNrLesen(const QLineEdit* pByteAdr, const QLineEdit* pDBNr, int32_t& iAdr,
+                              int32_t& iDBNr);
     // "1" to "32", the first selected.
     static void AnzahlFuellen(QComboBox* pListe);
     // The main window's colour dialog preset with iFarbe; true and iFarbe

@@ -54,7 +54,11 @@ void EigeneUmgebung()
     ::setenv("XDG_DATA_HOME", (Ordner() + "data").c_str(), 1);
     ::setenv("XDG_CACHE_HOME", (Ordner() + "cache").c_str(), 1);
     ::setenv("XDG_RUNTIME_DIR", (Ordner() + "runtime").c_str(), 1);
-    MeldungsAntworterSetzen([](const TMeldung&) { return 1; });
+    // The box module keeps every box shown; a long run would only grow.
+    MeldungsAntworterSetzen([](const TMeldung&) {
+        GezeigteMeldungenLoeschen();
+        return 1;
+    });
 }
 
 void QtStarten()

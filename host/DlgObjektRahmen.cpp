@@ -69,7 +69,7 @@ unsigned long ulBildNameAblehnung(const std::string& sName)
     if (sName.empty() || sName.find(',') != std::string::npos ||
         static_cast<int>(sName.size()) > iMaxBildName)
         return 6402;
-    return bBildNameZulaessig(sName) ? 0 : 6705;
+    return bSchluesselImNamen(sName) ? 6705 : 0;
 }
 
 QString DBNrText(uint32_t dwDBNr)

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "Programm.h"
 #include "WinMeldung.h"
 
 namespace fs = std::filesystem;
@@ -55,7 +54,11 @@ void EigeneUmgebung()
     ::setenv("XDG_DATA_HOME", (Ordner() + "data").c_str(), 1);
     ::setenv("XDG_CACHE_HOME", (Ordner() + "cache").c_str(), 1);
     ::setenv("XDG_RUNTIME_DIR", (Ordner() + "runtime").c_str(), 1);
-    MeldungsAntworterSetzen([](const TMeldung&) { return 1; });
+    // The box module keeps every box shown; a long run would only grow.
+    MeldungsAntworterSetzen([](const TMeldung&) {
+        GezeigteMeldungenLoeschen();
+        return 1;
+    });
 }
 
 void QtStarten()
@@ -67,20 +70,6 @@ void QtStarten()
     static char acName[] = "veltrano-fuzz";
     static char* argv[] = {acName, nullptr};
     pApp = new QApplication(argc, argv);
-}
-
-void ProgrammStarten()
-{
-    static bool bFertig = false;
-    if (bFertig) return;
-    bFertig = true;
-    EigeneUmgebung();
-    QtStarten();
-    const char* pc = std::getenv("VELTRANO_PROGRAMMORDNER");
-    const fs::path pfQuelle = pc && *pc ? fs::path(pc) : fs::path(VELTRANO_PROGRAMMORDNER_BAU);
-    const fs::path pfZiel = Ordner() + "programm";
-    fs::copy(pfQuelle, pfZiel, fs::copy_options::recursive);
-    StartVorbereiten(pfZiel.string() + "/");
 }
 
 void Verletzt(const char* pcWas, const std::string& sDetail)

@@ -474,11 +474,11 @@ bool TDlgLED::bGrafikPruefen(QLabel* pDateiLabel)
     if (!bHatGrafik(pDateiLabel)) return true;
     const std::string sPfad = pDateiLabel->text().toStdString();
     const std::string sName = NameVonPfad(sPfad);
-    // The object's line ends a name at a comma, and the picture library
-    // keeps names of at most 103 characters: such a name would be lost.
-    if (sName.empty() || sName.find(',') != std::string::npos ||
-        static_cast<int>(sName.size()) > iMaxBildName) {
-        Ablehnen(PoolTextFormat(6402, "%s", sName.c_str()));
+    // The object's line ends a name at a comma and would read "$key=" in
+    // it as a field, and the picture library keeps names of at most 103
+    // characters: such a name would be lost.
+    if (const unsigned long ulText = ulBildNameAblehnung(sName)) {
+        Ablehnen(PoolTextFormat(ulText, "%s", sName.c_str()));
         return false;
     }
     // A stored picture missing from the project folder keeps its name.
@@ -508,6 +508,12 @@ void TDlgLED::bOkClick()
     // after a refused OK leaves the object as it was.
     int32_t iAdr = 0, iDBNr = 0;
     if (!bAdresseUndDBNrLesen(eByteAdr, eDBNr, iAdr, iDBNr)) return;
+    // The hot key is kept as one byte: only a character of ASCII is that
+    // byte (and the key the user presses) whatever the file's reader.
+    if (!bEinByteZeichenZulaessig(eHotkey->text())) {
+        Ablehnen(PoolTextFormat(6704, "%s", eHotkey->text().toStdString().c_str()));
+        return;
+    }
     if (!bGrafikPruefen(lGrafik1File) || !bGrafikPruefen(lGrafik0File)) return;
 
     pObj->Variable = iVariable;

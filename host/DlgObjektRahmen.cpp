@@ -1,9 +1,11 @@
 #include "DlgObjektRahmen.h"
 
+#include "BildBibliothek.h"
 #include "HauptForm.h"
 #include "Hilfe.h"
 #include "Meldungen.h"
 #include "Messbereiche.h"
+#include "MyObj.h"
 #include "PoolText.h"
 #include "WinDialoge.h"
 #include "harlenzutils40.h"
@@ -55,6 +57,19 @@ char cOperandAusListe(const QComboBox* pListe, char cAlt)
     case 'P': return 'P';
     default: return cAlt;
     }
+}
+
+bool bEinByteZeichenZulaessig(const QString& sText)
+{
+    return sText.isEmpty() || (sText.size() == 1 && sText[0].unicode() < 0x80);
+}
+
+unsigned long ulBildNameAblehnung(const std::string& sName)
+{
+    if (sName.empty() || sName.find(',') != std::string::npos ||
+        static_cast<int>(sName.size()) > iMaxBildName)
+        return 6402;
+    return bSchluesselImNamen(sName) ? 6705 : 0;
 }
 
 QString DBNrText(uint32_t dwDBNr)

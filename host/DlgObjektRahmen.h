@@ -47,6 +47,18 @@ char cOperandAusListe(const QComboBox* pListe, char cAlt);
 // The data block number as the object's line writes it.
 QString DBNrText(uint32_t dwDBNr);
 
+// Whether the text of a one-byte character field may be stored: empty, or
+// one character of ASCII. The field keeps a single byte, and a byte outside
+// ASCII would be stored as another character than the one typed, or as
+// none at all (any character beyond Latin-1 gives 0).
+bool bEinByteZeichenZulaessig(const QString& sText);
+
+// The text number that refuses a picture's file name, 0 when the name can
+// be stored: 6402 for an empty name, a comma or more than 103 characters,
+// 6705 for a "$" with a "=" after it, which the object's line would take
+// for a key of its own (such names are dropped when a panel is read).
+unsigned long ulBildNameAblehnung(const std::string& sName);
+
 class TDlgObjektRahmen : public QDialog {
     Q_OBJECT
 public:

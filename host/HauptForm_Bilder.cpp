@@ -13,6 +13,7 @@
 #include "Einstellungen.h"
 #include "Maske.h"
 #include "Meldungen.h"
+#include "MyObj.h"
 #include "PoolText.h"
 #include "Programm.h"
 #include "WinText.h"
@@ -161,6 +162,12 @@ void THauptformular::aMaske_Hintergrundbild_ladenExecute()
     if (!OpenPictureDialog->Execute(this)) return;
     const std::string sPfad = OpenPictureDialog->FileName;
     if (!U_DateiVorhanden(sPfad.c_str())) return;
+    // The panel file's header lines find their keys anywhere: a name with
+    // "$WindowW=" in it would set the window's width when read back.
+    if (bSchluesselImNamen(NameVonPfad(sPfad))) {
+        FehlerMeldung(PoolTextFormat(6705, "%s", NameVonPfad(sPfad).c_str()));
+        return;
+    }
     cHintergrundDatei = sPfad;
     HintergrundbildLaden(sPfad);
     pGetBildVonDatei(sPfad);

@@ -197,9 +197,11 @@ bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl)
         if (bEigenerBaustein(b.uTyp)) continue;
         const uint16_t wKopfwert = b.uTyp == D7ED_BST_DB ? 0 : Wort(bild.data() + 32);
         int iFehler = 0;
-        D7ED_BstWrite(static_cast<unsigned char>(b.uTyp), static_cast<uint16_t>(b.uNr),
-                      static_cast<uint16_t>(b.dwLaenge), wKopfwert, bild.data(), &iFehler);
-        ++iGeschrieben;
+        // A type the engine does not take (no block kind of it) is not
+        // counted: the status line tells the blocks now in the engine.
+        if (D7ED_BstWrite(static_cast<unsigned char>(b.uTyp), static_cast<uint16_t>(b.uNr),
+                          static_cast<uint16_t>(b.dwLaenge), wKopfwert, bild.data(), &iFehler))
+            ++iGeschrieben;
     }
     f.reset();
     if (bLesefehler) {

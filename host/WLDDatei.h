@@ -8,7 +8,7 @@
 
 // Loads a block file into the engine. The whole file is checked first;
 // only a file that passes loses the engine its old blocks. True with the
-// number of blocks handed to the engine in iAnzahl; false for a file that
+// number of blocks the engine took in iAnzahl; false for a file that
 // cannot be opened or is no block file (no message) or is damaged (box).
 bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl);
 

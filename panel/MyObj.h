@@ -91,6 +91,10 @@ struct TMyObjFelder {
 inline constexpr int32_t iKoordinateMin = -32768;
 inline constexpr int32_t iKoordinateMax = 32767;
 
+// True for a name holding a "$" with a "=" after it: a line of the panel
+// file finds its keys ("$key=") anywhere, so such a name can read back as
+// a key of its own.
+bool bSchluesselImNamen(const std::string& sName);
 // True for a picture name an object line can carry: the line's values run
 // to the next "," and its keys are found anywhere, so a name holding ","
 // or "$key=" would change the line's meaning when read back.

@@ -65,11 +65,15 @@ int B(bool b)
 
 } // namespace
 
+bool bSchluesselImNamen(const std::string& sName)
+{
+    const std::size_t nDollar = sName.find('$');
+    return nDollar != std::string::npos && sName.find('=', nDollar) != std::string::npos;
+}
+
 bool bBildNameZulaessig(const std::string& sName)
 {
-    if (sName.find(',') != std::string::npos) return false;
-    const std::size_t nDollar = sName.find('$');
-    return nDollar == std::string::npos || sName.find('=', nDollar) == std::string::npos;
+    return sName.find(',') == std::string::npos && !bSchluesselImNamen(sName);
 }
 
 std::string TMyObj::pcGetINIString() const

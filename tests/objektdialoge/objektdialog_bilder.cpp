@@ -71,8 +71,10 @@ TEST_F(LEDGrafik, UnbrauchbareNamenUndFehlgeschlageneKopieLassenDasObjekt)
     const fs::path pfAussen = testhilfe::NeuerOrdner("aussen2");
     const fs::path pfKomma = pfAussen / "rot,gruen.bmp";
     const fs::path pfLang = pfAussen / (std::string(110, 'b') + ".bmp");
+    const fs::path pfSchluessel = pfAussen / "rot$Grafik0=gruen.bmp";
     const fs::path pfGut = pfAussen / "gut.bmp";
-    for (const fs::path& pf : {pfKomma, pfLang, pfGut}) projekttest::BmpSchreiben(pf, 8, 8, 0x00FF00);
+    for (const fs::path& pf : {pfKomma, pfLang, pfSchluessel, pfGut})
+        projekttest::BmpSchreiben(pf, 8, 8, 0x00FF00);
     TMyObj* pObj = ObjektAusZeile(
         "$Obj=3,$Op=E,$Adr=1,$Bit=0,$ColorHi=65280,$ColorLo=0,$DBNR=0,$Clickable=1,$Variable=0,"
         "$HotKeyAktiv=0,$HotKey=0,$Grundstellung=0,$GrafikAbs=0,$GrafikAkt=1,$Grafik1=fehlt.bmp,"
@@ -82,6 +84,8 @@ TEST_F(LEDGrafik, UnbrauchbareNamenUndFehlgeschlageneKopieLassenDasObjekt)
     const Fall faelle[] = {
         {pfKomma, cMaskenVerzeichnis, 6402, "rot,gruen.bmp"},
         {pfLang, cMaskenVerzeichnis, 6402, pfLang.filename().string()},
+        // Read back, the line would find the other picture's key in it.
+        {pfSchluessel, cMaskenVerzeichnis, 6705, "rot$Grafik0=gruen.bmp"},
         {pfGut, "/gibt/es/nicht/", 6401, pfGut.string()},
     };
     const std::string sMaskenordner = cMaskenVerzeichnis;

@@ -143,6 +143,33 @@ TEST_F(LEDDialog, HotkeyOhneAktivFlagWirdAktiv)
     EXPECT_FALSE(d2.cbHotkeyAktiv->isChecked());
 }
 
+TEST_F(LEDDialog, HotkeyAusserhalbVonAsciiWirdAbgelehnt)
+{
+    TMyObj* pObj = ObjektAusZeile(cBestehend);
+    const std::string sVorher = pObj->pcGetINIString();
+    // "ä" would be stored as its Latin-1 byte, "€" as 0, no key at all.
+    for (const char* pcTaste : {"ä", "€"}) {
+        TDlgLED d(pForm, false, pObj);
+        d.eHotkey->setText(QString::fromUtf8(pcTaste));
+        d.bOkClick();
+        EXPECT_EQ(d.result(), 0) << pcTaste;
+        EXPECT_EQ(Meldungen(), std::vector<std::string>{PoolTextFormat(6704, "%s", pcTaste)});
+        EXPECT_EQ(d.eHotkey->text(), QString::fromUtf8(pcTaste));
+        d.bAbbruch->click();
+        EXPECT_EQ(pObj->pcGetINIString(), sVorher) << pcTaste;
+    }
+    // Mended in the open dialog, OK takes it.
+    TDlgLED d(pForm, false, pObj);
+    d.eHotkey->setText(QString::fromUtf8("ä"));
+    d.bOkClick();
+    EXPECT_EQ(Meldungen().size(), 1u);
+    d.eHotkey->setText("7");
+    d.bOkClick();
+    EXPECT_EQ(d.result(), 1);
+    EXPECT_EQ(pObj->HotKey, '7');
+    EXPECT_TRUE(Meldungen().empty());
+}
+
 TEST_F(LEDDialog, ZahlenAusserhalbIhresFeldesWerdenAbgelehntNichtUmgebrochen)
 {
     TMyObj* pObj = NeuesObjekt(LED);

@@ -256,6 +256,19 @@ TEST_F(BildTest, BackgroundChoiceCopiesThePictureAndSurvivesAReload)
     EXPECT_EQ(pForm->Image300CPU->size(), QSize(120, 80));
     EXPECT_FALSE(pForm->lBlanc_Hinweis->isVisibleTo(pForm));
 
+    // A name the panel file would read a key from is refused before
+    // anything changes (read back, it would set the window's width).
+    const std::string sSchluessel = "Halle$WindowW=9.jpg";
+    JpegSchreiben(pfAussen / sSchluessel, 10, 10, 0);
+    NaechsteDateiAntwort((pfAussen / sSchluessel).string());
+    pForm->aMaske_Hintergrundbild_ladenExecute();
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6705, "%s", sSchluessel.c_str()));
+    EXPECT_EQ(pForm->cHintergrundDatei, cMaskenVerzeichnis + "Halle.jpg");
+    EXPECT_FALSE(pForm->bMaskeGeaendert);
+    EXPECT_FALSE(fs::exists(fs::path(cMaskenVerzeichnis) / sSchluessel));
+    u.Meldungen.clear();
+
     // The picture cannot be copied into the project folder: said so.
     LetzterPfadHBild = pfAussen.string() + "/";
     JpegSchreiben(pfAussen / "Zwei.jpg", 10, 10, 0);

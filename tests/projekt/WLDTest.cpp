@@ -262,20 +262,21 @@ TEST_F(WLDTest, LoadKeepsTheFileRulesAndReplacesTheEngineBlocks)
     const int iEigene = EigeneBausteine();
     // Pieces between images that do not start with "pp" are stepped over
     // 14 bytes at a time; system functions in a file are not loaded; a type
-    // 0 record ends the file, whatever follows.
+    // 0 record ends the file, whatever follows. A type the engine refuses
+    // is not counted as loaded.
     const std::string a = Bild(D7ED_BST_FB, 4, 500), b = Bild(D7ED_BST_DB, 8, 64, 0x7777);
     std::string sEnde(14, '\0');
     sEnde[0] = sEnde[1] = 'p';
-    const std::string sDatei = a + std::string(28, 'x') + Bild(D7ED_BST_SFC, 20, 36) + b + sEnde +
-                               Bild(D7ED_BST_FC, 1, 60);
+    const std::string sDatei = a + std::string(28, 'x') + Bild(D7ED_BST_SFC, 20, 36) + Bild(9, 3, 50) +
+                               b + sEnde + Bild(D7ED_BST_FC, 1, 60);
     int iAnzahl = 0;
     g_uebergaben.clear();
     ASSERT_TRUE(bWLDDateiLaden(Datei("gut.wld", sDatei), iAnzahl));
     EXPECT_EQ(iAnzahl, 2);
     EXPECT_EQ(ImEngine(), (Bausteine{{{D7ED_BST_DB, 8}, b}, {{D7ED_BST_FB, 4}, a}}));
     EXPECT_EQ(EigeneBausteine(), iEigene);
-    ASSERT_EQ(g_uebergaben.size(), 2u);
-    EXPECT_EQ(g_uebergaben[1].uKopfwert, 0u);   // data block, though 0x7777 stands there
+    ASSERT_EQ(g_uebergaben.size(), 3u);
+    EXPECT_EQ(g_uebergaben[2].uKopfwert, 0u);   // data block, though 0x7777 stands there
     EXPECT_EQ(Status(), PoolTextFormat(1252, "%d", 2));
 
     // An empty file is a block file without blocks.

@@ -235,7 +235,7 @@ uint16_t TMyObj::wAnalogRoh() const
     return static_cast<uint16_t>((p[Adr] << 8) | p[Adr + 1u]);
 }
 
-void TMyObj::AnzeigeErmitteln(TAnzeigeWerte& a, bool bBreiteAnpassen)
+bool TMyObj::AnzeigeErmitteln(TAnzeigeWerte& a, bool bBreiteAnpassen, bool bFelderUnveraendert)
 {
     a = TAnzeigeWerte{};
     a.bEditor = bEditorModusAktiv();
@@ -246,16 +246,28 @@ void TMyObj::AnzeigeErmitteln(TAnzeigeWerte& a, bool bBreiteAnpassen)
             a.bEin = dwWert != 0;
             break;
         }
+        // An operand's value text follows from the fields, the value and
+        // (through the operand in front) the mnemonic language alone: with
+        // all of them as at the last formatting, Text0 already holds it.
+        // A system variable's text may change without its value (the
+        // address text) and is formatted every time.
+        const char cSprache = MitOpAnzeigen ? SPR_GetCharOperand_E() : 0;
+        if (Variable == 0 && bFelderUnveraendert && m_bTextGueltig && m_dwTextWert == dwWert &&
+            m_cTextSprache == cSprache)
+            return false;
         // The value text lives in Text0, so the panel file carries the
         // text shown last.
         Text0 = pcGetDynamicText(dwWert);
+        m_bTextGueltig = Variable == 0;
+        m_dwTextWert = dwWert;
+        m_cTextSprache = cSprache;
         if (Variable != 0 && a.bEditor && bBreiteAnpassen) {
             const int iBreite =
                 QFontMetrics(font()).horizontalAdvance(QString::fromUtf8(Text0)) + 3;
             if (w < iBreite)
                 SetWidth(iBreite);
         }
-        break;
+        return true;
     }
     case LED:
         a.bEin = bLEDZustand();
@@ -272,14 +284,18 @@ void TMyObj::AnzeigeErmitteln(TAnzeigeWerte& a, bool bBreiteAnpassen)
     default:
         break;
     }
+    return false;
 }
 
 void TMyObj::Zeichnen(bool bRahmenEntfernen)
 {
+    bool bGleich = m_bAngefordert && m_Felder == static_cast<const TMyObjFelder&>(*this);
     TAnzeigeWerte neu;
-    AnzeigeErmitteln(neu, true);
-    const bool bGleich = m_bAngefordert && neu == m_Werte &&
-                         m_Felder == static_cast<const TMyObjFelder&>(*this);
+    // A value text formatted anew may have changed Text0 (and a counter's
+    // width in the editor).
+    if (AnzeigeErmitteln(neu, true, bGleich) && bGleich)
+        bGleich = m_Felder == static_cast<const TMyObjFelder&>(*this);
+    bGleich = bGleich && neu == m_Werte;
     if (!bGleich || (bRahmenEntfernen && m_bUmrandung)) {
         m_Werte = neu;
         m_Felder = *this;
@@ -399,7 +415,7 @@ void TMyObj::paintEvent(QPaintEvent*)
     if (!m_bAngefordert) {
         // Shown before anyone asked for a paint: take the state now, but
         // leave the size alone while Qt paints.
-        AnzeigeErmitteln(m_Werte, false);
+        AnzeigeErmitteln(m_Werte, false, false);
         m_Felder = *this;
         m_bAngefordert = true;
     }

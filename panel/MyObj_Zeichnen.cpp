@@ -41,40 +41,56 @@ QPen Stift(int32_t iFarbe, Qt::PenStyle stil = Qt::SolidLine)
     return pen;
 }
 
-// The closed path through the pixels (x0,y0) (x1,y0) (x1,y1) (x0,y1) in the
-// current pen. A solid pen is laid down as four one-pixel fills, which
-// costs a fraction of stroking and hits exactly the same pixels.
-void Rahmen(QPainter& p, int x0, int y0, int x1, int y1)
+// The solid outlines and areas are drawn as fills in a colour, not through
+// the painter's pen and brush: a pen or brush made for every object and
+// step costs more than the fill it sets up, and the fills hit exactly the
+// pixels a stroke would.
+
+// The closed path through the pixels (x0,y0) (x1,y0) (x1,y1) (x0,y1) in
+// colour c, as four one-pixel fills.
+void Rahmen(QPainter& p, int x0, int y0, int x1, int y1, const QColor& c)
 {
     if (x0 > x1)
         std::swap(x0, x1);
     if (y0 > y1)
         std::swap(y0, y1);
-    const QPen& pen = p.pen();
-    if (pen.style() == Qt::SolidLine) {
-        const QColor c = pen.color();
-        p.fillRect(QRect(x0, y0, x1 - x0 + 1, 1), c);
-        p.fillRect(QRect(x0, y1, x1 - x0 + 1, 1), c);
-        p.fillRect(QRect(x0, y0, 1, y1 - y0 + 1), c);
-        p.fillRect(QRect(x1, y0, 1, y1 - y0 + 1), c);
-        return;
-    }
-    const QBrush alt = p.brush();
+    p.fillRect(QRect(x0, y0, x1 - x0 + 1, 1), c);
+    p.fillRect(QRect(x0, y1, x1 - x0 + 1, 1), c);
+    p.fillRect(QRect(x0, y0, 1, y1 - y0 + 1), c);
+    p.fillRect(QRect(x1, y0, 1, y1 - y0 + 1), c);
+}
+
+// The same path dotted in the editor's frame colour.
+void RahmenPunktiert(QPainter& p, int x0, int y0, int x1, int y1)
+{
+    if (x0 > x1)
+        std::swap(x0, x1);
+    if (y0 > y1)
+        std::swap(y0, y1);
+    p.setPen(Stift(FARBE_EDITOR_RAHMEN, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
     const QPoint pt[5] = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}};
     p.drawPolyline(pt, 5);
-    p.setBrush(alt);
 }
 
 // The frame path (0,0) (w-1,0) (w-1,h-1) (0,h-1) (0,0).
-void Rahmen(QPainter& p, int w, int h)
+void Rahmen(QPainter& p, int w, int h, const QColor& c)
 {
     if (w > 0 && h > 0)
-        Rahmen(p, 0, 0, w - 1, h - 1);
+        Rahmen(p, 0, 0, w - 1, h - 1, c);
 }
 
-// Filled rectangle with outline in the current pen and brush.
-void Rechteck(QPainter& p, int l, int t, int r, int b)
+void RahmenPunktiert(QPainter& p, int w, int h)
+{
+    if (w > 0 && h > 0)
+        RahmenPunktiert(p, 0, 0, w - 1, h - 1);
+}
+
+// Filled rectangle in colour fuellung with its outline on its outermost
+// pixels: dotted with bPunktiert, else in *pRand where that differs from the
+// fill (no outline without pRand).
+void Rechteck(QPainter& p, int l, int t, int r, int b, const QColor& fuellung,
+              const QColor* pRand = nullptr, bool bPunktiert = false)
 {
     if (l > r)
         std::swap(l, r);
@@ -82,11 +98,11 @@ void Rechteck(QPainter& p, int l, int t, int r, int b)
         std::swap(t, b);
     if (r - l <= 0 || b - t <= 0)
         return;
-    p.fillRect(QRect(l, t, r - l, b - t), p.brush());
-    const QPen& pen = p.pen();
-    if (pen.style() == Qt::SolidLine && pen.color() == p.brush().color())
-        return;   // the outline lies on the filled pixels in the same colour
-    Rahmen(p, l, t, r - 1, b - 1);
+    p.fillRect(QRect(l, t, r - l, b - t), fuellung);
+    if (bPunktiert)
+        RahmenPunktiert(p, l, t, r - 1, b - 1);
+    else if (pRand && *pRand != fuellung)
+        Rahmen(p, l, t, r - 1, b - 1, *pRand);
 }
 
 // Text with its top left corner at (x, y); an opaque text fills its cell
@@ -421,11 +437,8 @@ void TMyObj::paintEvent(QPaintEvent*)
     }
     QPainter p(this);
     MyOnPaint(p);
-    if (m_bUmrandung) {
-        p.setPen(Stift(m_iUmrandungFarbe));
-        p.setBrush(Qt::NoBrush);
-        Rahmen(p, w, h);
-    }
+    if (m_bUmrandung)
+        Rahmen(p, w, h, FarbeVonWert(m_iUmrandungFarbe));
 }
 
 void TMyObj::MyOnPaint(QPainter& p)
@@ -448,23 +461,18 @@ void TMyObj::MyOnPaint(QPainter& p)
 
 void TMyObj::RahmenZeichnen(QPainter& p) const
 {
-    if (m_Werte.bEditor) {
-        p.setPen(Stift(FARBE_EDITOR_RAHMEN, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        Rahmen(p, w, h);
-    }
+    if (m_Werte.bEditor)
+        RahmenPunktiert(p, w, h);
 }
 
 void TMyObj::Paint_StaticText(QPainter& p)
 {
     const QColor hinten = FarbeVonWert(ColorHi);
     if (!Transparent) {
-        p.setPen(Stift(ColorHi));
-        p.setBrush(hinten);
         if (m_Werte.bEditor)
-            Rechteck(p, 1, 1, w - 1, h - 1);
+            Rechteck(p, 1, 1, w - 1, h - 1, hinten);
         else
-            Rechteck(p, 0, 0, w, h);
+            Rechteck(p, 0, 0, w, h, hinten);
     }
     p.setPen(FarbeVonWert(ColorLo));
     const QFontMetrics fm = p.fontMetrics();
@@ -489,73 +497,54 @@ void TMyObj::Paint_StaticText(QPainter& p)
 void TMyObj::Paint_DynamicText(QPainter& p)
 {
     const QColor hinten = FarbeVonWert(ColorHi);
-    p.setBrush(hinten);
-    p.setPen(Stift(ColorHi));
-    if (BoolText) {
-        Rechteck(p, 0, 0, w - 1, h - 1);
-        p.setPen(FarbeVonWert(ColorLo));
-        Text(p, 0, 0, QString::fromUtf8(m_Werte.bEin ? Text1 : Text0), &hinten);
-    } else {
-        p.setPen(FarbeVonWert(ColorLo));
-        Text(p, 0, 0, QString::fromUtf8(Text0), &hinten);
-    }
-    if (m_Werte.bEditor) {
+    if (BoolText)
+        Rechteck(p, 0, 0, w - 1, h - 1, hinten);
+    p.setPen(FarbeVonWert(ColorLo));
+    Text(p, 0, 0, QString::fromUtf8(BoolText && m_Werte.bEin ? Text1 : Text0), &hinten);
+    if (m_Werte.bEditor)
         RahmenZeichnen(p);
-    } else if (Clickable) {
-        p.setPen(Stift(FARBE_RUN_RAHMEN));
-        p.setBrush(Qt::NoBrush);
-        Rahmen(p, w, h);
-    }
+    else if (Clickable)
+        Rahmen(p, w, h, FarbeVonWert(FARBE_RUN_RAHMEN));
 }
 
 void TMyObj::Paint_LED(QPainter& p)
 {
     const bool bEin = m_Werte.bEin;
     const int32_t iPinsel = bEin ? ColorHi : ColorLo;
-    if (m_Werte.bEditor)
-        p.setPen(Stift(FARBE_EDITOR_RAHMEN, Qt::DotLine));
-    else
-        p.setPen(Stift(Clickable ? FARBE_RUN_RAHMEN : iPinsel));
     if (GrafikAkt) {
         const QImage* pBild = (bEin || GrafikAbs) ? pBild1 : pBild0;
         if (pBild)
             p.drawImage(0, 0, *pBild);
     } else {
-        p.setBrush(FarbeVonWert(iPinsel));
-        Rechteck(p, 0, 0, w - 1, h - 1);
+        const QColor rand = FarbeVonWert(Clickable ? FARBE_RUN_RAHMEN : iPinsel);
+        Rechteck(p, 0, 0, w - 1, h - 1, FarbeVonWert(iPinsel), &rand, m_Werte.bEditor);
     }
     RahmenZeichnen(p);
 }
 
 void TMyObj::Paint_Analog(QPainter& p)
 {
-    p.setPen(Stift(FARBE_ANALOG_HINTERGRUND));
-    p.setBrush(FarbeVonWert(FARBE_ANALOG_HINTERGRUND));
-    Rechteck(p, 0, 0, w - 1, h - 1);
+    Rechteck(p, 0, 0, w - 1, h - 1, FarbeVonWert(FARBE_ANALOG_HINTERGRUND));
 
     const bool bAusgang = (Op == 'A' || Op == 'Q');
     const bool bEingang = (Op == 'E' || Op == 'I');
     const int32_t iBalken = bAusgang ? FARBE_ANALOG_AUSGANG
                           : bEingang ? FARBE_ANALOG_EINGANG
                                      : FARBE_ANALOG_HINTERGRUND;
+    const QColor balken = FarbeVonWert(iBalken);
     // A letter without a range, or a $Messb outside the table's valid
     // entries, has no range: no bar and no texts.
     const Messbereich* pBereich = pGetMessbereich();
 
-    if (m_Werte.bEditor) {
-        p.setPen(Stift(FARBE_EDITOR_RAHMEN, Qt::DotLine));
-    } else {
-        p.setPen(Stift(iBalken));
-        if (Op != 0 && (Op == m_Werte.cSpracheE || Op == m_Werte.cSpracheA))
-            p.setPen(Stift(FARBE_RUN_RAHMEN));
-    }
-    p.setBrush(Qt::NoBrush);
-    Rahmen(p, w, h);
+    if (m_Werte.bEditor)
+        RahmenPunktiert(p, w, h);
+    else if (Op != 0 && (Op == m_Werte.cSpracheE || Op == m_Werte.cSpracheA))
+        Rahmen(p, w, h, FarbeVonWert(FARBE_RUN_RAHMEN));
+    else
+        Rahmen(p, w, h, balken);
     if (!pBereich)
         return;
 
-    p.setPen(Stift(iBalken));
-    p.setBrush(FarbeVonWert(iBalken));
     // The span is taken in 64 bits: a range file may give the raw ends any
     // 32-bit values. Held to 16 bits as the raw word is.
     const uint16_t wSpanne = static_cast<uint16_t>(static_cast<int64_t>(pBereich->iRohOberwert) -
@@ -576,17 +565,15 @@ void TMyObj::Paint_Analog(QPainter& p)
     const float fHoehe = static_cast<float>(Height() - 2);
     switch (Ausrichtung) {
     case 'o':
-    case 0: Rechteck(p, 1, iKuerzen(static_cast<float>(h - 1) - fHoehe * f + 2.0f), w - 1, h - 1); break;
-    case 'u': Rechteck(p, 1, 1, w - 1, iKuerzen(1.0f + fHoehe * f + 2.0f)); break;
-    case 'r': Rechteck(p, 1, 1, iKuerzen(1.0f + fBreite * f + 2.0f), h - 1); break;
-    case 'l': Rechteck(p, iKuerzen(static_cast<float>(w - 1) - fBreite * f + 2.0f), 1, w - 1, h - 1); break;
-    default: Rechteck(p, 0, 0, w - 1, h - 1); break;
+    case 0: Rechteck(p, 1, iKuerzen(static_cast<float>(h - 1) - fHoehe * f + 2.0f), w - 1, h - 1, balken); break;
+    case 'u': Rechteck(p, 1, 1, w - 1, iKuerzen(1.0f + fHoehe * f + 2.0f), balken); break;
+    case 'r': Rechteck(p, 1, 1, iKuerzen(1.0f + fBreite * f + 2.0f), h - 1, balken); break;
+    case 'l': Rechteck(p, iKuerzen(static_cast<float>(w - 1) - fBreite * f + 2.0f), 1, w - 1, h - 1, balken); break;
+    default: Rechteck(p, 0, 0, w - 1, h - 1, balken); break;
     }
 
-    if (Obj == AnalogEingang && !m_Werte.bEditor && m_Werte.bAnalogMarkiert) {
-        p.setPen(Stift(FARBE_ANALOG_MARKE));
-        Rahmen(p, 1, 1, w - 2, h - 2);
-    }
+    if (Obj == AnalogEingang && !m_Werte.bEditor && m_Werte.bAnalogMarkiert)
+        Rahmen(p, 1, 1, w - 2, h - 2, FarbeVonWert(FARBE_ANALOG_MARKE));
 
     p.setFont(AnalogSchrift(font()));
     p.setPen(Qt::black);

@@ -142,20 +142,19 @@ const QFont& AnalogSchrift(const QFont& basis)
 // Qt's bookkeeping of many separately dirty child widgets costs far more
 // than painting them: beyond a handful of requests in one pass, one request
 // for the whole parent area repaints every object from its stored state at
-// a fraction of the cost. The parent's paint (and any object's paint) starts
-// a new pass.
+// a fraction of the cost. After a pass of many requests the next pass asks
+// for the whole area at its first request, so that a panel busy in every
+// step leaves no separately dirty objects at all; a pass of few requests
+// goes back to single requests. The parent's paint (and any object's paint)
+// starts a new pass.
 class TMalSammler : public QObject {
 public:
     explicit TMalSammler(QWidget* pEltern) : QObject(pEltern) { pEltern->installEventFilter(this); }
-    int iAnstehend = 0;
+    int iAnstehend = 0;        // requests in this pass, the whole area's too
     bool bGanz = false;        // the whole area is requested
     bool bLaeuftGanz = false;  // the pass under way paints the whole area
-    void NeuerDurchgang()
-    {
-        bLaeuftGanz = bGanz;
-        iAnstehend = 0;
-        bGanz = false;
-    }
+    bool bVorigerViele = false;   // the last pass that asked had many requests
+    void NeuerDurchgang();
     bool eventFilter(QObject*, QEvent* e) override
     {
         if (e->type() == QEvent::Paint)
@@ -165,6 +164,16 @@ public:
 };
 
 constexpr int iMaxEinzelAnforderungen = 24;
+
+void TMalSammler::NeuerDurchgang()
+{
+    bLaeuftGanz = bGanz;
+    if (iAnstehend > 0)
+        bVorigerViele = iAnstehend > iMaxEinzelAnforderungen;
+    iAnstehend = 0;
+    bGanz = false;
+}
+
 constexpr const char* cSammlerEigenschaft = "_TMyObjMalSammler";
 
 TMalSammler* pSammlerVon(QWidget* pEltern)
@@ -339,13 +348,15 @@ void TMyObj::MalenAnfordern()
         update();
         return;
     }
-    if (pSammler->bGanz)
+    if (pSammler->bGanz) {
+        ++pSammler->iAnstehend;
         return;   // the whole area is coming anyway
+    }
     // Asked from within the parent's paint of the whole area (the panel's
     // repaint of all objects): this object is painted right after it.
     if (pSammler->bLaeuftGanz && pEltern->paintingActive())
         return;
-    if (++pSammler->iAnstehend > iMaxEinzelAnforderungen) {
+    if (++pSammler->iAnstehend > iMaxEinzelAnforderungen || pSammler->bVorigerViele) {
         pSammler->bGanz = true;
         pEltern->update(ObjektBereich(pEltern));
     } else {

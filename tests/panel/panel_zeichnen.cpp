@@ -614,12 +614,19 @@ TEST_F(Zeichnen, VieleAenderungenZeigenAlleNeuenWerte)
         const QColor c = img.pixelColor(5 + (i % 15) * 20 + 6, 5 + (i / 15) * 20 + 6);
         EXPECT_EQ(c, (i % 2) ? cRot : QColor(0, 255, 0)) << i;
     }
-    // Afterwards single changes are painted one by one again.
+    // The pass right after asks for the whole area at once; one of few
+    // requests sends the next back to single repaints.
+    maler.n = 0;
+    D7ED_GetPeriAPtr()[100] ^= 0x01;
+    Runde();
+    EXPECT_GE(maler.n, 60);
+    EXPECT_EQ(eltern.grab().toImage().pixelColor(11, 11), cRot);
     maler.n = 0;
     D7ED_GetPeriAPtr()[100] ^= 0x01;
     Runde();
     EXPECT_GE(maler.n, 1);
     EXPECT_LT(maler.n, 10);
+    EXPECT_EQ(eltern.grab().toImage().pixelColor(11, 11), QColor(0, 255, 0));
 }
 
 TEST_F(Zeichnen, TasterLoestNachHundertMillisekunden)

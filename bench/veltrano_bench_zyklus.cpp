@@ -39,6 +39,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 
 #include <unistd.h>
@@ -303,9 +304,18 @@ public:
     void ReportRuns(const std::vector<Run>& laeufe) override
     {
         ConsoleReporter::ReportRuns(laeufe);
-        for (const Run& r : laeufe)
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-                Zeiten[r.benchmark_name()] = r.GetAdjustedRealTime();
+        // With --benchmark_repetitions the median of the repetitions counts,
+        // which a load changing during the run sways least.
+        for (const Run& r : laeufe) {
+            if (r.error_occurred)
+                continue;
+            const std::string sName = r.run_name.str();
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+                Mediane.insert(sName);
+            else if (r.run_type != Run::RT_Iteration || Mediane.count(sName))
+                continue;
+            Zeiten[sName] = r.GetAdjustedRealTime();
+        }
     }
     void Finalize() override
     {
@@ -328,6 +338,7 @@ public:
 
 private:
     std::map<std::string, double> Zeiten;
+    std::set<std::string> Mediane;
 };
 
 std::string TempOrdner(const char* pcName)

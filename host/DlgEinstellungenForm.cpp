@@ -450,6 +450,7 @@ void TDlgEinstellungen::bOkClick()
         FehlerMeldung(PoolTextFormat(6501, "%s", cSPSDatPfad.c_str()));
         return;
     }
+    PLCDatNeuGeschrieben();
     done(1);
 }
 

@@ -21,6 +21,11 @@ inline constexpr const char* cClipboardDateiName = "Veltrano-Clibboard.dat";
 inline constexpr const char* cProgrammName = "Veltrano";
 inline constexpr const char* cProgrammVersion = "1.6.1";
 
+// The PLC settings dialog has just written the project's PLC.DAT whole, so a
+// PLC.DAT that could not be read when the panel opened is replaced by the
+// user's own choice: the next panel save need not ask before writing it.
+void PLCDatNeuGeschrieben();
+
 // The clipboard file of object lines: program folder + "Veltrano-Clibboard.dat".
 std::string ClipboardDatei();
 

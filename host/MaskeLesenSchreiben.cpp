@@ -35,6 +35,8 @@ std::string sAngezeigteMaskeFile;
 // user's CPU settings unless the user agrees.
 static bool bPLCDatUngelesen = false;
 
+void PLCDatNeuGeschrieben() { bPLCDatUngelesen = false; }
+
 namespace {
 
 bool bEnthaelt(const std::string& s, const char* pcTeil)

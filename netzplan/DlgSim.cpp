@@ -111,31 +111,9 @@ void TDialogSimVoreinstellung::Port102BeimStart()
 {
     SetStatusText("");
     const uint32_t dwHalter = Port102OwnerPid();
-    bool bGehalten = false;
-    if (dwHalter == 0) {
-        SetStatusText("Port 102 is free!");
-    } else {
-        SetStatusText("Port 102 is occupied from another process!");
-        uint32_t dwFehler = 0;
-        const uint32_t dwDienst = QueryServicePid(dwFehler);
-        if (dwFehler != 0)
-            SetStatusText("Error while determining PID from S-service!");
-        else
-            bGehalten = dwDienst == dwHalter;
-    }
-    if (bGehalten) {
-        bool bNichtInstalliert = false;
-        if (SendServiceControl(HELFERDIENST_NAME, HELFERDIENST_PORT102_FREIGEBEN, bNichtInstalliert, false)) {
-            bDienstGestoppt = true;
-            SetStatusText("S-service was stopped!");
-        } else {
-            SetStatusText("Error while stopping S-service!");
-            if (bNichtInstalliert)
-                SetStatusText("HARLENZ-Service is not present on the machine!");
-        }
-    } else {
-        SetStatusText("Stopping S-service is not necessary!");
-    }
+    SetStatusText(dwHalter == 0 ? "Port 102 is free!" : "Port 102 is occupied from another process!");
+    if (bHelferdienstFuerPort102Stoppen(bPort102VomDienstGehalten(dwHalter)))
+        bDienstGestoppt = true;
 }
 
 void TDialogSimVoreinstellung::FormPaint()

@@ -53,6 +53,12 @@ bool StopWindowsService(const std::string& sName, uint32_t& dwFehler);
 bool StartServiceAndWait(const std::string& sName, uint32_t& dwFehler);
 // Process that owns local TCP port 102 (any connection state); 0 when none.
 uint32_t Port102OwnerPid();
+// Whether the PLC service is the owner dwHalter of port 102 (0: nobody); a
+// failed PID query is said on the status line and counts as not.
+bool bPort102VomDienstGehalten(uint32_t dwHalter);
+// When bGehalten, asks the help service to free port 102; the outcome goes to
+// the status line. True when the help service stopped.
+bool bHelferdienstFuerPort102Stoppen(bool bGehalten);
 
 // Address and port through which programming software reaches the engine;
 // false (both addresses "", port 0) when there is none.

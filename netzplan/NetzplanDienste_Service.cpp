@@ -109,6 +109,36 @@ bool (*const g_uebergaben[4])(int*) = {D7ED_ListenSocket_1_Uebergeben, D7ED_List
 
 } // namespace
 
+bool bPort102VomDienstGehalten(uint32_t dwHalter)
+{
+    if (dwHalter == 0)
+        return false;
+    uint32_t dwFehler = 0;
+    const uint32_t dwDienst = QueryServicePid(dwFehler);
+    if (dwFehler != 0) {
+        SetStatusText("Error while determining PID from S-service!");
+        return false;
+    }
+    return dwDienst == dwHalter;
+}
+
+bool bHelferdienstFuerPort102Stoppen(bool bGehalten)
+{
+    if (!bGehalten) {
+        SetStatusText("Stopping S-service is not necessary!");
+        return false;
+    }
+    bool bNichtInstalliert = false;
+    if (SendServiceControl(HELFERDIENST_NAME, HELFERDIENST_PORT102_FREIGEBEN, bNichtInstalliert, false)) {
+        SetStatusText("S-service was stopped!");
+        return true;
+    }
+    SetStatusText("Error while stopping S-service!");
+    if (bNichtInstalliert)
+        SetStatusText("HARLENZ-Service is not present on the machine!");
+    return false;
+}
+
 int CreateListenSockets(bool bPort102Freigeben)
 {
     const std::string sDienst = PlcServiceName();
@@ -138,28 +168,9 @@ int CreateListenSockets(bool bPort102Freigeben)
     uint32_t dwFehler = 0;
     if (bPort102Freigeben && bMit102 && QueryServiceState(sDienst, bLaeuft, bNichtInstalliert, dwFehler) &&
         bLaeuft && !bNichtInstalliert) {
-        const uint32_t dwHalter = Port102OwnerPid();
-        bool bGehalten = false;
-        if (dwHalter != 0) {
-            const uint32_t dwDienst = QueryServicePid(dwFehler);
-            if (dwFehler != 0)
-                SetStatusText("Error while determining PID from S-service!");
-            else
-                bGehalten = dwDienst == dwHalter;
-        }
-        if (bGehalten) {
-            bool bHelferFehlt = false;
-            if (SendServiceControl(HELFERDIENST_NAME, HELFERDIENST_PORT102_FREIGEBEN, bHelferFehlt, false)) {
-                bHelferGestoppt = true;
-                SetStatusText("S-service was stopped!");
-            } else {
-                SetStatusText("Error while stopping S-service!");
-                if (bHelferFehlt)
-                    SetStatusText("HARLENZ-Service is not present on the machine!");
-            }
-        } else {
-            SetStatusText("Stopping S-service is not necessary!");
-        }
+        const bool bGehalten = bPort102VomDienstGehalten(Port102OwnerPid());
+        if (bHelferdienstFuerPort102Stoppen(bGehalten))
+            bHelferGestoppt = true;
         if (bGehalten && !bHelferGestoppt) {
             if (!IsUserAdmin()) {
                 ShowError("Andere Applikationen belegen bereits den Port 102 für die S7-CPU-Kommunikation!\n"

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "BildBibliothek.h"
+#include "DlgEinstellungenForm.h"
 #include "Einstellungen.h"
 #include "HauptForm.h"
 #include "Hilfe.h"
@@ -16,6 +17,7 @@
 #include "MyObj.h"
 #include "ProjektTestHilfe.h"
 #include "Programm.h"
+#include "WinDialoge.h"
 #include "WinText.h"
 #include "kolv_d7ed.h"
 
@@ -194,6 +196,33 @@ TEST_F(WindowsProjekt, UnreadablePlcDatIsReportedAndKeptUnlessTheUserAgrees)
     const size_t nBoxen = u.Meldungen.size();
     ASSERT_TRUE(pForm->bMaskeSchreiben(pfMaske.string()));
     EXPECT_EQ(u.Meldungen.size(), nBoxen);
+}
+
+TEST_F(WindowsProjekt, PlcSettingsOkReplacesAnUnreadablePlcDatWithoutAskingAgain)
+{
+    const fs::path pfMaske = pfOrdner / "Anlage.maske_ini";
+    testhilfe::DateiSchreiben(pfMaske.string(), cPanel1252);
+    const std::string sKaputt = "[KOLV_D7ED]\r\nTaktmerkerByte=hundert\r\n";
+    testhilfe::DateiSchreiben((pfOrdner / "PLC.DAT").string(), sKaputt);
+    ASSERT_TRUE(pForm->bMaskeLesen(pfMaske.string()));
+    pForm->showNormal();
+
+    ModalAntworterSetzen([](QDialog& d) {
+        static_cast<TDlgEinstellungen&>(d).bOkClick();
+        return d.result();
+    });
+    pForm->aExtras_RavoDAVEinstellungenExecute();
+    ModalAntworterSetzen({});
+    const std::string sVomDialog = Lesen(pfOrdner / "PLC.DAT");
+    ASSERT_NE(sVomDialog, sKaputt);
+
+    // The user chose these settings, so saving the panel writes them again
+    // without the question for an unreadable file.
+    const size_t nBoxen = u.Meldungen.size();
+    u.Antworten = {IDNO};
+    ASSERT_TRUE(pForm->bMaskeSchreiben(pfMaske.string()));
+    EXPECT_EQ(u.Meldungen.size(), nBoxen) << u.MeldungsTexte();
+    EXPECT_EQ(Lesen(pfOrdner / "PLC.DAT"), sVomDialog);
 }
 
 TEST(WindowsBild, Bmp32WithAllAlphaZeroIsOpaque)

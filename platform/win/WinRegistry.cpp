@@ -123,8 +123,10 @@ struct TOrt {
 
 bool bOrtBestimmen(const std::string& sSchluessel, TOrt& ort, bool bSchreiben = false)
 {
+    // A NUL would end the file name early: "a<NUL>b\c" would make a folder
+    // named "a" where the key "a" keeps its values.
     const std::vector<std::string> teile = SchluesselTeile(sSchluessel);
-    if (teile.empty())
+    if (teile.empty() || sSchluessel.find('\0') != std::string::npos)
         return false;
     std::string sOrdner = BasisOrdner();
     for (size_t i = 0; i + 1 < teile.size(); ++i) {

@@ -8,6 +8,10 @@
 // the panel's size, every value changing. No design can draw the panel for
 // less; every case is reported as a ratio to it at the end of the run.
 //
+// The step period: the real cycle, paced by its thread at RavoDAVInterval
+// 5, for three seconds idle and three seconds with every value changing
+// before every step; reported are the achieved mean periods and their ratio.
+//
 // Run by hand: build/bench/veltrano_bench_zyklus
 // The program works in a temporary HOME, XDG folders and program folder
 // copy of its own; it reads the texts through the machine-wide text block,
@@ -16,13 +20,18 @@
 #include "Messbereiche.h"
 #include "MyObj.h"
 #include "Programm.h"
+#include "Thread_EA.h"
+#include "WinZeit.h"
 #include "kolv_d7ed.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -30,6 +39,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 
 #include <unistd.h>
@@ -52,7 +62,8 @@ struct TMalZaehler : QObject {
     }
 };
 
-TMalZaehler* pZaehler = nullptr;
+// The achieved step periods of the real cycle, idle [0] and busy [1].
+double Perioden[2] = {0, 0};
 
 void PanelAufbauen(THauptformular& f)
 {
@@ -113,28 +124,108 @@ void AllesAendern(unsigned k)
     }
 }
 
+// One step and the paints it asked for. The measured loop alone calls it,
+// so that a profile collecting inside it (callgrind --toggle-collect)
+// leaves out the settling steps and the first paint of the whole panel.
 __attribute__((noinline)) void Schritt()
 {
     Hauptformular->SPSZyklusSchritt();
-    // The paints the step asked for.
     QCoreApplication::processEvents();
 }
 
+// The step sees the clock advance 3 ms a step, so the engine's step runs
+// every second cycle step as it does at a pacing interval of 5 ms, whatever
+// a profiler's slowdown does to the real time.
+constexpr uint32_t dwMsJeSchritt = 3;
+
 void BM_RunZyklusschritt(benchmark::State& state, bool bAendern)
 {
-    for (int i = 0; i < 50; ++i) {   // settle: first paints, basic positions
-        if (bAendern) AllesAendern(unsigned(i));
-        Schritt();
-    }
-    unsigned k = 0;
-    const long lVorher = pZaehler->n;
+    uint32_t dwUhr = 1000000;
+    auto Vorlauf = [&](unsigned uVon, unsigned uBis) {
+        for (unsigned i = uVon; i < uBis; ++i) {
+            if (bAendern) AllesAendern(i);
+            TestUhrSetzen(dwUhr += dwMsJeSchritt);
+            Hauptformular->SPSZyklusSchritt();
+            QCoreApplication::processEvents();
+        }
+    };
+    Vorlauf(0, 50);   // settle: first paints, basic positions
+    // The paints per step, counted over some steps before the measured
+    // ones: the counting filter sees every event and would cost the
+    // measured steps their share.
+    TMalZaehler zaehler;
+    qApp->installEventFilter(&zaehler);
+    constexpr unsigned iZaehlSchritte = 20;
+    Vorlauf(50, 50 + iZaehlSchritte);
+    qApp->removeEventFilter(&zaehler);
+    unsigned k = 70;
     for (auto _ : state) {
         if (bAendern) AllesAendern(k++);
+        TestUhrSetzen(dwUhr += dwMsJeSchritt);
         Schritt();
     }
-    state.counters["Malvorgaenge_je_Schritt"] = benchmark::Counter(
-        double(pZaehler->n - lVorher) / double(state.iterations()));
+    TestUhrFreigeben();
+    state.counters["Malvorgaenge_je_Schritt"] = double(zaehler.n) / iZaehlSchritte;
     state.counters["Objekte"] = Hauptformular->iAnzahlObjekte;
+}
+
+// The real cycle: the pacing thread at RavoDAVInterval 5 hands its steps to
+// the graphical thread, which runs its event loop (and the paints) between
+// them. For "busy" every value changes right before every step: the step
+// arrives as a queued call, and a filter on its receiver changes the memory
+// first. The achieved mean step period is reported as a counter; the
+// console report ends with the busy period as a ratio to the idle one.
+struct TVorSchritt : QObject {
+    QObject* pEmpfaenger = nullptr;
+    unsigned k = 0;
+    bool eventFilter(QObject* pZiel, QEvent* e) override
+    {
+        if (e->type() != QEvent::MetaCall)
+            return false;
+        // The steps' receiver is the pacing thread's plain QObject; once it
+        // is known the filter sits on it alone.
+        if (!pEmpfaenger && pZiel->metaObject() == &QObject::staticMetaObject) {
+            pEmpfaenger = pZiel;
+            qApp->removeEventFilter(this);
+            pZiel->installEventFilter(this);
+        }
+        if (pZiel == pEmpfaenger)
+            AllesAendern(k++);
+        return false;
+    }
+};
+
+void BM_Schrittperiode(benchmark::State& state, bool bAendern)
+{
+    THauptformular& f = *Hauptformular;
+    RavoDAVInterval = 5;
+    TVorSchritt vor;
+    if (bAendern)
+        qApp->installEventFilter(&vor);
+    f.pEAThread = new EAThread;
+    auto Laufen = [](int iMs) {
+        QEventLoop schleife;
+        QTimer::singleShot(iMs, Qt::PreciseTimer, &schleife, &QEventLoop::quit);
+        schleife.exec();
+    };
+    Laufen(300);   // settle: first paints, the thread's first sleeps
+    double dPeriodeMs = 0;
+    for (auto _ : state) {
+        const unsigned uVorher = f.pEAThread->uiSchritte;
+        QElapsedTimer uhr;
+        uhr.start();
+        Laufen(3000);
+        const unsigned uSchritte = f.pEAThread->uiSchritte - uVorher;
+        const double dMs = double(uhr.nsecsElapsed()) / 1.0e6;
+        dPeriodeMs = uSchritte ? dMs / uSchritte : 0.0;
+        state.SetIterationTime(dMs / 1000.0);
+    }
+    f.EAThreadStoppen();
+    f.EAThreadLoeschen();
+    qApp->removeEventFilter(&vor);
+    QCoreApplication::processEvents();
+    state.counters["Periode_ms"] = dPeriodeMs;
+    Perioden[bAendern] = dPeriodeMs;
 }
 
 // What the objects show, drawn by hand: the colours and rectangles of the
@@ -213,9 +304,18 @@ public:
     void ReportRuns(const std::vector<Run>& laeufe) override
     {
         ConsoleReporter::ReportRuns(laeufe);
-        for (const Run& r : laeufe)
-            if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-                Zeiten[r.benchmark_name()] = r.GetAdjustedRealTime();
+        // With --benchmark_repetitions the median of the repetitions counts,
+        // which a load changing during the run sways least.
+        for (const Run& r : laeufe) {
+            if (r.error_occurred)
+                continue;
+            const std::string sName = r.run_name.str();
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+                Mediane.insert(sName);
+            else if (r.run_type != Run::RT_Iteration || Mediane.count(sName))
+                continue;
+            Zeiten[sName] = r.GetAdjustedRealTime();
+        }
     }
     void Finalize() override
     {
@@ -224,15 +324,21 @@ public:
         for (const auto& [sName, d] : Zeiten)
             if (sName.rfind("BM_Boden", 0) == 0)
                 dBoden = d;
-        if (dBoden <= 0)
-            return;
-        std::printf("Ratio to the floor (%s per step %.1f us):\n", "BM_Boden", dBoden);
-        for (const auto& [sName, d] : Zeiten)
-            std::printf("  %-66s %6.2f\n", sName.c_str(), d / dBoden);
+        if (dBoden > 0) {
+            std::printf("Ratio to the floor (%s per step %.1f us):\n", "BM_Boden", dBoden);
+            for (const auto& [sName, d] : Zeiten)
+                if (sName.rfind("BM_Schrittperiode", 0) != 0)
+                    std::printf("  %-66s %6.2f\n", sName.c_str(), d / dBoden);
+        }
+        if (Perioden[0] > 0 && Perioden[1] > 0)
+            std::printf("Step period at RavoDAVInterval 5: idle %.3f ms, busy %.3f ms, "
+                        "busy / idle %.3f\n",
+                        Perioden[0], Perioden[1], Perioden[1] / Perioden[0]);
     }
 
 private:
     std::map<std::string, double> Zeiten;
+    std::set<std::string> Mediane;
 };
 
 std::string TempOrdner(const char* pcName)
@@ -249,6 +355,10 @@ BENCHMARK_CAPTURE(BM_RunZyklusschritt, nichts_aendert_sich, false)
 BENCHMARK_CAPTURE(BM_RunZyklusschritt, alles_aendert_sich, true)
     ->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_Boden)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_Schrittperiode, ruhig, false)
+    ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK_CAPTURE(BM_Schrittperiode, beschaeftigt, true)
+    ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 
 int main(int argc, char** argv)
 {
@@ -270,9 +380,6 @@ int main(int argc, char** argv)
     pFenster->bErstesZeichnen = false;   // no pacing thread: the benchmark steps
     pFenster->show();
     PanelAufbauen(*pFenster);
-    TMalZaehler zaehler;
-    pZaehler = &zaehler;
-    app.installEventFilter(&zaehler);
     pFenster->bEditorModus = false;
     int iFehler = 0;
     D7ED_Start(D7ED_STARTART_NEUSTART, &iFehler);
@@ -282,7 +389,6 @@ int main(int argc, char** argv)
     ::benchmark::RunSpecifiedBenchmarks(&bericht);
     ::benchmark::Shutdown();
 
-    app.removeEventFilter(&zaehler);
     pFenster->bEditorModus = true;
     delete pFenster;
     std::error_code ec;

@@ -267,9 +267,11 @@ private:
         bool operator==(const TAnzeigeWerte&) const = default;
     };
     // The state the object would show now. A dynamic text formats its
-    // value text into Text0 here; with bBreiteAnpassen an EDITOR-mode
-    // system-variable text widens the object to its text.
-    void AnzeigeErmitteln(TAnzeigeWerte& a, bool bBreiteAnpassen);
+    // value text into Text0 here (true: it did, fields may have changed),
+    // unless bFelderUnveraendert (the fields equal m_Felder) and value and
+    // language are those of the last formatting; with bBreiteAnpassen an
+    // EDITOR-mode system-variable text widens the object to its text.
+    bool AnzeigeErmitteln(TAnzeigeWerte& a, bool bBreiteAnpassen, bool bFelderUnveraendert);
     bool bLEDZustand() const;
     uint16_t wAnalogRoh() const;
     void RahmenZeichnen(QPainter& p) const;
@@ -281,6 +283,10 @@ private:
     TAnzeigeWerte m_Werte;         // shown at the last paint request
     TMyObjFelder m_Felder;         // fields at the last paint request
     bool m_bAngefordert = false;   // m_Werte/m_Felder hold a state
+    // What the operand value text in Text0 was last formatted from.
+    bool m_bTextGueltig = false;
+    char m_cTextSprache = 0;
+    uint32_t m_dwTextWert = 0;
     bool m_bUmrandung = false;     // selection frame shown
     int32_t m_iUmrandungFarbe = 0;
     QObject* m_pSammler = nullptr;         // paint requests of the parent

@@ -41,40 +41,56 @@ QPen Stift(int32_t iFarbe, Qt::PenStyle stil = Qt::SolidLine)
     return pen;
 }
 
-// The closed path through the pixels (x0,y0) (x1,y0) (x1,y1) (x0,y1) in the
-// current pen. A solid pen is laid down as four one-pixel fills, which
-// costs a fraction of stroking and hits exactly the same pixels.
-void Rahmen(QPainter& p, int x0, int y0, int x1, int y1)
+// The solid outlines and areas are drawn as fills in a colour, not through
+// the painter's pen and brush: a pen or brush made for every object and
+// step costs more than the fill it sets up, and the fills hit exactly the
+// pixels a stroke would.
+
+// The closed path through the pixels (x0,y0) (x1,y0) (x1,y1) (x0,y1) in
+// colour c, as four one-pixel fills.
+void Rahmen(QPainter& p, int x0, int y0, int x1, int y1, const QColor& c)
 {
     if (x0 > x1)
         std::swap(x0, x1);
     if (y0 > y1)
         std::swap(y0, y1);
-    const QPen& pen = p.pen();
-    if (pen.style() == Qt::SolidLine) {
-        const QColor c = pen.color();
-        p.fillRect(QRect(x0, y0, x1 - x0 + 1, 1), c);
-        p.fillRect(QRect(x0, y1, x1 - x0 + 1, 1), c);
-        p.fillRect(QRect(x0, y0, 1, y1 - y0 + 1), c);
-        p.fillRect(QRect(x1, y0, 1, y1 - y0 + 1), c);
-        return;
-    }
-    const QBrush alt = p.brush();
+    p.fillRect(QRect(x0, y0, x1 - x0 + 1, 1), c);
+    p.fillRect(QRect(x0, y1, x1 - x0 + 1, 1), c);
+    p.fillRect(QRect(x0, y0, 1, y1 - y0 + 1), c);
+    p.fillRect(QRect(x1, y0, 1, y1 - y0 + 1), c);
+}
+
+// The same path dotted in the editor's frame colour.
+void RahmenPunktiert(QPainter& p, int x0, int y0, int x1, int y1)
+{
+    if (x0 > x1)
+        std::swap(x0, x1);
+    if (y0 > y1)
+        std::swap(y0, y1);
+    p.setPen(Stift(FARBE_EDITOR_RAHMEN, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
     const QPoint pt[5] = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}};
     p.drawPolyline(pt, 5);
-    p.setBrush(alt);
 }
 
 // The frame path (0,0) (w-1,0) (w-1,h-1) (0,h-1) (0,0).
-void Rahmen(QPainter& p, int w, int h)
+void Rahmen(QPainter& p, int w, int h, const QColor& c)
 {
     if (w > 0 && h > 0)
-        Rahmen(p, 0, 0, w - 1, h - 1);
+        Rahmen(p, 0, 0, w - 1, h - 1, c);
 }
 
-// Filled rectangle with outline in the current pen and brush.
-void Rechteck(QPainter& p, int l, int t, int r, int b)
+void RahmenPunktiert(QPainter& p, int w, int h)
+{
+    if (w > 0 && h > 0)
+        RahmenPunktiert(p, 0, 0, w - 1, h - 1);
+}
+
+// Filled rectangle in colour fuellung with its outline on its outermost
+// pixels: dotted with bPunktiert, else in *pRand where that differs from the
+// fill (no outline without pRand).
+void Rechteck(QPainter& p, int l, int t, int r, int b, const QColor& fuellung,
+              const QColor* pRand = nullptr, bool bPunktiert = false)
 {
     if (l > r)
         std::swap(l, r);
@@ -82,11 +98,11 @@ void Rechteck(QPainter& p, int l, int t, int r, int b)
         std::swap(t, b);
     if (r - l <= 0 || b - t <= 0)
         return;
-    p.fillRect(QRect(l, t, r - l, b - t), p.brush());
-    const QPen& pen = p.pen();
-    if (pen.style() == Qt::SolidLine && pen.color() == p.brush().color())
-        return;   // the outline lies on the filled pixels in the same colour
-    Rahmen(p, l, t, r - 1, b - 1);
+    p.fillRect(QRect(l, t, r - l, b - t), fuellung);
+    if (bPunktiert)
+        RahmenPunktiert(p, l, t, r - 1, b - 1);
+    else if (pRand && *pRand != fuellung)
+        Rahmen(p, l, t, r - 1, b - 1, *pRand);
 }
 
 // Text with its top left corner at (x, y); an opaque text fills its cell
@@ -126,20 +142,19 @@ const QFont& AnalogSchrift(const QFont& basis)
 // Qt's bookkeeping of many separately dirty child widgets costs far more
 // than painting them: beyond a handful of requests in one pass, one request
 // for the whole parent area repaints every object from its stored state at
-// a fraction of the cost. The parent's paint (and any object's paint) starts
-// a new pass.
+// a fraction of the cost. After a pass of many requests the next pass asks
+// for the whole area at its first request, so that a panel busy in every
+// step leaves no separately dirty objects at all; a pass of few requests
+// goes back to single requests. The parent's paint (and any object's paint)
+// starts a new pass.
 class TMalSammler : public QObject {
 public:
     explicit TMalSammler(QWidget* pEltern) : QObject(pEltern) { pEltern->installEventFilter(this); }
-    int iAnstehend = 0;
+    int iAnstehend = 0;        // requests in this pass, the whole area's too
     bool bGanz = false;        // the whole area is requested
     bool bLaeuftGanz = false;  // the pass under way paints the whole area
-    void NeuerDurchgang()
-    {
-        bLaeuftGanz = bGanz;
-        iAnstehend = 0;
-        bGanz = false;
-    }
+    bool bVorigerViele = false;   // the last pass that asked had many requests
+    void NeuerDurchgang();
     bool eventFilter(QObject*, QEvent* e) override
     {
         if (e->type() == QEvent::Paint)
@@ -149,6 +164,16 @@ public:
 };
 
 constexpr int iMaxEinzelAnforderungen = 24;
+
+void TMalSammler::NeuerDurchgang()
+{
+    bLaeuftGanz = bGanz;
+    if (iAnstehend > 0)
+        bVorigerViele = iAnstehend > iMaxEinzelAnforderungen;
+    iAnstehend = 0;
+    bGanz = false;
+}
+
 constexpr const char* cSammlerEigenschaft = "_TMyObjMalSammler";
 
 TMalSammler* pSammlerVon(QWidget* pEltern)
@@ -235,7 +260,7 @@ uint16_t TMyObj::wAnalogRoh() const
     return static_cast<uint16_t>((p[Adr] << 8) | p[Adr + 1u]);
 }
 
-void TMyObj::AnzeigeErmitteln(TAnzeigeWerte& a, bool bBreiteAnpassen)
+bool TMyObj::AnzeigeErmitteln(TAnzeigeWerte& a, bool bBreiteAnpassen, bool bFelderUnveraendert)
 {
     a = TAnzeigeWerte{};
     a.bEditor = bEditorModusAktiv();
@@ -246,16 +271,28 @@ void TMyObj::AnzeigeErmitteln(TAnzeigeWerte& a, bool bBreiteAnpassen)
             a.bEin = dwWert != 0;
             break;
         }
+        // An operand's value text follows from the fields, the value and
+        // (through the operand in front) the mnemonic language alone: with
+        // all of them as at the last formatting, Text0 already holds it.
+        // A system variable's text may change without its value (the
+        // address text) and is formatted every time.
+        const char cSprache = MitOpAnzeigen ? SPR_GetCharOperand_E() : 0;
+        if (Variable == 0 && bFelderUnveraendert && m_bTextGueltig && m_dwTextWert == dwWert &&
+            m_cTextSprache == cSprache)
+            return false;
         // The value text lives in Text0, so the panel file carries the
         // text shown last.
         Text0 = pcGetDynamicText(dwWert);
+        m_bTextGueltig = Variable == 0;
+        m_dwTextWert = dwWert;
+        m_cTextSprache = cSprache;
         if (Variable != 0 && a.bEditor && bBreiteAnpassen) {
             const int iBreite =
                 QFontMetrics(font()).horizontalAdvance(QString::fromUtf8(Text0)) + 3;
             if (w < iBreite)
                 SetWidth(iBreite);
         }
-        break;
+        return true;
     }
     case LED:
         a.bEin = bLEDZustand();
@@ -272,14 +309,18 @@ void TMyObj::AnzeigeErmitteln(TAnzeigeWerte& a, bool bBreiteAnpassen)
     default:
         break;
     }
+    return false;
 }
 
 void TMyObj::Zeichnen(bool bRahmenEntfernen)
 {
+    bool bGleich = m_bAngefordert && m_Felder == static_cast<const TMyObjFelder&>(*this);
     TAnzeigeWerte neu;
-    AnzeigeErmitteln(neu, true);
-    const bool bGleich = m_bAngefordert && neu == m_Werte &&
-                         m_Felder == static_cast<const TMyObjFelder&>(*this);
+    // A value text formatted anew may have changed Text0 (and a counter's
+    // width in the editor).
+    if (AnzeigeErmitteln(neu, true, bGleich) && bGleich)
+        bGleich = m_Felder == static_cast<const TMyObjFelder&>(*this);
+    bGleich = bGleich && neu == m_Werte;
     if (!bGleich || (bRahmenEntfernen && m_bUmrandung)) {
         m_Werte = neu;
         m_Felder = *this;
@@ -307,13 +348,15 @@ void TMyObj::MalenAnfordern()
         update();
         return;
     }
-    if (pSammler->bGanz)
+    if (pSammler->bGanz) {
+        ++pSammler->iAnstehend;
         return;   // the whole area is coming anyway
+    }
     // Asked from within the parent's paint of the whole area (the panel's
     // repaint of all objects): this object is painted right after it.
     if (pSammler->bLaeuftGanz && pEltern->paintingActive())
         return;
-    if (++pSammler->iAnstehend > iMaxEinzelAnforderungen) {
+    if (++pSammler->iAnstehend > iMaxEinzelAnforderungen || pSammler->bVorigerViele) {
         pSammler->bGanz = true;
         pEltern->update(ObjektBereich(pEltern));
     } else {
@@ -399,17 +442,14 @@ void TMyObj::paintEvent(QPaintEvent*)
     if (!m_bAngefordert) {
         // Shown before anyone asked for a paint: take the state now, but
         // leave the size alone while Qt paints.
-        AnzeigeErmitteln(m_Werte, false);
+        AnzeigeErmitteln(m_Werte, false, false);
         m_Felder = *this;
         m_bAngefordert = true;
     }
     QPainter p(this);
     MyOnPaint(p);
-    if (m_bUmrandung) {
-        p.setPen(Stift(m_iUmrandungFarbe));
-        p.setBrush(Qt::NoBrush);
-        Rahmen(p, w, h);
-    }
+    if (m_bUmrandung)
+        Rahmen(p, w, h, FarbeVonWert(m_iUmrandungFarbe));
 }
 
 void TMyObj::MyOnPaint(QPainter& p)
@@ -432,23 +472,18 @@ void TMyObj::MyOnPaint(QPainter& p)
 
 void TMyObj::RahmenZeichnen(QPainter& p) const
 {
-    if (m_Werte.bEditor) {
-        p.setPen(Stift(FARBE_EDITOR_RAHMEN, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        Rahmen(p, w, h);
-    }
+    if (m_Werte.bEditor)
+        RahmenPunktiert(p, w, h);
 }
 
 void TMyObj::Paint_StaticText(QPainter& p)
 {
     const QColor hinten = FarbeVonWert(ColorHi);
     if (!Transparent) {
-        p.setPen(Stift(ColorHi));
-        p.setBrush(hinten);
         if (m_Werte.bEditor)
-            Rechteck(p, 1, 1, w - 1, h - 1);
+            Rechteck(p, 1, 1, w - 1, h - 1, hinten);
         else
-            Rechteck(p, 0, 0, w, h);
+            Rechteck(p, 0, 0, w, h, hinten);
     }
     p.setPen(FarbeVonWert(ColorLo));
     const QFontMetrics fm = p.fontMetrics();
@@ -473,73 +508,54 @@ void TMyObj::Paint_StaticText(QPainter& p)
 void TMyObj::Paint_DynamicText(QPainter& p)
 {
     const QColor hinten = FarbeVonWert(ColorHi);
-    p.setBrush(hinten);
-    p.setPen(Stift(ColorHi));
-    if (BoolText) {
-        Rechteck(p, 0, 0, w - 1, h - 1);
-        p.setPen(FarbeVonWert(ColorLo));
-        Text(p, 0, 0, QString::fromUtf8(m_Werte.bEin ? Text1 : Text0), &hinten);
-    } else {
-        p.setPen(FarbeVonWert(ColorLo));
-        Text(p, 0, 0, QString::fromUtf8(Text0), &hinten);
-    }
-    if (m_Werte.bEditor) {
+    if (BoolText)
+        Rechteck(p, 0, 0, w - 1, h - 1, hinten);
+    p.setPen(FarbeVonWert(ColorLo));
+    Text(p, 0, 0, QString::fromUtf8(BoolText && m_Werte.bEin ? Text1 : Text0), &hinten);
+    if (m_Werte.bEditor)
         RahmenZeichnen(p);
-    } else if (Clickable) {
-        p.setPen(Stift(FARBE_RUN_RAHMEN));
-        p.setBrush(Qt::NoBrush);
-        Rahmen(p, w, h);
-    }
+    else if (Clickable)
+        Rahmen(p, w, h, FarbeVonWert(FARBE_RUN_RAHMEN));
 }
 
 void TMyObj::Paint_LED(QPainter& p)
 {
     const bool bEin = m_Werte.bEin;
     const int32_t iPinsel = bEin ? ColorHi : ColorLo;
-    if (m_Werte.bEditor)
-        p.setPen(Stift(FARBE_EDITOR_RAHMEN, Qt::DotLine));
-    else
-        p.setPen(Stift(Clickable ? FARBE_RUN_RAHMEN : iPinsel));
     if (GrafikAkt) {
         const QImage* pBild = (bEin || GrafikAbs) ? pBild1 : pBild0;
         if (pBild)
             p.drawImage(0, 0, *pBild);
     } else {
-        p.setBrush(FarbeVonWert(iPinsel));
-        Rechteck(p, 0, 0, w - 1, h - 1);
+        const QColor rand = FarbeVonWert(Clickable ? FARBE_RUN_RAHMEN : iPinsel);
+        Rechteck(p, 0, 0, w - 1, h - 1, FarbeVonWert(iPinsel), &rand, m_Werte.bEditor);
     }
     RahmenZeichnen(p);
 }
 
 void TMyObj::Paint_Analog(QPainter& p)
 {
-    p.setPen(Stift(FARBE_ANALOG_HINTERGRUND));
-    p.setBrush(FarbeVonWert(FARBE_ANALOG_HINTERGRUND));
-    Rechteck(p, 0, 0, w - 1, h - 1);
+    Rechteck(p, 0, 0, w - 1, h - 1, FarbeVonWert(FARBE_ANALOG_HINTERGRUND));
 
     const bool bAusgang = (Op == 'A' || Op == 'Q');
     const bool bEingang = (Op == 'E' || Op == 'I');
     const int32_t iBalken = bAusgang ? FARBE_ANALOG_AUSGANG
                           : bEingang ? FARBE_ANALOG_EINGANG
                                      : FARBE_ANALOG_HINTERGRUND;
+    const QColor balken = FarbeVonWert(iBalken);
     // A letter without a range, or a $Messb outside the table's valid
     // entries, has no range: no bar and no texts.
     const Messbereich* pBereich = pGetMessbereich();
 
-    if (m_Werte.bEditor) {
-        p.setPen(Stift(FARBE_EDITOR_RAHMEN, Qt::DotLine));
-    } else {
-        p.setPen(Stift(iBalken));
-        if (Op != 0 && (Op == m_Werte.cSpracheE || Op == m_Werte.cSpracheA))
-            p.setPen(Stift(FARBE_RUN_RAHMEN));
-    }
-    p.setBrush(Qt::NoBrush);
-    Rahmen(p, w, h);
+    if (m_Werte.bEditor)
+        RahmenPunktiert(p, w, h);
+    else if (Op != 0 && (Op == m_Werte.cSpracheE || Op == m_Werte.cSpracheA))
+        Rahmen(p, w, h, FarbeVonWert(FARBE_RUN_RAHMEN));
+    else
+        Rahmen(p, w, h, balken);
     if (!pBereich)
         return;
 
-    p.setPen(Stift(iBalken));
-    p.setBrush(FarbeVonWert(iBalken));
     // The span is taken in 64 bits: a range file may give the raw ends any
     // 32-bit values. Held to 16 bits as the raw word is.
     const uint16_t wSpanne = static_cast<uint16_t>(static_cast<int64_t>(pBereich->iRohOberwert) -
@@ -560,17 +576,15 @@ void TMyObj::Paint_Analog(QPainter& p)
     const float fHoehe = static_cast<float>(Height() - 2);
     switch (Ausrichtung) {
     case 'o':
-    case 0: Rechteck(p, 1, iKuerzen(static_cast<float>(h - 1) - fHoehe * f + 2.0f), w - 1, h - 1); break;
-    case 'u': Rechteck(p, 1, 1, w - 1, iKuerzen(1.0f + fHoehe * f + 2.0f)); break;
-    case 'r': Rechteck(p, 1, 1, iKuerzen(1.0f + fBreite * f + 2.0f), h - 1); break;
-    case 'l': Rechteck(p, iKuerzen(static_cast<float>(w - 1) - fBreite * f + 2.0f), 1, w - 1, h - 1); break;
-    default: Rechteck(p, 0, 0, w - 1, h - 1); break;
+    case 0: Rechteck(p, 1, iKuerzen(static_cast<float>(h - 1) - fHoehe * f + 2.0f), w - 1, h - 1, balken); break;
+    case 'u': Rechteck(p, 1, 1, w - 1, iKuerzen(1.0f + fHoehe * f + 2.0f), balken); break;
+    case 'r': Rechteck(p, 1, 1, iKuerzen(1.0f + fBreite * f + 2.0f), h - 1, balken); break;
+    case 'l': Rechteck(p, iKuerzen(static_cast<float>(w - 1) - fBreite * f + 2.0f), 1, w - 1, h - 1, balken); break;
+    default: Rechteck(p, 0, 0, w - 1, h - 1, balken); break;
     }
 
-    if (Obj == AnalogEingang && !m_Werte.bEditor && m_Werte.bAnalogMarkiert) {
-        p.setPen(Stift(FARBE_ANALOG_MARKE));
-        Rahmen(p, 1, 1, w - 2, h - 2);
-    }
+    if (Obj == AnalogEingang && !m_Werte.bEditor && m_Werte.bAnalogMarkiert)
+        Rahmen(p, 1, 1, w - 2, h - 2, FarbeVonWert(FARBE_ANALOG_MARKE));
 
     p.setFont(AnalogSchrift(font()));
     p.setPen(Qt::black);

@@ -540,6 +540,46 @@ TEST_F(Zeichnen, NeuMalenNurBeiAenderung)
     EXPECT_GE(Gemalt(), 1);
 }
 
+TEST_F(Zeichnen, WerttextFolgtFeldernUndSpracheOhneWertaenderung)
+{
+    // The value text is formatted again only when the value changed; with
+    // the same value, a changed format, size, operand, prefix, fallback
+    // text or mnemonic language must still show in the text drawn.
+    TMyObj d(&eltern, Dynamische_Beschriftung, 0, 0, 100, 16);
+    d.Op = 'P';
+    d.Adr = 10;
+    d.OpGroesse = 2;
+    d.Darstellung = DARSTELLUNG_DECIMAL;
+    Wort(D7ED_GetPeriEPtr(), 10, 300);
+    auto Text = [&]() {
+        d.Zeichnen();
+        return d.Text0;
+    };
+    EXPECT_EQ(Text(), "00300 ");
+    EXPECT_EQ(Text(), "00300 ");
+    d.Darstellung = DARSTELLUNG_HEX;
+    EXPECT_EQ(Text(), "0x012C ");
+    d.OpGroesse = 1;
+    EXPECT_EQ(Text(), "0x01 ");
+    d.Adr = 11;
+    EXPECT_EQ(Text(), "0x2C ");
+    d.MitOpAnzeigen = true;
+    EXPECT_EQ(Text(), "PEB11=0x2C ");
+    SPR_SetSyntaxSprache(2);
+    EXPECT_EQ(Text(), "PIB11=0x2C ");
+    SPR_SetSyntaxSprache(1);
+    EXPECT_EQ(Text(), "PEB11=0x2C ");
+    // A size the formats do not know shows Text0 as set from outside.
+    d.OpGroesse = 3;
+    d.Text0 = "roh";
+    EXPECT_EQ(Text(), "roh");
+    d.Text0 = "neu";
+    EXPECT_EQ(Text(), "neu");
+    d.OpGroesse = 1;
+    D7ED_GetPeriEPtr()[11] = 0x2D;
+    EXPECT_EQ(Text(), "PEB11=0x2D ");
+}
+
 TEST_F(Zeichnen, VieleAenderungenZeigenAlleNeuenWerte)
 {
     // More objects change in one pass than are requested one by one: the
@@ -574,12 +614,19 @@ TEST_F(Zeichnen, VieleAenderungenZeigenAlleNeuenWerte)
         const QColor c = img.pixelColor(5 + (i % 15) * 20 + 6, 5 + (i / 15) * 20 + 6);
         EXPECT_EQ(c, (i % 2) ? cRot : QColor(0, 255, 0)) << i;
     }
-    // Afterwards single changes are painted one by one again.
+    // The pass right after asks for the whole area at once; one of few
+    // requests sends the next back to single repaints.
+    maler.n = 0;
+    D7ED_GetPeriAPtr()[100] ^= 0x01;
+    Runde();
+    EXPECT_GE(maler.n, 60);
+    EXPECT_EQ(eltern.grab().toImage().pixelColor(11, 11), cRot);
     maler.n = 0;
     D7ED_GetPeriAPtr()[100] ^= 0x01;
     Runde();
     EXPECT_GE(maler.n, 1);
     EXPECT_LT(maler.n, 10);
+    EXPECT_EQ(eltern.grab().toImage().pixelColor(11, 11), QColor(0, 255, 0));
 }
 
 TEST_F(Zeichnen, TasterLoestNachHundertMillisekunden)

@@ -88,6 +88,15 @@ struct WindowsProjekt : ::testing::Test {
         BmpSchreiben(pf, iBreite, iHoehe, uRgb);
         fs::rename(pf, pfOrdner / pcName);
     }
+    // A panel beside a PLC.DAT the engine cannot read (sKaputt).
+    const std::string sKaputt = "[KOLV_D7ED]\r\nTaktmerkerByte=hundert\r\n";
+    fs::path PanelMitKaputterPlcDat()
+    {
+        const fs::path pfMaske = pfOrdner / "Anlage.maske_ini";
+        testhilfe::DateiSchreiben(pfMaske.string(), cPanel1252);
+        testhilfe::DateiSchreiben((pfOrdner / "PLC.DAT").string(), sKaputt);
+        return pfMaske;
+    }
     // PLC.DAT text with a clock memory byte the defaults do not have.
     std::string PlcDat()
     {
@@ -173,11 +182,7 @@ TEST_F(WindowsProjekt, Utf16PanelsOpenWholeAndAnUndecodableOneIsRefused)
 
 TEST_F(WindowsProjekt, UnreadablePlcDatIsReportedAndKeptUnlessTheUserAgrees)
 {
-    const fs::path pfMaske = pfOrdner / "Anlage.maske_ini";
-    testhilfe::DateiSchreiben(pfMaske.string(), cPanel1252);
-    const std::string sKaputt = "[KOLV_D7ED]\r\nTaktmerkerByte=hundert\r\n";
-    testhilfe::DateiSchreiben((pfOrdner / "PLC.DAT").string(), sKaputt);
-
+    const fs::path pfMaske = PanelMitKaputterPlcDat();
     ASSERT_TRUE(pForm->bMaskeLesen(pfMaske.string()));
     ASSERT_EQ(u.Meldungen.size(), 1u);
     EXPECT_NE(u.MeldungsTexte().find("PLC.DAT"), std::string::npos);
@@ -200,10 +205,7 @@ TEST_F(WindowsProjekt, UnreadablePlcDatIsReportedAndKeptUnlessTheUserAgrees)
 
 TEST_F(WindowsProjekt, PlcSettingsOkReplacesAnUnreadablePlcDatWithoutAskingAgain)
 {
-    const fs::path pfMaske = pfOrdner / "Anlage.maske_ini";
-    testhilfe::DateiSchreiben(pfMaske.string(), cPanel1252);
-    const std::string sKaputt = "[KOLV_D7ED]\r\nTaktmerkerByte=hundert\r\n";
-    testhilfe::DateiSchreiben((pfOrdner / "PLC.DAT").string(), sKaputt);
+    const fs::path pfMaske = PanelMitKaputterPlcDat();
     ASSERT_TRUE(pForm->bMaskeLesen(pfMaske.string()));
     pForm->showNormal();
 

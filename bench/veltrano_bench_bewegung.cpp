@@ -8,6 +8,7 @@
 // It works in a temporary HOME, XDG folders and program folder copy of its
 // own.
 #include "Bewegungsprofil.h"
+#include "BenchUmgebung.h"
 #include "HauptForm.h"
 #include "MyObj.h"
 #include "Programm.h"
@@ -19,12 +20,9 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
-#include <unistd.h>
 
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -102,13 +100,6 @@ void BM_BewegungsschrittOhneMalen(benchmark::State& state)
     QCoreApplication::processEvents();
 }
 
-std::string TempOrdner(const char* pcName)
-{
-    const fs::path pf = fs::temp_directory_path() / ("veltrano_bench_" + std::to_string(getpid())) / pcName;
-    fs::create_directories(pf);
-    return pf.string();
-}
-
 } // namespace
 
 BENCHMARK(BM_Bewegungsschritt)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2.0);
@@ -116,18 +107,10 @@ BENCHMARK(BM_BewegungsschrittOhneMalen)->Unit(benchmark::kMicrosecond)->UseRealT
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("HOME", TempOrdner("home").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", TempOrdner("config").c_str(), 1);
-    setenv("XDG_DATA_HOME", TempOrdner("data").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", TempOrdner("run").c_str(), 1);
-    const fs::path pfProgramm = TempOrdner("Veltrano");
-    fs::copy(fs::path(VELTRANO_PROGRAMMORDNER) / "__system", pfProgramm / "__system",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    const std::string sProgramm = BenchUmgebungEinrichten();
 
     QApplication app(argc, argv);
-    StartVorbereiten(pfProgramm.string());
+    StartVorbereiten(sProgramm);
     ::benchmark::Initialize(&argc, argv);
 
     auto* pFenster = new THauptformular(nullptr);
@@ -147,7 +130,6 @@ int main(int argc, char** argv)
     pFenster->bEditorModus = true;
     pFenster->BewegungsprofileZuruecksetzen();
     delete pFenster;
-    std::error_code ec;
-    fs::remove_all(fs::path(pfProgramm).parent_path(), ec);
+    BenchUmgebungAufraeumen();
     return 0;
 }

@@ -9,6 +9,7 @@
 // The program works in a temporary HOME, XDG folders and program folder
 // copy of its own; it reads the texts through the machine-wide text block,
 // so it should not run while the tests run.
+#include "BenchUmgebung.h"
 #include "HauptForm.h"
 #include "MyObj.h"
 #include "Programm.h"
@@ -23,12 +24,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
-#include <unistd.h>
 
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -128,13 +126,6 @@ void BM_Ziehen100Markierte(benchmark::State& state)
     pForm->MarkierungAufheben();
 }
 
-std::string TempOrdner(const char* pcName)
-{
-    const fs::path pf = fs::temp_directory_path() / ("veltrano_bench_" + std::to_string(getpid())) / pcName;
-    fs::create_directories(pf);
-    return pf.string();
-}
-
 } // namespace
 
 BENCHMARK(BM_DruckAufSchalterBisBitUndMalen)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2.0);
@@ -142,17 +133,10 @@ BENCHMARK(BM_Ziehen100Markierte)->Unit(benchmark::kMicrosecond)->UseRealTime()->
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("HOME", TempOrdner("home").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", TempOrdner("config").c_str(), 1);
-    setenv("XDG_DATA_HOME", TempOrdner("data").c_str(), 1);
-    const fs::path pfProgramm = TempOrdner("Veltrano");
-    fs::copy(fs::path(VELTRANO_PROGRAMMORDNER) / "__system", pfProgramm / "__system",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    const std::string sProgramm = BenchUmgebungEinrichten();
 
     QApplication app(argc, argv);
-    StartVorbereiten(pfProgramm.string());
+    StartVorbereiten(sProgramm);
     ::benchmark::Initialize(&argc, argv);
 
     pForm = new THauptformular(nullptr);
@@ -174,7 +158,6 @@ int main(int argc, char** argv)
     app.removeEventFilter(&zaehler);
     pForm->bEditorModus = true;
     delete pForm;
-    std::error_code ec;
-    fs::remove_all(fs::path(pfProgramm).parent_path(), ec);
+    BenchUmgebungAufraeumen();
     return 0;
 }

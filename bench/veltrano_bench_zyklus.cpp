@@ -16,6 +16,7 @@
 // The program works in a temporary HOME, XDG folders and program folder
 // copy of its own; it reads the texts through the machine-wide text block,
 // so it should not run while the tests run.
+#include "BenchUmgebung.h"
 #include "HauptForm.h"
 #include "Messbereiche.h"
 #include "MyObj.h"
@@ -37,14 +38,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
 
-#include <unistd.h>
 
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -341,13 +339,6 @@ private:
     std::set<std::string> Mediane;
 };
 
-std::string TempOrdner(const char* pcName)
-{
-    const fs::path pf = fs::temp_directory_path() / ("veltrano_bench_" + std::to_string(getpid())) / pcName;
-    fs::create_directories(pf);
-    return pf.string();
-}
-
 } // namespace
 
 BENCHMARK_CAPTURE(BM_RunZyklusschritt, nichts_aendert_sich, false)
@@ -362,17 +353,10 @@ BENCHMARK_CAPTURE(BM_Schrittperiode, beschaeftigt, true)
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("HOME", TempOrdner("home").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", TempOrdner("config").c_str(), 1);
-    setenv("XDG_DATA_HOME", TempOrdner("data").c_str(), 1);
-    const fs::path pfProgramm = TempOrdner("Veltrano");
-    fs::copy(fs::path(VELTRANO_PROGRAMMORDNER) / "__system", pfProgramm / "__system",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    const std::string sProgramm = BenchUmgebungEinrichten();
 
     QApplication app(argc, argv);
-    StartVorbereiten(pfProgramm.string());
+    StartVorbereiten(sProgramm);
     MessbereicheEinlesen();   // as the first paint's work does: bars and value texts
     ::benchmark::Initialize(&argc, argv);
 
@@ -391,7 +375,6 @@ int main(int argc, char** argv)
 
     pFenster->bEditorModus = true;
     delete pFenster;
-    std::error_code ec;
-    fs::remove_all(fs::path(pfProgramm).parent_path(), ec);
+    BenchUmgebungAufraeumen();
     return 0;
 }

@@ -135,9 +135,13 @@ bool TMyObj::bINIStringAuswerten(const std::string& sZeileRoh)
 
     auto Zahl = [z](const char* pcKey) { return iGetWertNachKey(z, pcKey); };
     auto Wahr = [z](const char* pcKey) { return iGetWertNachKey(z, pcKey) != 0; };
+    // A value is one line's text: a CR inside the line (a file with other
+    // line ends) is dropped, since the writer would put it last in the line,
+    // where every reader takes it for the line end.
     auto Text = [z](const char* pcKey) {
         std::string s;
         StringNachKeyKopieren(z, pcKey, s);
+        std::erase(s, '\r');
         return s;
     };
     auto Koordinate = [&](const char* pcKey) {

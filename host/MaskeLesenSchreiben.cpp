@@ -293,11 +293,14 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     std::string s;
     while (bMaskenZeileLesen(f, s)) {
         if (s.empty() || s[0] == ';' || s[0] == '/') continue;
-        if (bEnthaelt(s, "[Objekte]")) {
+        // A key line is never a section head: a background picture named
+        // "Halle[Objekte].jpg" would otherwise end the header there.
+        const bool bSchluesselZeile = s[0] == '$';
+        if (!bSchluesselZeile && bEnthaelt(s, "[Objekte]")) {
             bObjekteLesen(cPfad, f, false);
             continue;
         }
-        if (bEnthaelt(s, "[Bewegungsprofile]")) {
+        if (!bSchluesselZeile && bEnthaelt(s, "[Bewegungsprofile]")) {
             bBewegungen = true;
             continue;
         }

@@ -2,6 +2,7 @@
 // the open refuses, and that no save loses or corrupts what the file held.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QScreen>
 
 #include <filesystem>
@@ -157,6 +158,22 @@ TEST_F(FeindlicheDatei, EinbyteFeldMitUmlautVerdirbtDieDateiNicht)
     ASSERT_EQ(pForm->iAnzahlObjekte, 2);
     EXPECT_EQ(pForm->Objekte[0]->Text0, "Förderband");
     EXPECT_EQ(pForm->Objekte[1]->Text0, "Köln");
+}
+
+TEST_F(FeindlicheDatei, HintergrundMitAbschnittsnamenBleibtErhalten)
+{
+    const std::string sBild = "Halle[Objekte][Bewegungsprofile].bmp";
+    QImage bild(8, 8, QImage::Format_RGB32);
+    bild.fill(Qt::green);
+    ASSERT_TRUE(bild.save(QString::fromStdString(Datei(sBild.c_str())), "BMP"));
+    testhilfe::DateiSchreiben(Datei("Anlage.maske_ini"),
+                              "[Hintergrundbild]\n$FileBack=" + sBild +
+                                  "\n//\n[Objekte]\n" + StatischerText("eins") +
+                                  "//\n[Bewegungsprofile]\n");
+    ASSERT_TRUE(bOeffnen(Datei("Anlage.maske_ini")));
+    EXPECT_EQ(pForm->cHintergrundDatei, Datei(sBild.c_str()));
+    ASSERT_EQ(pForm->iAnzahlObjekte, 1);
+    EXPECT_EQ(pForm->Objekte[0]->Text0, "eins");
 }
 
 TEST_F(FeindlicheDatei, FenstergroesseBleibtImBildschirm)

@@ -77,22 +77,15 @@ TEigenschaften Engine()
     return e;
 }
 
-class DlgTest : public ::testing::Test {
+class DlgTest : public AnlagenTest {
 protected:
-    Umgebung u;
-    THauptformular* pForm = nullptr;
-    fs::path pfOrdner, pfPLC;
+    fs::path pfPLC;
 
     void SetUp() override
     {
-        pForm = FensterOhneStart();
-        pfOrdner = u.pfProjekte / "Anlage";
-        fs::create_directories(pfOrdner);
-        cMaskenVerzeichnis = pfOrdner.string() + "/";
-        MaskeFile = (pfOrdner / "Anlage.maske_ini").string();
+        AnlagenTest::SetUp();
         pfPLC = pfOrdner / "PLC.DAT";
-        ASSERT_TRUE(pForm->bMaskeSchreiben(MaskeFile));
-        D7ED_PfadeUebergeben((pfOrdner.string() + "/").c_str(), "IPADR", (pfOrdner / "IPADR.DAT").string().c_str());
+        ASSERT_TRUE(bLeereMaskeAnlegen());
         D7ED_AGInternEinstellen_C312();
         bInternerSPSTyp = true;
         AlleBausteineLoeschen();
@@ -105,7 +98,7 @@ protected:
     {
         ModalAntworterSetzen({});
         AlleBausteineLoeschen();
-        FensterWeg(pForm);
+        AnlagenTest::TearDown();
     }
     // Opens the dialog through the menu action; f plays the user and the
     // result is the dialog's (0 while it is still open).

@@ -22,19 +22,7 @@ using namespace projekttest;
 
 namespace {
 
-struct FeindlicheDatei : ::testing::Test {
-    Umgebung u;
-    THauptformular* pForm = nullptr;
-    fs::path pfOrdner;
-    void SetUp() override
-    {
-        pForm = FensterOhneStart();
-        pfOrdner = u.pfProjekte / "Anlage";
-        fs::create_directories(pfOrdner);
-        cMaskenVerzeichnis = pfOrdner.string() + "/";
-    }
-    void TearDown() override { FensterWeg(pForm); }
-    std::string Datei(const char* pcName) const { return (pfOrdner / pcName).string(); }
+struct FeindlicheDatei : AnlagenTest {
     // Opens as the menu does: the name is set before reading.
     bool bOeffnen(const std::string& sPfad)
     {

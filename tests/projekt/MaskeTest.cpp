@@ -101,20 +101,7 @@ void PanelFuellen(THauptformular* pForm)
     Bewegungsprofile[6].Oben.Adr = static_cast<int8_t>(static_cast<uint8_t>(200));
 }
 
-struct PanelTest : ::testing::Test {
-    Umgebung u;
-    THauptformular* pForm = nullptr;
-    fs::path pfOrdner;
-    void SetUp() override
-    {
-        pForm = FensterOhneStart();
-        pfOrdner = u.pfProjekte / "Anlage";
-        fs::create_directories(pfOrdner);
-        cMaskenVerzeichnis = pfOrdner.string() + "/";
-    }
-    void TearDown() override { FensterWeg(pForm); }
-    std::string Datei(const char* pcName) const { return (pfOrdner / pcName).string(); }
-};
+using PanelTest = AnlagenTest;
 
 } // namespace
 

@@ -17,6 +17,7 @@
 #include "SPSTyp.h"
 #include "WinDialoge.h"
 #include "WinRegistry.h"
+#include "kolv_d7ed.h"
 
 namespace fs = std::filesystem;
 
@@ -154,6 +155,24 @@ void BmpSchreiben(const fs::path& pf, int iBreite, int iHoehe, unsigned uRgb)
     QImage Bild(iBreite, iHoehe, QImage::Format_RGB32);
     Bild.fill(QColor::fromRgb(uRgb));
     Bild.save(QString::fromStdString(pf.string()), "BMP");
+}
+
+void AnlagenTest::SetUp()
+{
+    pForm = FensterOhneStart();
+    pfOrdner = u.pfProjekte / "Anlage";
+    std::filesystem::create_directories(pfOrdner);
+    cMaskenVerzeichnis = pfOrdner.string() + "/";
+}
+
+void AnlagenTest::TearDown() { FensterWeg(pForm); }
+
+bool AnlagenTest::bLeereMaskeAnlegen()
+{
+    MaskeFile = Datei("Anlage.maske_ini");
+    if (!pForm->bMaskeSchreiben(MaskeFile)) return false;
+    D7ED_PfadeUebergeben(cMaskenVerzeichnis.c_str(), "IPADR", Datei("IPADR.DAT").c_str());
+    return true;
 }
 
 } // namespace projekttest

@@ -3,6 +3,8 @@
 // start-up work of the first paint.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -47,6 +49,20 @@ void EingabenVorgeben(const std::vector<std::string>& eingaben);
 THauptformular* FensterOhneStart();
 // Takes the window down: panel cleared, window deleted.
 void FensterWeg(THauptformular* pForm);
+
+// A test with the main window (without start-up) and an empty project
+// folder "Anlage" set as the panel folder; Datei names a file in it.
+struct AnlagenTest : ::testing::Test {
+    Umgebung u;
+    THauptformular* pForm = nullptr;
+    std::filesystem::path pfOrdner;
+    void SetUp() override;
+    void TearDown() override;
+    std::string Datei(const char* pcName) const { return (pfOrdner / pcName).string(); }
+    // Saves the empty panel as "Anlage.maske_ini" (now MaskeFile) and gives
+    // the engine the folder and its IP data file; false when saving failed.
+    bool bLeereMaskeAnlegen();
+};
 
 // The number of lines of a text file that differ from another one, and the
 // differing lines of the first file.

@@ -113,21 +113,12 @@ Bausteine Fuellen(const std::vector<std::string>& bilder)
     return ImEngine();
 }
 
-class WLDTest : public ::testing::Test {
+class WLDTest : public AnlagenTest {
 protected:
-    Umgebung u;
-    THauptformular* pForm = nullptr;
-    fs::path pfOrdner;
-
     void SetUp() override
     {
-        pForm = FensterOhneStart();
-        pfOrdner = u.pfProjekte / "Anlage";
-        fs::create_directories(pfOrdner);
-        cMaskenVerzeichnis = pfOrdner.string() + "/";
-        MaskeFile = (pfOrdner / "Anlage.maske_ini").string();
-        ASSERT_TRUE(pForm->bMaskeSchreiben(MaskeFile));
-        D7ED_PfadeUebergeben((pfOrdner.string() + "/").c_str(), "IPADR", (pfOrdner / "IPADR.DAT").string().c_str());
+        AnlagenTest::SetUp();
+        ASSERT_TRUE(bLeereMaskeAnlegen());
         AlleBausteineLoeschen();
         g_uebergaben.clear();
     }
@@ -135,7 +126,7 @@ protected:
     {
         TestUhrFreigeben();
         AlleBausteineLoeschen();
-        FensterWeg(pForm);
+        AnlagenTest::TearDown();
     }
     std::string Status() const { return pForm->StatusPanels[pForm->iPanelMeldung].cText; }
     fs::path Dump() const { return pfOrdner / "Startup.wld"; }

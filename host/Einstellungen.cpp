@@ -17,14 +17,6 @@
 #include "WinText.h"
 #include "kolv_spr2.h"
 
-std::string IP_ADR = "127.0.0.1";
-uint16_t PortNr = 102;
-std::string LetzterPfadHBild;
-int32_t LED_E_HI = 0x00FF00;
-int32_t LED_E_LO = 0x808080;
-int32_t LED_A_HI = 0x008FF4;
-int32_t LED_A_LO = 0x808080;
-bool bNurLesen = false;
 
 namespace {
 

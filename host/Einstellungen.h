@@ -7,27 +7,9 @@
 #include <string>
 #include <vector>
 
-// --- Program values kept in the registry -------------------------------
-// (LetzteMaskeLaden, MaskeFile, UserDir and RavoDAVInterval live in
-// Programm.h.)
+#include "ProgrammWerte.h"
 
-// IP address of the engine's interface (registry value "IP-ADR").
-extern std::string IP_ADR;
-// TCP port of the engine's interface (registry value "PortNr").
-extern uint16_t PortNr;
-// Start folder of the background picture dialog; read and written back,
-// never changed by the program.
-extern std::string LetzterPfadHBild;
-// Standard colours (0x00BBGGRR) that new LED objects get: lit and unlit
-// input LED, lit and unlit output LED.
-extern int32_t LED_E_HI;
-extern int32_t LED_E_LO;
-extern int32_t LED_A_HI;
-extern int32_t LED_A_LO;
-
-// Read-only mode ("/READONLY", "/RUNTIME"): saving, the background picture
-// and every editing operation are refused with text 1262.
-extern bool bNurLesen;
+// (The values themselves live in ProgrammWerte.h.)
 
 // Ini file beside the program and its one section.
 inline constexpr const char* cIniDateiName = "Veltrano.ini";

@@ -18,22 +18,10 @@
 
 THauptformular* Hauptformular = nullptr;
 
-
-bool TFarbDialog::Execute(QWidget* pBesitzer) { return bFarbDialog(pBesitzer, Color); }
-
-bool TDateiDialog::Execute(QWidget* pBesitzer)
-{
-    const std::string sStart = FileName.empty() ? InitialDir : FileName;
-    const std::string sGewaehlt = bSpeichern ? DateiSpeichernDialog(pBesitzer, Title, Filter, sStart)
-                                             : DateiOeffnenDialog(pBesitzer, Title, Filter, sStart, DefaultExt);
-    if (sGewaehlt.empty()) return false;
-    FileName = sGewaehlt;
-    return true;
-}
-
 THauptformular::THauptformular(QWidget* pOwner) : QMainWindow(pOwner)
 {
     Hauptformular = this;
+    MaskenUmgebung = this;
     setObjectName("Hauptformular");
     for (int i = 0; i < iMaxObjekte; ++i) Objekte[i] = Markierte[i] = Sensoren[i] = Bewegte[i] = nullptr;
     for (int i = 0; i < iMaxBilder; ++i) Bilder[i] = nullptr;
@@ -120,6 +108,7 @@ THauptformular::~THauptformular()
     delete OpenDialog;
     delete SaveDialogMaske;
     if (Hauptformular == this) Hauptformular = nullptr;
+    if (MaskenUmgebung == this) MaskenUmgebung = nullptr;
 }
 
 void THauptformular::ArbeitsflaecheAnordnen()

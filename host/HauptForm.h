@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "BildBibliothek.h"
+#include "FormDialoge.h"
+#include "MaskenUmgebung.h"
 #include "SPSTyp.h"
 
 class QAction;
@@ -53,31 +55,29 @@ struct StatusPanelEintrag {
     int32_t iBreite = 0;                   // fixed when the field is added
 };
 
-// Stand-in of the form's colour dialog component, borrowed by the object
-// property dialogs. Execute goes through the scriptable dialog module.
-struct TFarbDialog {
-    uint32_t Color = 0;   // 0x00BBGGRR
-    bool Execute(QWidget* pBesitzer);
-};
-
-// Stand-in of the form's file dialog components (open picture, open panel,
-// save panel). Filter in the form "Description|*.ext".
-struct TDateiDialog {
-    bool bSpeichern = false;
-    std::string Title;
-    std::string Filter;
-    std::string InitialDir;
-    std::string FileName;
-    std::string DefaultExt;   // completes a name chosen without extension
-    bool Execute(QWidget* pBesitzer);
-};
-
-class THauptformular : public QMainWindow {
+class THauptformular : public QMainWindow, public TMaskenUmgebung {
     Q_OBJECT
 
 public:
     explicit THauptformular(QWidget* pOwner = nullptr);
     ~THauptformular() override;
+
+    // ===================================================================
+    // What the panel's objects and dialogs reach (TMaskenUmgebung)
+    // ===================================================================
+    QWidget* pFenster() override { return this; }
+    QWidget* pArbeitsflaeche() override { return Arbeitsflaeche; }
+    bool bImEditorModus() const override { return bEditorModus; }
+    int32_t iNeueLEDGroesse() const override { return iLEDGroesse; }
+    int32_t iObjektAnzahl() const override { return iAnzahlObjekte; }
+    TMyObj* pObjektNr(int32_t i) const override { return Objekte[i]; }
+    TMyObj* pGetAktivesObjekt() const override { return pAktivesObjekt; }
+    void SetAktivesObjekt(TMyObj* pObj) override { pAktivesObjekt = pObj; }
+    bool bZiehenLaeuft() const override { return bZiehen; }
+    void SetZiehen(bool b) override { bZiehen = b; }
+    void SetLetzteCursorPos(const QPoint& pt) override { ptLetzteCursorPos = pt; }
+    TFarbDialog* pFarbDialog() override { return ColorDialog; }
+    TDateiDialog* pBildDateiDialog() override { return OpenPictureDialog; }
 
     // ===================================================================
     // Start-up and main window
@@ -254,7 +254,7 @@ public:
     // ===================================================================
     // Panel file and project folder
     // ===================================================================
-    void SetMaskeGeaendert(bool bGeaendert);
+    void SetMaskeGeaendert(bool bGeaendert) override;
     void TitelAktualisieren();
     bool bMaskeLesen(const std::string& cPfad);
     bool bMaskeSchreiben(const std::string& cPfad);
@@ -277,10 +277,10 @@ public:
     QImage* Image300CPU = nullptr;     // the background picture
     QLabel* lBlanc_Hinweis = nullptr;  // hint below the default picture
 
-    QImage* pGetBildVonDatei(const std::string& cPfad);
+    QImage* pGetBildVonDatei(const std::string& cPfad) override;
     QImage* pGetBildVonName(const std::string& cName);
     void BilderFreigeben();
-    bool bDateiImMaskenordner(const std::string& cName, std::string& cPfad);
+    bool bDateiImMaskenordner(const std::string& cName, std::string& cPfad) override;
     void StandardHintergrundLaden();
     void aMaske_Hintergrundbild_ladenExecute();
     // Loads a picture file into the background image (created on first
@@ -339,9 +339,9 @@ public:
     void ObjekteNeuZeichnen();
     // Draws the selection frames in the phase iBlinkPhase (the timer flips it).
     void MarkierungBlinken();
-    void MarkierungAufheben();
+    void MarkierungAufheben() override;
     // Appends the object to the selection; true when it was selected before.
-    bool ObjektMarkieren(TMyObj* pObj);
+    bool ObjektMarkieren(TMyObj* pObj) override;
     bool bIstMarkiert(TMyObj* pObj);
     int32_t iObjektIndex(TMyObj* pObj);
     void AllesMarkieren();
@@ -349,15 +349,15 @@ public:
     void MarkierteLoeschen();
     void ObjektlisteVerdichten();
     void ObjekteImRechteckMarkieren(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
-    void AuswahlVerschieben();
+    void AuswahlVerschieben() override;
     void AusrichtenLinks();
     void AusrichtenOben();
     void GleicherAbstandVertikal();
-    int32_t ObjektEigenschaftenDialog(TMyObj* pObj, bool bNeu);
+    int32_t ObjektEigenschaftenDialog(TMyObj* pObj, bool bNeu) override;
     // Mouse on the panel area's background (its coordinates) and the keys.
     void FormMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y,
                        bool bDoppelklick);
-    void FormMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void FormMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y) override;
     void FormMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void FormClick();
     void FormKeyDown(int iTaste, Qt::KeyboardModifiers Shift);

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <string>
 
-// Folder of the loaded panel with a trailing '/'; every project file is
-// addressed as cMaskenVerzeichnis + file name.
-extern std::string cMaskenVerzeichnis;
+#include "Dateinamen.h"
+#include "ProgrammWerte.h"
+
 
 // The panel file of the panel that is shown now ("" = none). An open that
 // fails puts MaskeFile back to it, so that a later save cannot write the
@@ -18,8 +18,6 @@ extern std::string sAngezeigteMaskeFile;
 
 inline constexpr const char* cMaskenEndung = ".maske_ini";
 inline constexpr const char* cClipboardDateiName = "Veltrano-Clibboard.dat";
-inline constexpr const char* cProgrammName = "Veltrano";
-inline constexpr const char* cProgrammVersion = "1.6.1";
 
 // The PLC settings dialog has just written the project's PLC.DAT whole, so a
 // PLC.DAT that could not be read when the panel opened is replaced by the
@@ -86,15 +84,3 @@ private:
     std::size_t nGroesse = 0;
     std::FILE* pDatei = nullptr;
 };
-
-// The folder part of a path with its trailing '/'.
-std::string OrdnerVonPfad(const std::string& sPfad);
-// The file name part of a path.
-std::string NameVonPfad(const std::string& sPfad);
-// The file of that name in the folder: the exact name when it exists, else
-// one that differs only in letter case; "" when there is none.
-std::string DateiImOrdner(const std::string& sOrdner, const std::string& sName);
-// Where a project file is read and written: the name that the lookup finds
-// (a "plc.dat" from Windows stays "plc.dat", so no second file appears
-// beside it), else sOrdner + sName.
-std::string ProjektDateiPfad(const std::string& sOrdner, const std::string& sName);

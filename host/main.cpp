@@ -1,4 +1,4 @@
 // Veltrano: the soft-PLC host with its panel.
-#include "Programm.h"
+#include "VeltranoStart.h"
 
 int main(int argc, char** argv) { return VeltranoAusfuehren(argc, argv); }

@@ -1,7 +1,7 @@
 // Reader of the analog measuring ranges (MESSB.TXT).
 #include "Messbereiche.h"
 
-#include "Programm.h"
+#include "ProgrammWerte.h"
 #include "WinIni.h"
 
 #include <cfloat>

@@ -2,7 +2,7 @@
 #include "MyObj.h"
 
 #include "Bewegungsprofil.h"
-#include "HauptForm.h"
+#include "MaskenUmgebung.h"
 #include "PoolText.h"
 #include "WinZeit.h"
 
@@ -15,14 +15,16 @@ Bewegungsprofil Bewegungsprofile[ANZAHL_BEWEGUNGSPROFILE];
 
 bool TMyObj::bEditorModusOhneHauptformular = true;
 
+TMaskenUmgebung* MaskenUmgebung = nullptr;
+
 namespace {
 
 // The objects live on the main window's panel area; a caller that passes
 // the main window itself gets that area as the parent.
 QWidget* ElternVon(QWidget* pBesitzer)
 {
-    if (Hauptformular && pBesitzer == Hauptformular && Hauptformular->Arbeitsflaeche)
-        return Hauptformular->Arbeitsflaeche;
+    if (MaskenUmgebung && pBesitzer == MaskenUmgebung->pFenster() && MaskenUmgebung->pArbeitsflaeche())
+        return MaskenUmgebung->pArbeitsflaeche();
     return pBesitzer;
 }
 
@@ -42,7 +44,7 @@ QColor FarbeVonWert(int32_t iFarbe)
 
 bool TMyObj::bEditorModusAktiv()
 {
-    return Hauptformular ? Hauptformular->bEditorModus : bEditorModusOhneHauptformular;
+    return MaskenUmgebung ? MaskenUmgebung->bImEditorModus() : bEditorModusOhneHauptformular;
 }
 
 TMyObj::TMyObj(QWidget* pBesitzer, int32_t iArt, int32_t iLeft, int32_t iTop, int32_t iWidth,
@@ -61,7 +63,7 @@ TMyObj::TMyObj(QWidget* pBesitzer, int32_t iArt, int32_t iLeft, int32_t iTop, in
     if (iArt == Statische_Beschriftung)
         Text0 = PoolText(1261);
     if (iArt == LED) {
-        const int32_t iGroesse = Hauptformular ? Hauptformular->iLEDGroesse : 12;
+        const int32_t iGroesse = MaskenUmgebung ? MaskenUmgebung->iNeueLEDGroesse() : 12;
         iWidth = iHeight = iGroesse;
     } else if (iArt == AnalogEingang || iArt == AnalogerAusgang) {
         iWidth = iHeight = 20;
@@ -184,17 +186,17 @@ void TMyObj::SetEigenschaftenLED(const TMyObj* pPrototyp, int32_t iAdr, int32_t 
     } else {
         pBild1 = pBild0 = nullptr;
         std::string sPfad;
-        if (Hauptformular && !Grafik1.empty() &&
-            Hauptformular->bDateiImMaskenordner(Grafik1, sPfad)) {
-            pBild1 = Hauptformular->pGetBildVonDatei(sPfad);
+        if (MaskenUmgebung && !Grafik1.empty() &&
+            MaskenUmgebung->bDateiImMaskenordner(Grafik1, sPfad)) {
+            pBild1 = MaskenUmgebung->pGetBildVonDatei(sPfad);
             if (pBild1) {
                 SetWidth(pBild1->width());
                 SetHeight(pBild1->height());
             }
         }
-        if (Hauptformular && !Grafik0.empty() &&
-            Hauptformular->bDateiImMaskenordner(Grafik0, sPfad)) {
-            pBild0 = Hauptformular->pGetBildVonDatei(sPfad);
+        if (MaskenUmgebung && !Grafik0.empty() &&
+            MaskenUmgebung->bDateiImMaskenordner(Grafik0, sPfad)) {
+            pBild0 = MaskenUmgebung->pGetBildVonDatei(sPfad);
             if (pBild0) {
                 SetWidth(pBild0->width());
                 SetHeight(pBild0->height());

@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "Allgemein.h"
-#include "Einstellungen.h"
-#include "HauptForm.h"
+#include "ProgrammWerte.h"
+#include "MaskenUmgebung.h"
 #include "Meldungen.h"
 #include "PoolText.h"
 #include "WinZeit.h"
@@ -75,9 +75,9 @@ void TMyObj::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int 
 {
     if (!isVisible())
         return;
-    THauptformular* f = Hauptformular;
+    TMaskenUmgebung* f = MaskenUmgebung;
     if (f)
-        f->pAktivesObjekt = nullptr;
+        f->SetAktivesObjekt(nullptr);
     const bool bShift =
         ((Shift | QGuiApplication::queryKeyboardModifiers()) & Qt::ShiftModifier) != 0;
     bMausGedrueckt = true;
@@ -115,7 +115,7 @@ void TMyObj::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int 
     }
     if (!bShift)
         f->MarkierungAufheben();
-    f->ptLetzteCursorPos = QCursor::pos();
+    f->SetLetzteCursorPos(QCursor::pos());
     f->ObjektMarkieren(this);
 }
 
@@ -133,7 +133,7 @@ void TMyObj::WertAbfragen()
     else
         std::snprintf(acWert, sizeof acWert, "%d", static_cast<int32_t>(dwWert));
     std::string sEingabe = acWert;
-    QWidget* pEltern = Hauptformular ? static_cast<QWidget*>(Hauptformular) : window();
+    QWidget* pEltern = MaskenUmgebung ? MaskenUmgebung->pFenster() : window();
     if (!bEingabeDialog(pEltern, sTitel, PoolText(1373), sEingabe, 255) || sEingabe.empty())
         return;
 
@@ -196,20 +196,20 @@ void TMyObj::ClickOnLED()
 
 void TMyObj::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
 {
-    if (THauptformular* f = Hauptformular) {
-        f->pAktivesObjekt = nullptr;
-        f->bZiehen = false;
+    if (TMaskenUmgebung* f = MaskenUmgebung) {
+        f->SetAktivesObjekt(nullptr);
+        f->SetZiehen(false);
     }
     bMausGedrueckt = false;
 }
 
 void TMyObj::MouseMove(Qt::KeyboardModifiers Shift, int X, int Y)
 {
-    THauptformular* f = Hauptformular;
+    TMaskenUmgebung* f = MaskenUmgebung;
     const bool bEditor = bEditorModusAktiv();
     if (!bEditor && f)
-        f->pAktivesObjekt = nullptr;
-    if (f && f->pAktivesObjekt) {
+        f->SetAktivesObjekt(nullptr);
+    if (f && f->pGetAktivesObjekt()) {
         f->FormMouseMove(this, Shift, X + Left(), Y + Top());
         return;
     }
@@ -224,8 +224,8 @@ void TMyObj::MouseMove(Qt::KeyboardModifiers Shift, int X, int Y)
         const bool bObenUnten = Y < iRandZone || Y > Height() - iRandZone;
         const bool bLinksRechts = X < iRandZone || X > Width() - iRandZone;
         Zeiger = bObenUnten ? Qt::SizeVerCursor : bLinksRechts ? Qt::SizeHorCursor : Qt::ArrowCursor;
-        if (f && !f->pAktivesObjekt && bMausGedrueckt && Zeiger != Qt::ArrowCursor)
-            f->pAktivesObjekt = this;   // a resize begins
+        if (f && !f->pGetAktivesObjekt() && bMausGedrueckt && Zeiger != Qt::ArrowCursor)
+            f->SetAktivesObjekt(this);   // a resize begins
     }
     if (cursor().shape() != Zeiger)
         setCursor(Zeiger);
@@ -233,8 +233,8 @@ void TMyObj::MouseMove(Qt::KeyboardModifiers Shift, int X, int Y)
     if (!f || !bEditor)
         return;
     if (bMausGedrueckt)
-        f->bZiehen = true;
-    if (f->bZiehen)
+        f->SetZiehen(true);
+    if (f->bZiehenLaeuft())
         f->AuswahlVerschieben();
 }
 
@@ -258,9 +258,9 @@ void TMyObj::AnalogE_FuerManipulationKennzeichnen()
 {
     // At most one analog input of the panel is marked.
     std::vector<TMyObj*> Alle;
-    if (Hauptformular) {
-        for (int i = 0; i < Hauptformular->iAnzahlObjekte; ++i)
-            Alle.push_back(Hauptformular->Objekte[i]);
+    if (MaskenUmgebung) {
+        for (int i = 0; i < MaskenUmgebung->iObjektAnzahl(); ++i)
+            Alle.push_back(MaskenUmgebung->pObjektNr(i));
     } else if (parentWidget()) {
         for (QWidget* pKind : parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (auto* p = dynamic_cast<TMyObj*>(pKind))

@@ -1,6 +1,6 @@
 #include "SystemVariablen.h"
 
-#include "Programm.h"
+#include "ProgrammWerte.h"
 #include "kolv_d7ed.h"
 
 const TSystemVariable SystemVariable[] = {

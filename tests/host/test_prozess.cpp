@@ -13,6 +13,7 @@
 #include "HostTestHilfe.h"
 #include "Meldungen.h"
 #include "Programm.h"
+#include "VeltranoStart.h"
 #include "WinRegistry.h"
 
 using namespace hosttest;

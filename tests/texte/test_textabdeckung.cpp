@@ -80,7 +80,7 @@ TEST(Textabdeckung, BeideSprachdateienDeckenDenQuelltextAb)
 {
     const fs::path pfQuellen = testhilfe::Quellordner();
     const auto verwendungen =
-        TextVerwendungenImBaum({pfQuellen / "host", pfQuellen / "panel", pfQuellen / "language"});
+        TextVerwendungenImBaum({pfQuellen / "host", pfQuellen / "panel", pfQuellen / "gemeinsam", pfQuellen / "language"});
     // The program takes its texts from the pool: finding none means the
     // search is broken, not that the files are complete.
     ASSERT_FALSE(verwendungen.empty());

@@ -1,7 +1,7 @@
 // Parsers of key-value lines and number texts, and the system queries.
 #include "Allgemein.h"
 
-#include "Maske.h"
+#include "ProgrammWerte.h"
 #include "PoolText.h"
 
 #include <climits>

@@ -1,7 +1,8 @@
 #include "DlgObjektRahmen.h"
 
 #include "BildBibliothek.h"
-#include "HauptForm.h"
+#include "FormDialoge.h"
+#include "MaskenUmgebung.h"
 #include "Hilfe.h"
 #include "Meldungen.h"
 #include "Messbereiche.h"
@@ -172,10 +173,10 @@ bool TDlgObjektRahmen::bFarbeWaehlen(int32_t& iFarbe)
     // user made stay the same in every dialog.
     uint32_t dwFarbe = static_cast<uint32_t>(iFarbe) & 0x00FFFFFF;
     bool bGewaehlt = false;
-    if (Hauptformular && Hauptformular->ColorDialog) {
-        Hauptformular->ColorDialog->Color = dwFarbe;
-        bGewaehlt = Hauptformular->ColorDialog->Execute(this);
-        dwFarbe = Hauptformular->ColorDialog->Color;
+    if (MaskenUmgebung && MaskenUmgebung->pFarbDialog()) {
+        MaskenUmgebung->pFarbDialog()->Color = dwFarbe;
+        bGewaehlt = MaskenUmgebung->pFarbDialog()->Execute(this);
+        dwFarbe = MaskenUmgebung->pFarbDialog()->Color;
     } else {
         bGewaehlt = bFarbDialog(this, dwFarbe);
     }

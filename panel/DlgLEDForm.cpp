@@ -1,9 +1,10 @@
 #include "DlgLEDForm.h"
 
 #include "BildBibliothek.h"
-#include "Einstellungen.h"
-#include "HauptForm.h"
-#include "Maske.h"
+#include "FormDialoge.h"
+#include "MaskenUmgebung.h"
+#include "Dateinamen.h"
+#include "ProgrammWerte.h"
 #include "MyObj.h"
 #include "PoolText.h"
 #include "SystemVariablen.h"
@@ -316,14 +317,14 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     if (bNeuesObjekt) {
         lGrafik1File->clear();
         lGrafik0File->clear();
-    } else if (Hauptformular) {
+    } else if (MaskenUmgebung) {
         std::string sPfad;
         if (!pObj->Grafik1.empty()) {
-            Hauptformular->bDateiImMaskenordner(pObj->Grafik1, sPfad);
+            MaskenUmgebung->bDateiImMaskenordner(pObj->Grafik1, sPfad);
             lGrafik1File->setText(QString::fromStdString(sPfad));
         }
         if (!pObj->Grafik0.empty()) {
-            Hauptformular->bDateiImMaskenordner(pObj->Grafik0, sPfad);
+            MaskenUmgebung->bDateiImMaskenordner(pObj->Grafik0, sPfad);
             lGrafik0File->setText(QString::fromStdString(sPfad));
         }
     }
@@ -444,7 +445,7 @@ void TDlgLED::GrafikVorschauLaden()
 void TDlgLED::GrafikWaehlen(unsigned long ulTitel, QLabel* pDateiLabel)
 {
     std::string sDatei;
-    TDateiDialog* pDlg = Hauptformular ? Hauptformular->OpenPictureDialog : nullptr;
+    TDateiDialog* pDlg = MaskenUmgebung ? MaskenUmgebung->pBildDateiDialog() : nullptr;
     if (pDlg) {
         pDlg->Title = PoolText(ulTitel);
         if (pDlg->Filter.empty()) pDlg->Filter = PoolText(1332);
@@ -482,11 +483,11 @@ bool TDlgLED::bGrafikPruefen(QLabel* pDateiLabel)
         return false;
     }
     // A stored picture missing from the project folder keeps its name.
-    if (!Hauptformular || !U_DateiVorhanden(sPfad.c_str())) return true;
+    if (!MaskenUmgebung || !U_DateiVorhanden(sPfad.c_str())) return true;
     std::string sImOrdner;
-    if (Hauptformular->bDateiImMaskenordner(sName, sImOrdner)) return true;
-    Hauptformular->pGetBildVonDatei(sPfad);
-    if (Hauptformular->bDateiImMaskenordner(sName, sImOrdner)) return true;
+    if (MaskenUmgebung->bDateiImMaskenordner(sName, sImOrdner)) return true;
+    MaskenUmgebung->pGetBildVonDatei(sPfad);
+    if (MaskenUmgebung->bDateiImMaskenordner(sName, sImOrdner)) return true;
     Ablehnen(PoolTextFormat(6401, "%s", sPfad.c_str()));
     return false;
 }
@@ -536,7 +537,7 @@ void TDlgLED::bOkClick()
         if (!bHatGrafik(pLabel)) continue;
         const std::string sPfad = pLabel->text().toStdString();
         *pName = NameVonPfad(sPfad);
-        if (Hauptformular && U_DateiVorhanden(sPfad.c_str())) Hauptformular->pGetBildVonDatei(sPfad);
+        if (MaskenUmgebung && U_DateiVorhanden(sPfad.c_str())) MaskenUmgebung->pGetBildVonDatei(sPfad);
     }
     done(1);
 }

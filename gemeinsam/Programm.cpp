@@ -1,36 +1,13 @@
-// Program-wide values and the start-up of Veltrano up to the message loop.
+// The start-up of Veltrano up to the text file: program folder, text
+// language and its file.
 #include "Programm.h"
 
-#include <QApplication>
-#include <QMessageBox>
-
-#include <exception>
-#include <filesystem>
-#include <memory>
-
-#include "Einstellungen.h"
-#include "HauptForm.h"
 #include "Meldungen.h"
 #include "PoolText.h"
 #include "WinMeldung.h"
-#include "WinMutex.h"
-#include "WinProzess.h"
 #include "WinRegistry.h"
 #include "WinSprache.h"
 #include "kolv_spr2.h"
-
-uint32_t KommuID = 0;
-std::string cExeVerzeichnis;
-std::string cSystemVerzeichnis;
-std::string UserDir;
-std::string MaskeFile;
-std::string sGemerkteMaskeFile;
-bool LetzteMaskeLaden = false;
-uint32_t dwStartZeitpunkt = 0;
-bool bS7EpatsVorhanden = false;
-bool bInternerSPSTyp = false;
-uint16_t RavoDAVInterval = 5;
-int32_t Sprache = 1;
 
 namespace {
 
@@ -115,59 +92,4 @@ void StartVorbereiten(const std::string& sProgrammordner)
     SPR_DLLInitialisieren(sSystem.data());
     SPR_SetTextSprache(SpracheDerInstallation());
     bSprachDateiLaden(SPR_GetTextSprache());
-}
-
-namespace {
-
-// The application object with the standard display of an exception that
-// escapes an event handler: the exception is shown and the program ends.
-class TVeltranoApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* pEmpfaenger, QEvent* pEreignis) override
-    {
-        try {
-            return QApplication::notify(pEmpfaenger, pEreignis);
-        } catch (const std::exception& e) {
-            FehlerMeldung(e.what());
-        } catch (...) {
-            FehlerMeldung("Unknown exception.");
-        }
-        exit(0);
-        return false;
-    }
-};
-
-} // namespace
-
-int VeltranoAusfuehren(int argc, char** argv, const std::string& sProgrammordner)
-{
-    // A test runs the program inside its own application object.
-    std::unique_ptr<TVeltranoApplication> pApp;
-    if (!QCoreApplication::instance()) {
-        pApp = std::make_unique<TVeltranoApplication>(argc, argv);
-        KommandozeileRohMerken(argc, argv);
-    }
-
-    // One Veltrano per user session; the lock stays held until the process
-    // ends.
-    static TBenannterMutex InstanzMutex(cInstanzMutexName);
-    if (!InstanzMutex.bBesitzt()) {
-        MessageBoxA(QApplication::focusWidget(), "Veltrano is already started.", "Veltrano", MB_OK);
-        return 0;
-    }
-
-    StartVorbereiten(sProgrammordner.empty()
-                         ? std::filesystem::path(ProgrammDatei()).parent_path().string()
-                         : sProgrammordner);
-
-    QApplication::setApplicationName("Veltrano");
-    try {
-        auto pFenster = std::make_unique<THauptformular>(nullptr);
-        pFenster->FormCreate();
-        QApplication::exec();
-    } catch (const std::exception& e) {
-        FehlerMeldung(e.what());
-    }
-    return 0;
 }

@@ -1,9 +1,9 @@
 #include "Hilfe.h"
 
-#include "Maske.h"
+#include "Dateinamen.h"
 #include "Meldungen.h"
 #include "PoolText.h"
-#include "Programm.h"
+#include "ProgrammWerte.h"
 #include "WinProzess.h"
 #include "WinRegistry.h"
 #include "WinZeit.h"

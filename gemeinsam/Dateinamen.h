@@ -1,0 +1,18 @@
+// Paths of the files a panel names: folder and name parts, and the lookup
+// that also finds a name in other letter case or written in an old code
+// page, so that projects copied from Windows keep working.
+#pragma once
+
+#include <string>
+
+// The folder part of a path with its trailing '/'.
+std::string OrdnerVonPfad(const std::string& sPfad);
+// The file name part of a path.
+std::string NameVonPfad(const std::string& sPfad);
+// The file of that name in the folder: the exact name when it exists, else
+// one that differs only in letter case; "" when there is none.
+std::string DateiImOrdner(const std::string& sOrdner, const std::string& sName);
+// Where a project file is read and written: the name that the lookup finds
+// (a "plc.dat" from Windows stays "plc.dat", so no second file appears
+// beside it), else sOrdner + sName.
+std::string ProjektDateiPfad(const std::string& sOrdner, const std::string& sName);

@@ -139,8 +139,9 @@ bool bGleicheNamen(const std::vector<QString>& a, const std::vector<QString>& b)
 }
 
 // Which reading a name on disk that is not UTF-8 was found by, so that it
-// is written back and shown as the panel spelt it. Lookups run on the
-// graphical thread and the engine's loader alike, hence the lock.
+// is written back and shown as the panel spelt it. The language library
+// and the engine look names up too, on whichever thread calls them, hence
+// the lock.
 std::mutex g_lesartenSperre;
 std::map<std::string, std::string> g_gefundeneLesarten;
 

@@ -71,7 +71,8 @@ void THauptformular::SetMaskeGeaendert(bool bGeaendert)
 
 void THauptformular::TitelAktualisieren()
 {
-    const std::string sName = MaskeFile.empty() ? PoolText(1376) : NameVonPfad(MaskeFile);
+    // A name from Windows shows as it was found, not as U+FFFD.
+    const std::string sName = MaskeFile.empty() ? PoolText(1376) : NameAlsUtf8(NameVonPfad(MaskeFile));
     setWindowTitle(QString::fromStdString(std::string(ProgrammTitel()) + " [" + sName + "]"));
 }
 
@@ -100,8 +101,9 @@ void THauptformular::aDatei_OeffnenExecute()
     OpenDialog->InitialDir = UserDir;
     OpenDialog->FileName.clear();
     if (!OpenDialog->Execute(this)) return;
-    const std::string sPfad = OpenDialog->FileName;
-    if (!U_DateiVorhanden(sPfad.c_str())) {
+    // Found as every name the user gives (other letter case, Windows names).
+    const std::string sPfad = DateiPfadFinden(OpenDialog->FileName);
+    if (sPfad.empty()) {
         FehlerMeldung(PoolText(1312));
         return;
     }

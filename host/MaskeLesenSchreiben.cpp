@@ -205,7 +205,9 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
     Zeile(f, "//");
     Zeile(f, "//");
     Zeile(f, "[Hintergrundbild]");
-    Zeile(f, "$FileBack=" + NameVonPfad(cHintergrundDatei));
+    // The file keeps its name on disk; the panel file, a UTF-8 text, names
+    // it by the reading that the lookup finds it by again.
+    Zeile(f, "$FileBack=" + NameAlsUtf8(NameVonPfad(cHintergrundDatei)));
     Zeile(f, "//");
     Zeile(f, "//");
     Zeile(f, "[Einstellungen]");
@@ -213,7 +215,7 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
         Zeile(f, "$WindowW=" + std::to_string(frameGeometry().width()));
         Zeile(f, "$WindowH=" + std::to_string(frameGeometry().height()));
     }
-    Zeile(f, "$SPSTyp=" + cSPSTyp);
+    Zeile(f, "$SPSTyp=" + NameAlsUtf8(cSPSTyp));
     Zeile(f, std::string("$BausteineRestaurieren=") + (BausteineRestaurieren ? "1" : "0"));
     for (int i = 0; i < 4; ++i) Zeile(f, "//");
     Zeile(f, "[Objekte]");

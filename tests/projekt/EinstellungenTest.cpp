@@ -255,6 +255,11 @@ TEST_F(ZeileTest, MissingPanelIsReported)
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1259, "%s", sFehlt.c_str()));
     EXPECT_FALSE(Auswerten({}));
     EXPECT_EQ(u.Meldungen.size(), 1u);
+    // The extension from Windows in upper case is a panel too.
+    const std::string sGross = (u.pfProjekte / "NONE.MASKE_INI").string();
+    EXPECT_FALSE(Auswerten({sGross}));
+    ASSERT_EQ(u.Meldungen.size(), 2u);
+    EXPECT_EQ(u.Meldungen[1].sText, PoolTextFormat(1259, "%s", sGross.c_str()));
 }
 
 // Settings are written when the window closes and read when the next one

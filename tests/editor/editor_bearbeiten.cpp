@@ -85,7 +85,7 @@ TEST_F(Bearbeiten, ClickShiftClickBackgroundAndRubberBandSelect)
     EXPECT_FALSE(f->bMaskeGeaendert);
 }
 
-TEST_F(Bearbeiten, MouseDragMarksModifiedArrowKeysDoNotAndNothingLeavesThePanel)
+TEST_F(Bearbeiten, MouseDragAndArrowKeysMarkModifiedAndNothingLeavesThePanel)
 {
     DreiTexte();
     Klick(a);
@@ -111,14 +111,17 @@ TEST_F(Bearbeiten, MouseDragMarksModifiedArrowKeysDoNotAndNothingLeavesThePanel)
     QTest::keyClick(f, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(QPoint(a->Left(), a->Top()), QPoint(114, 117));
     EXPECT_EQ(QPoint(b->Left(), b->Top()), QPoint(214, 167));
-    EXPECT_FALSE(f->bMaskeGeaendert);
+    EXPECT_TRUE(f->bMaskeGeaendert) << "a key move is work that Exit must ask about";
     EXPECT_FALSE(f->bStrgGedrueckt);
 
-    // Left at 0 stays; far right and down stop inside the panel area.
+    // Left at 0 stays, and a key that moved nothing changed nothing; far
+    // right and down stop inside the panel area.
     a->SetLeft(0);
     Klick(a);
+    f->SetMaskeGeaendert(false);
     QTest::keyClick(f, Qt::Key_Left);
     EXPECT_EQ(a->Left(), 0);
+    EXPECT_FALSE(f->bMaskeGeaendert);
     int32_t iRechts = 0, iUnten = 0;
     f->ClientBereichHolen(iRechts, iUnten);
     const QPoint ptA = a->mapToGlobal(QPoint(30, 10));
@@ -134,7 +137,7 @@ TEST_F(Bearbeiten, MouseDragMarksModifiedArrowKeysDoNotAndNothingLeavesThePanel)
     EXPECT_LT(a->Left(), iRechts);
 }
 
-TEST_F(Bearbeiten, ResizeByEdgesRightStopsBelow400LeftHasNoLimitNotModified)
+TEST_F(Bearbeiten, ResizeByEdgesRightStopsBelow400LeftHasNoLimitMarksModified)
 {
     TMyObj* p = Neu(Statische_Beschriftung, 300, 200, 80, 20);
     TestUhrSetzen(100000);
@@ -171,7 +174,7 @@ TEST_F(Bearbeiten, ResizeByEdgesRightStopsBelow400LeftHasNoLimitNotModified)
     QTest::mouseMove(p, QPoint(30, 60));
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(30, 60));
     EXPECT_EQ(p->Height(), 60);
-    EXPECT_FALSE(f->bMaskeGeaendert);
+    EXPECT_TRUE(f->bMaskeGeaendert);
 }
 
 TEST_F(Bearbeiten, AlignSpaceAndRestackThroughTheirActions)
@@ -332,7 +335,7 @@ TEST_F(Bearbeiten, PanelSavedAfterEditingReadsBackInTheSameOrder)
     EXPECT_EQ(f->Objekte[1]->y, 299);
 }
 
-TEST_F(Bearbeiten, DoubleClickOpensTheObjectsDialogOkMarksModifiedEnterDoesNot)
+TEST_F(Bearbeiten, DoubleClickAndEnterOpenTheObjectsDialogOkMarksModified)
 {
     TMyObj* pLED = Neu(LED, 100, 100);
     pLED->Op = 'A';
@@ -350,15 +353,20 @@ TEST_F(Bearbeiten, DoubleClickOpensTheObjectsDialogOkMarksModifiedEnterDoesNot)
     QTest::mouseDClick(pLED, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(f->bMaskeGeaendert);
 
-    // Enter with exactly one selected object opens it too; its result is
-    // not used.
+    // Enter with exactly one selected object opens it too: Cancel changes
+    // nothing, OK is kept as after the double click.
     f->SetMaskeGeaendert(false);
     Markieren({pLED});
+    iAntwort = 2;
     QTest::keyClick(f, Qt::Key_Return);
     EXPECT_EQ(Neue.size(), 3u);
     EXPECT_FALSE(f->bMaskeGeaendert);
+    iAntwort = 1;
+    QTest::keyClick(f, Qt::Key_Return);
+    EXPECT_EQ(Neue.size(), 4u);
+    EXPECT_TRUE(f->bMaskeGeaendert);
     Neu(LED, 200, 100);
     f->AllesMarkieren();
     QTest::keyClick(f, Qt::Key_Return);
-    EXPECT_EQ(Neue.size(), 3u) << "not with two selected";
+    EXPECT_EQ(Neue.size(), 4u) << "not with two selected";
 }

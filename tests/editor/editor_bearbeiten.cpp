@@ -177,6 +177,56 @@ TEST_F(Bearbeiten, ResizeByEdgesRightStopsBelow400LeftHasNoLimitMarksModified)
     EXPECT_TRUE(f->bMaskeGeaendert);
 }
 
+// A press inside the object drags it, also when the drag pauses past the
+// edge cursors' wait with the pointer on an edge or beyond the object; a
+// press on an edge within the wait after a move drags as well.
+TEST_F(Bearbeiten, OnlyAPressOnAnEdgeResizesAHeldDragNeverTurnsIntoOne)
+{
+    TMyObj* p = Neu(Statische_Beschriftung, 300, 200, 60, 16);
+    TestUhrSetzen(100000);
+    p->dwVerschiebeZeit = 0;
+    QPoint ptZeiger = p->mapToGlobal(QPoint(30, 8));
+    auto Ziehen = [&](QPoint d, QPoint ptLokal) {
+        ptZeiger += d;
+        QCursor::setPos(ptZeiger);
+        QTest::mouseMove(p, ptLokal);
+    };
+    QCursor::setPos(ptZeiger);
+    QTest::mousePress(p, Qt::LeftButton, {}, QPoint(30, 8));
+    Ziehen(QPoint(5, 0), QPoint(35, 8));
+    ASSERT_EQ(QPoint(p->Left(), p->Top()), QPoint(305, 200));
+    TestUhrVorstellen(600);
+    Ziehen(QPoint(0, 6), QPoint(30, 14));   // held still, then onto the edge
+    TestUhrVorstellen(600);
+    Ziehen(QPoint(0, 30), QPoint(30, 44));   // and on past the object
+    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(30, 44));
+    EXPECT_EQ(f->pAktivesObjekt, nullptr);
+    EXPECT_EQ(QSize(p->Width(), p->Height()), QSize(60, 16));
+    EXPECT_EQ(QPoint(p->Left(), p->Top()), QPoint(305, 236));
+
+    // Right after a key move the edge is no handle yet: the press drags,
+    // however long it is held before the pointer moves.
+    QTest::keyClick(f, Qt::Key_Down);
+    ptZeiger = p->mapToGlobal(QPoint(30, 15));
+    QCursor::setPos(ptZeiger);
+    QTest::mousePress(p, Qt::LeftButton, {}, QPoint(30, 15));
+    TestUhrVorstellen(600);
+    Ziehen(QPoint(0, 20), QPoint(30, 35));
+    Ziehen(QPoint(0, 10), QPoint(30, 25));
+    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(30, 25));
+    EXPECT_EQ(p->Height(), 16);
+    EXPECT_EQ(p->Top(), 267);
+
+    // After the wait the same press on the bottom edge resizes.
+    TestUhrVorstellen(600);
+    QTest::mousePress(p, Qt::LeftButton, {}, QPoint(30, 15));
+    QTest::mouseMove(p, QPoint(30, 16));
+    QTest::mouseMove(p, QPoint(30, 40));
+    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(30, 40));
+    EXPECT_EQ(p->Height(), 40);
+    EXPECT_EQ(p->Top(), 267);
+}
+
 TEST_F(Bearbeiten, AlignSpaceAndRestackThroughTheirActions)
 {
     DreiTexte();

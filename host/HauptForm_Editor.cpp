@@ -285,6 +285,11 @@ bool THauptformular::VerschiebenImBereich(TMyObj* pObj, int32_t iDx, int32_t iDy
         iDx = 0;
     if (iDy > 0 && pObj->Top() + iDy > iMaxY)
         iDy = 0;
+    // Under the tool bar an object is drawn but cannot be pressed: a move up
+    // stops at its lower edge (an object already above it is not moved
+    // further up).
+    if (iDy < 0 && pObj->Top() + iDy < iOben)
+        iDy = std::min(0, iOben - pObj->Top());
     const QPoint ptVorher = pObj->pos();
     pObj->PosVerschiebenOfs(iDx, iDy);
     return pObj->pos() != ptVorher;

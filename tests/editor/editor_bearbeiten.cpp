@@ -227,6 +227,43 @@ TEST_F(Bearbeiten, OnlyAPressOnAnEdgeResizesAHeldDragNeverTurnsIntoOne)
     EXPECT_EQ(p->Top(), 267);
 }
 
+// The tool bar covers the top of the panel area: neither a drag nor the
+// keys put an object's top under it; with the bar hidden the top is 0.
+TEST_F(Bearbeiten, MovesKeepObjectsBelowTheToolBarWhileItIsShown)
+{
+    const int32_t iOben = f->WerkzeugleistenHoehe();
+    ASSERT_GT(iOben, 10);
+    a = Neu(Statische_Beschriftung, 100, iOben + 30, 60, 20);
+    b = Neu(Statische_Beschriftung, 300, 5, 60, 20);   // as a panel file may place it
+    Klick(a);
+    const QPoint ptA = a->mapToGlobal(QPoint(30, 10));
+    QCursor::setPos(ptA);
+    QTest::mousePress(a, Qt::LeftButton, {}, QPoint(30, 10));
+    QCursor::setPos(ptA + QPoint(10, -500));
+    QTest::mouseMove(a, QPoint(40, 10));
+    QTest::mouseRelease(a, Qt::LeftButton, {}, QPoint(40, 10));
+    EXPECT_EQ(QPoint(a->Left(), a->Top()), QPoint(110, iOben)) << "stopped at the bar";
+    QTest::keyClick(f, Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(f, Qt::Key_Up);
+    EXPECT_EQ(a->Top(), iOben);
+    EXPECT_EQ(a->y, iOben);
+
+    // One already under the bar goes no further up, but down it goes.
+    Markieren({b});
+    QTest::keyClick(f, Qt::Key_Up);
+    EXPECT_EQ(b->Top(), 5);
+    QTest::keyClick(f, Qt::Key_Down);
+    EXPECT_EQ(b->Top(), 6);
+
+    f->aAnsichtMausbuttonOnOffExecute();   // the bar hidden
+    ASSERT_EQ(f->WerkzeugleistenHoehe(), 0);
+    a->SetTop(30);
+    Markieren({a});
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(f, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(a->Top(), 0);
+}
+
 TEST_F(Bearbeiten, AlignSpaceAndRestackThroughTheirActions)
 {
     DreiTexte();

@@ -366,8 +366,8 @@ public:
     // A key press anywhere in the window; true when the panel used it up.
     bool bTasteVerarbeiten(const QKeyEvent* pTaste);
     // Moves one object by an offset, each axis only while the object stays
-    // inside the panel area.
-    void VerschiebenImBereich(TMyObj* pObj, int32_t iDx, int32_t iDy);
+    // inside the panel area and below the tool bar; true when it moved.
+    bool VerschiebenImBereich(TMyObj* pObj, int32_t iDx, int32_t iDy);
     // The selected objects that still belong to the panel, each once.
     std::vector<TMyObj*> GueltigeMarkierte();
     // Insertion with the current tool into the dragged rectangle: the

@@ -40,6 +40,17 @@ QPoint Punkt(const QMouseEvent* e)
     return e->position().toPoint();
 }
 
+// The resize cursor for a point of an object of that size: top and bottom
+// edges before the left and right ones, the arrow inside.
+Qt::CursorShape RandZeiger(int X, int Y, int iBreite, int iHoehe)
+{
+    if (Y < iRandZone || Y > iHoehe - iRandZone)
+        return Qt::SizeVerCursor;
+    if (X < iRandZone || X > iBreite - iRandZone)
+        return Qt::SizeHorCursor;
+    return Qt::ArrowCursor;
+}
+
 } // namespace
 
 void TMyObj::mousePressEvent(QMouseEvent* pEreignis)
@@ -81,6 +92,7 @@ void TMyObj::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int 
     const bool bShift =
         ((Shift | QGuiApplication::queryKeyboardModifiers()) & Qt::ShiftModifier) != 0;
     bMausGedrueckt = true;
+    GriffZeiger = Qt::ArrowCursor;
     const bool bEditor = bEditorModusAktiv();
 
     if (Obj == AnalogEingang && !bEditor)
@@ -113,10 +125,21 @@ void TMyObj::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int 
         }
         return;
     }
+    // Whether this press resizes or drags is decided here, where the cursor
+    // told the user: a drag that later pauses with the pointer on an edge
+    // (or beyond the object, stopped at the window's edge) stays a drag.
+    if (bRandZeigerMoeglich())
+        GriffZeiger = RandZeiger(X, Y, Width(), Height());
     if (!bShift)
         f->MarkierungAufheben();
     f->ptLetzteCursorPos = QCursor::pos();
     f->ObjektMarkieren(this);
+}
+
+bool TMyObj::bRandZeigerMoeglich() const
+{
+    return bEditorModusAktiv() && timeGetTime() - dwVerschiebeZeit > dwCursorPause &&
+           (Obj == Statische_Beschriftung || Obj == AnalogEingang || Obj == AnalogerAusgang);
 }
 
 void TMyObj::WertAbfragen()
@@ -201,6 +224,7 @@ void TMyObj::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
         f->bZiehen = false;
     }
     bMausGedrueckt = false;
+    GriffZeiger = Qt::ArrowCursor;
 }
 
 void TMyObj::MouseMove(Qt::KeyboardModifiers Shift, int X, int Y)
@@ -219,13 +243,15 @@ void TMyObj::MouseMove(Qt::KeyboardModifiers Shift, int X, int Y)
         bMausGedrueckt && bAnalogMarkiert)
         SetAnalogWertMousePos(X, Y);
 
-    if (bEditor && timeGetTime() - dwVerschiebeZeit > dwCursorPause &&
-        (Obj == Statische_Beschriftung || Obj == AnalogEingang || Obj == AnalogerAusgang)) {
-        const bool bObenUnten = Y < iRandZone || Y > Height() - iRandZone;
-        const bool bLinksRechts = X < iRandZone || X > Width() - iRandZone;
-        Zeiger = bObenUnten ? Qt::SizeVerCursor : bLinksRechts ? Qt::SizeHorCursor : Qt::ArrowCursor;
-        if (f && !f->pAktivesObjekt && bMausGedrueckt && Zeiger != Qt::ArrowCursor)
-            f->pAktivesObjekt = this;   // a resize begins
+    if (bRandZeigerMoeglich())
+        Zeiger = RandZeiger(X, Y, Width(), Height());
+    if (f && bEditor && bMausGedrueckt && GriffZeiger != Qt::ArrowCursor) {
+        // A press on an edge: the resize begins in that edge's direction,
+        // which the main window reads from the cursor; the selection is not
+        // dragged along.
+        setCursor(GriffZeiger);
+        f->pAktivesObjekt = this;
+        return;
     }
     if (cursor().shape() != Zeiger)
         setCursor(Zeiger);

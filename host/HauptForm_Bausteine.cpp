@@ -1,4 +1,5 @@
-// The block dump "Startup.wld" beside the panel file.
+// The block dump "Startup.wld" beside the panel file: written at each
+// switch to EDITOR, loaded when the panel opens.
 #include "HauptForm.h"
 
 #include "Maske.h"
@@ -31,4 +32,15 @@ void THauptformular::StartupWldSchreiben()
         return;
     }
     StatusTextSetzen(iPanelMeldung, PoolTextFormat(1324, "%d", iAnzahl).c_str());
+}
+
+void THauptformular::StartupWldLaden(const std::string& sPfad)
+{
+    int iAnzahl = 0;
+    if (bWLDDateiLaden(sPfad, iAnzahl)) return;
+    // The engine still holds the blocks of the panel opened before. Kept
+    // there, they would run in this project, and the next switch to EDITOR
+    // would dump them over this project's file.
+    AlleBausteineLoeschen();
+    FehlerMeldung(PoolTextFormat(6752, "%s", sPfad.c_str()));
 }

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -179,6 +180,14 @@ bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl)
         }
     }
 
+    // A block too long to load that nothing loadable precedes would leave
+    // the engine empty: such a file is refused as damaged.
+    if (!sZuLang.empty() &&
+        std::all_of(bilder.begin(), bilder.end(), [](const TBild& b) { return bEigenerBaustein(b.uTyp); })) {
+        FehlerMeldung(PoolTextFormat(6750, "%s", sZuLang.c_str()));
+        return false;
+    }
+
     AlleBausteineLoeschen();
     int iGeschrieben = 0;
     bool bLesefehler = false;
@@ -211,7 +220,7 @@ bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl)
     if (bZeitUm)
         FehlerMeldung(PoolText(1249));
     else if (!sZuLang.empty())
-        FehlerMeldung(PoolTextFormat(1250, "%s", sZuLang.c_str()));
+        FehlerMeldung(PoolTextFormat(6751, "%s%d", sZuLang.c_str(), iGeschrieben));
     iAnzahl = iGeschrieben;
     StatusMeldung(PoolTextFormat(1252, "%d", iGeschrieben));
     return true;

@@ -9,7 +9,8 @@
 // Loads a block file into the engine. The whole file is checked first;
 // only a file that passes loses the engine its old blocks. True with the
 // number of blocks the engine took in iAnzahl; false for a file that
-// cannot be opened or is no block file (no message) or is damaged (box).
+// cannot be opened or is no block file (no message) or is damaged (box),
+// also when its first block is too long to load.
 bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl);
 
 // Deletes every block of the engine except its own system functions and

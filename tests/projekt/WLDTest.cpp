@@ -280,18 +280,38 @@ TEST_F(WLDTest, LoadKeepsTheFileRulesAndReplacesTheEngineBlocks)
 
 TEST_F(WLDTest, OversizedImageAndTimeLimitKeepTheBlocksBefore)
 {
-    Fuellen({Bild(D7ED_BST_OB, 1, 200)});
+    const Bausteine vorher = Fuellen({Bild(D7ED_BST_OB, 1, 200)});
     const std::string a = Bild(D7ED_BST_FC, 1, 100), b = Bild(D7ED_BST_FC, 2, 100);
     std::string sGross = Bild(D7ED_BST_FB, 77, 36);
     sGross[8] = 0;
     sGross[9] = 1;   // 65536 bytes
     sGross[10] = sGross[11] = 0;
     int iAnzahl = 0;
+    // Nothing loadable before it (a system function is never loaded): the
+    // file is refused as damaged and the engine keeps its blocks.
+    for (const std::string& sDatei : {sGross + b, Bild(D7ED_BST_SFC, 20, 36) + sGross}) {
+        u.Meldungen.clear();
+        iAnzahl = -7;
+        EXPECT_FALSE(bWLDDateiLaden(Datei("gross.wld", sDatei), iAnzahl));
+        EXPECT_EQ(iAnzahl, -7);
+        EXPECT_EQ(ImEngine(), vorher);
+        ASSERT_EQ(u.Meldungen.size(), 1u);
+        EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6750, "%s", "FB77"));
+    }
+    // A first record of type 0 still ends the file: an empty block file.
+    std::string sEnde(14, '\0');
+    sEnde[0] = sEnde[1] = 'p';
+    u.Meldungen.clear();
+    ASSERT_TRUE(bWLDDateiLaden(Datei("gross.wld", sEnde + sGross), iAnzahl));
+    EXPECT_EQ(iAnzahl, 0);
+    EXPECT_TRUE(ImEngine().empty());
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    // Blocks before it are loaded, and the box says how many.
     ASSERT_TRUE(bWLDDateiLaden(Datei("gross.wld", a + sGross + b), iAnzahl));
     EXPECT_EQ(iAnzahl, 1);
     EXPECT_EQ(ImEngine(), (Bausteine{{{D7ED_BST_FC, 1}, a}}));
     ASSERT_EQ(u.Meldungen.size(), 1u);
-    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1250, "%s", "FB77"));
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6751, "%s%d", "FB77", 1));
 
     // Each look at the clock costs a second: the limit of 5 s ends the load
     // after a few blocks, and those stay.
@@ -331,6 +351,20 @@ TEST_F(WLDTest, FailedDumpKeepsTheLastGoodOne)
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1323, "%s", Dump().string().c_str()));
     for (const auto& e : fs::directory_iterator(pfOrdner))
         EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
+TEST_F(WLDTest, RefusedDumpAtOpenIsToldAndNotOverwrittenByTheBlocksOfThePanelBefore)
+{
+    // The blocks of the panel opened before, and this project's damaged dump.
+    Fuellen({Bild(D7ED_BST_FC, 1, 300), Bild(D7ED_BST_OB, 1, 120)});
+    const std::string sKaputt = "Hier stand einmal eine Bausteinsicherung.";
+    Datei("Startup.wld", sKaputt);
+    ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
+    ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6752, "%s", Dump().string().c_str()));
+    EXPECT_TRUE(ImEngine().empty());
+    ZuEditor();
+    EXPECT_EQ(testhilfe::DateiLesen(Dump()), sKaputt);
 }
 
 // Root writes into any folder, so the folder is made read-only by a

@@ -22,6 +22,10 @@ void THauptformular::StartupWldSchreiben()
 
     std::string sInhalt;
     const int iAnzahl = iBausteinDumpErstellen(sInhalt);
+    if (iAnzahl == iDUMP_OHNE_VERZEICHNIS) {
+        InfoMeldung(PoolTextFormat(6753, "%s", sPfad.c_str()));
+        return;
+    }
     // An empty engine leaves the last dump as it is.
     if (iAnzahl < 0) return;
     // Written beside the old dump and renamed over it: a crash or a full

@@ -17,7 +17,13 @@ bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl);
 // system function blocks.
 void AlleBausteineLoeschen();
 
+// Results of iBausteinDumpErstellen besides a block count: nothing is to
+// be written, because the engine holds no block at all, or because its
+// block directory could not be read.
+constexpr int iDUMP_LEER = -1;
+constexpr int iDUMP_OHNE_VERZEICHNIS = -2;
+
 // The dump of the engine's blocks as file content (system functions and
-// system function blocks left out); the number of blocks in it. -1 when the
-// engine holds no block at all (then nothing is to be written).
+// system function blocks left out); the number of blocks in it, or one of
+// the results above.
 int iBausteinDumpErstellen(std::string& sInhalt);

@@ -32,6 +32,8 @@ using namespace projekttest;
 namespace {
 struct TUebergabe { unsigned uTyp, uNr, uLaenge, uKopfwert; };
 std::vector<TUebergabe> g_uebergaben;
+// Set: the directory read fails after a part of the list was written.
+bool g_bVerzeichnisFehler = false;
 } // namespace
 
 extern "C" bool D7ED_BstWrite(unsigned char byTyp, uint16_t wNr, uint16_t wLaenge,
@@ -41,6 +43,18 @@ extern "C" bool D7ED_BstWrite(unsigned char byTyp, uint16_t wNr, uint16_t wLaeng
     static Fn echt = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, "D7ED_BstWrite"));
     g_uebergaben.push_back({byTyp, wNr, wLaenge, wKopfwert});
     return echt(byTyp, wNr, wLaenge, wKopfwert, pBild, piFehler);
+}
+
+extern "C" bool D7ED_GetBausteinverzeichnis(uint16_t* pwPuffer, uint32_t dwMaxWorte,
+                                             unsigned char* pbGekuerzt, int* piFehler)
+{
+    using Fn = bool (*)(uint16_t*, uint32_t, unsigned char*, int*);
+    static Fn echt = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, "D7ED_GetBausteinverzeichnis"));
+    if (!g_bVerzeichnisFehler) return echt(pwPuffer, dwMaxWorte, pbGekuerzt, piFehler);
+    echt(pwPuffer, std::min<uint32_t>(dwMaxWorte, 200), pbGekuerzt, piFehler);
+    if (pbGekuerzt) *pbGekuerzt = 0;
+    if (piFehler) *piFehler = D7ED_FEHLER_PARAMETER;
+    return false;
 }
 
 namespace {
@@ -124,6 +138,7 @@ protected:
     }
     void TearDown() override
     {
+        g_bVerzeichnisFehler = false;
         TestUhrFreigeben();
         AlleBausteineLoeschen();
         AnlagenTest::TearDown();
@@ -365,6 +380,37 @@ TEST_F(WLDTest, RefusedDumpAtOpenIsToldAndNotOverwrittenByTheBlocksOfThePanelBef
     EXPECT_TRUE(ImEngine().empty());
     ZuEditor();
     EXPECT_EQ(testhilfe::DateiLesen(Dump()), sKaputt);
+}
+
+TEST_F(WLDTest, LongDirectoryIsDumpedWholeAndAFailedReadWritesNoDump)
+{
+    // More blocks than a directory of 20000 words holds.
+    AlleBausteineLoeschen();
+    std::string sErwartet;
+    const unsigned uViele = 10100;
+    for (unsigned i = 1; i <= uViele; ++i) {
+        const std::string s = Bild(D7ED_BST_FC, i, 40);
+        ASSERT_TRUE(Schreiben(s)) << i;
+        sErwartet += s;
+    }
+    ZuEditor();
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    EXPECT_EQ(Status(), PoolTextFormat(1324, "%d", int(uViele)));
+    EXPECT_TRUE(testhilfe::DateiLesen(Dump()) == sErwartet);
+
+    // A directory that cannot be read: no dump, the last good one stays.
+    g_bVerzeichnisFehler = true;
+    ZuEditor();
+    g_bVerzeichnisFehler = false;
+    EXPECT_TRUE(testhilfe::DateiLesen(Dump()) == sErwartet);
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6753, "%s", Dump().string().c_str()));
+
+    // Deleting all blocks reaches the last of them too.
+    AlleBausteineLoeschen();
+    uint16_t aw[40];
+    uint16_t wWorte = 0;
+    EXPECT_FALSE(D7ED_BstRead(D7ED_BST_FC, uViele, aw, 40, &wWorte, nullptr));
 }
 
 // Root writes into any folder, so the folder is made read-only by a

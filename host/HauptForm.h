@@ -270,6 +270,9 @@ public:
     void aBearbeiten_EinfuegenExecute();
     // Block dump to the project's "Startup.wld".
     void StartupWldSchreiben();
+    // Loads the project's "Startup.wld" at the panel's opening; a refused
+    // file empties the engine of the blocks of the panel before (box).
+    void StartupWldLaden(const std::string& sPfad);
 
     // ===================================================================
     // Picture library and background

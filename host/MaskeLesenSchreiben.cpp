@@ -23,7 +23,6 @@
 #include "PoolText.h"
 #include "Programm.h"
 #include "SPSTyp.h"
-#include "WLDDatei.h"
 #include "WinText.h"
 #include "harlenzutils40.h"
 #include "kolv_d7ed.h"
@@ -373,10 +372,8 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
 
     // The block dump is restored only when the panel asks for it.
     const std::string sDump = DateiImOrdner(cMaskenVerzeichnis, "Startup.wld");
-    if (BausteineRestaurieren && !sDump.empty() && U_GetFileSizeBytes(sDump.c_str()) > 10) {
-        int iAnzahl = 0;
-        bWLDDateiLaden(sDump, iAnzahl);
-    }
+    if (BausteineRestaurieren && !sDump.empty() && U_GetFileSizeBytes(sDump.c_str()) > 10)
+        StartupWldLaden(sDump);
     int iFehler = 0;
     D7ED_Start(D7ED_STARTART_NEUSTART, &iFehler);
 

@@ -30,5 +30,7 @@ void THauptformular::StartupWldSchreiben()
         InfoMeldung(PoolTextFormat(bAngelegt ? 1323 : 1322, "%s", sPfad.c_str()));
         return;
     }
+    // What a dump killed half way left beside the file.
+    VerwaisteTempDateienEntfernen(sPfad);
     StatusTextSetzen(iPanelMeldung, PoolTextFormat(1324, "%d", iAnzahl).c_str());
 }

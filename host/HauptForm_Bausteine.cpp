@@ -35,6 +35,8 @@ void THauptformular::StartupWldSchreiben()
         InfoMeldung(PoolTextFormat(bAngelegt ? 1323 : 1322, "%s", sPfad.c_str()));
         return;
     }
+    // What a dump killed half way left beside the file.
+    VerwaisteTempDateienEntfernen(sPfad);
     StatusTextSetzen(iPanelMeldung, PoolTextFormat(1324, "%d", iAnzahl).c_str());
 }
 

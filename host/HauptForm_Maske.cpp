@@ -197,8 +197,15 @@ void THauptformular::aDatei_SpeichernUnterExecute()
     MaskeFile = sNeu;
     sAngezeigteMaskeFile = MaskeFile;
     const std::string sIP = ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT");
-    if (!D7ED_PfadeUebergeben(cMaskenVerzeichnis.c_str(), "D7ED", sIP.c_str()))
-        InfoMeldung(PoolText(1329));
+    const bool bPfade = D7ED_PfadeUebergeben(cMaskenVerzeichnis.c_str(), "D7ED", sIP.c_str());
+    if (!bPfade) InfoMeldung(PoolText(1329));
+    // The caption now names the new project, so the user takes the screen
+    // for saved there: the panel in memory is written into it wherever Save
+    // would write. Otherwise the copy holds the last saved state and the
+    // panel stays marked as modified.
+    const bool bSpeichernErlaubt =
+        !bNurLesen && !(ToolBar1 && ToolBar1->isHidden()) && iNichtGeladeneObjekte == 0;
+    if (bPfade && bSpeichernErlaubt) bMaskeSchreiben(MaskeFile);
     TitelAktualisieren();
 }
 

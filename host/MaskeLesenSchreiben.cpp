@@ -166,6 +166,7 @@ void THauptformular::MaskeLoeschen()
     sAngezeigteMaskeFile.clear();
     cHintergrundDatei.clear();
     bPLCDatUngelesen = false;
+    IPDateiUngelesenVergessen();
     if (Image300CPU) *Image300CPU = QImage();
     SetMaskeGeaendert(false);
     TitelAktualisieren();
@@ -240,21 +241,32 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
     }
     // What a save that was killed half way left beside the file.
     VerwaisteTempDateienEntfernen(cPfad);
+    // A project file that could not be read at open is the user's work:
+    // it is replaced only when the user agrees. Declining is no failure.
+    const auto bUeberschreiben = [](bool bUngelesen, unsigned long ulFrage, const std::string& sDatei) {
+        return !bUngelesen || iJaNeinAbbruchFrage(PoolTextFormat(ulFrage, "%s", sDatei.c_str())) == 6;
+    };
     const std::string sPLC = ProjektDateiPfad(cMaskenVerzeichnis, "PLC.DAT");
-    bool bPLCSchreiben = true;
-    if (bPLCDatUngelesen) {
-        bPLCSchreiben = iJaNeinAbbruchFrage(PoolTextFormat(6801, "%s", sPLC.c_str())) == 6;
-        if (bPLCSchreiben) bPLCDatUngelesen = false;
-    }
+    const bool bPLCSchreiben = bUeberschreiben(bPLCDatUngelesen, 6801, sPLC);
     const bool bPLC = !bPLCSchreiben || D7ED_bSPSEigenschaftenSpeichern(sPLC.c_str());
-    int iFehler = 0;
-    D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler);
-    fertig();
-    if (!bPLC) {
-        // The CPU properties belong to the saved state as much as the panel.
-        FehlerMeldung(PoolTextFormat(1342, "%s", sPLC.c_str()));
-        return false;
+    if (bPLCSchreiben && bPLC) bPLCDatUngelesen = false;
+    const std::string sIP = ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT");
+    const bool bIPSchreiben = bUeberschreiben(bIPDateiUngelesen(), 6731, sIP);
+    bool bIP = true;
+    if (bIPSchreiben) {
+        // The engine writes where it was told last; after New that is still
+        // the previous project's file, so it learns this project's first.
+        int iFehler = 0;
+        bIP = D7ED_PfadeUebergeben(cMaskenVerzeichnis.c_str(), "D7ED", sIP.c_str()) &&
+              D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler);
+        if (bIP) IPDateiUngelesenVergessen();
     }
+    fertig();
+    // The CPU properties and the IP data belong to the saved state as much
+    // as the panel.
+    if (!bPLC) FehlerMeldung(PoolTextFormat(1342, "%s", sPLC.c_str()));
+    if (!bIP) FehlerMeldung(PoolTextFormat(1342, "%s", sIP.c_str()));
+    if (!bPLC || !bIP) return false;
     SetMaskeGeaendert(false);
     return true;
 }

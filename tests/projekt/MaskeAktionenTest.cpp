@@ -137,7 +137,7 @@ TEST_F(AktionTest, SaveIsRefusedReadOnlyAndWithTheToolBarHidden)
     EXPECT_FALSE(pForm->bMaskeGeaendert);
 }
 
-TEST_F(AktionTest, SaveAsOfAModifiedPanelCopiesTheLastSavedState)
+TEST_F(AktionTest, SaveAsWritesThePanelInMemoryWhereSaveWouldWrite)
 {
     LED_(pForm, 1, 10);
     const std::string sAlt = ErstesSpeichern("Alt");
@@ -153,13 +153,32 @@ TEST_F(AktionTest, SaveAsOfAModifiedPanelCopiesTheLastSavedState)
     const fs::path pfNeu = u.pfProjekte / "Neu";
     EXPECT_EQ(MaskeFile, (pfNeu / "Neu.maske_ini").string());
     EXPECT_EQ(cMaskenVerzeichnis, pfNeu.string() + "/");
-    EXPECT_EQ(testhilfe::DateiLesen(pfNeu / "Neu.maske_ini"), sGespeichert);
+    // The new project holds what the screen shows; the old one is as it was.
+    const std::string sNeu = testhilfe::DateiLesen(pfNeu / "Neu.maske_ini");
+    EXPECT_NE(sNeu.find("$Adr=2,"), std::string::npos);
+    EXPECT_FALSE(pForm->bMaskeGeaendert);
+    EXPECT_EQ(testhilfe::DateiLesen(sAlt), sGespeichert);
     EXPECT_FALSE(fs::exists(pfNeu / "Alt.maske_ini"));
     EXPECT_TRUE(fs::exists(pfNeu / "bild.bmp"));
-    EXPECT_TRUE(fs::exists(sAlt));
-    EXPECT_TRUE(pForm->bMaskeGeaendert);
+    EXPECT_TRUE(fs::exists(pfNeu / "IPADR.DAT"));
     EXPECT_EQ(pForm->iAnzahlObjekte, 2);
     EXPECT_NE(pForm->windowTitle().toStdString().find("[Neu.maske_ini]"), std::string::npos);
+
+    // Where Save would not write (tool bar hidden, read-only), the copy
+    // holds the last saved state and the panel stays modified.
+    LED_(pForm, 3, 50);
+    pForm->SetMaskeGeaendert(true);
+    pForm->ToolBar1->hide();
+    EingabenVorgeben({"Neu2"});
+    pForm->aDatei_SpeichernUnterExecute();
+    pForm->ToolBar1->show();
+    bNurLesen = true;
+    EingabenVorgeben({"Neu3"});
+    pForm->aDatei_SpeichernUnterExecute();
+    bNurLesen = false;
+    for (const char* pc : {"Neu2", "Neu3"})
+        EXPECT_EQ(testhilfe::DateiLesen(u.pfProjekte / pc / (std::string(pc) + ".maske_ini")), sNeu) << pc;
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
 
     // A panel never saved: save as is its first save.
     pForm->MaskeLoeschen();
@@ -358,12 +377,24 @@ TEST_F(AktionTest, FailedWritesKeepTheOldFileAndTheModifiedFlag)
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1342, "%s", pfClip.string().c_str()));
     EXPECT_EQ(testhilfe::DateiLesen(pfClip), "$Obj=3,$Op=A,$Adr=5\n");
 
-    // The CPU properties cannot be written: reported, and still modified.
+    // Neither the CPU properties nor the IP data can be written: each is
+    // reported, and the panel is still modified.
     u.Meldungen.clear();
     cMaskenVerzeichnis = (u.pfProjekte / "gone").string() + "/";
     EXPECT_FALSE(pForm->bMaskeSchreiben(sDatei));
-    ASSERT_EQ(u.Meldungen.size(), 1u);
+    ASSERT_EQ(u.Meldungen.size(), 2u);
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1342, "%s", (cMaskenVerzeichnis + "PLC.DAT").c_str()));
+    EXPECT_EQ(u.Meldungen[1].sText, PoolTextFormat(1342, "%s", (cMaskenVerzeichnis + "IPADR.DAT").c_str()));
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
+    // Only the IP data file cannot be replaced (a folder stands in its
+    // place): the failure is not reported as a save.
+    cMaskenVerzeichnis = fs::path(sDatei).parent_path().string() + "/";
+    fs::remove(cMaskenVerzeichnis + "IPADR.DAT");
+    fs::create_directory(cMaskenVerzeichnis + "IPADR.DAT");
+    u.Meldungen.clear();
+    EXPECT_FALSE(pForm->bMaskeSchreiben(sDatei));
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1342, "%s", (cMaskenVerzeichnis + "IPADR.DAT").c_str()));
     EXPECT_TRUE(pForm->bMaskeGeaendert);
 }
 

@@ -115,6 +115,7 @@ bool bDezimalbruchFeldLesen(const std::string& sText, double& dWert)
     return true;
 }
 
+// Texte: 6710-6714
 unsigned long ulZahlFeldFehlertext(TZahlArt Art)
 {
     switch (Art) {

@@ -83,6 +83,15 @@ TEigenschaften Engine()
     return e;
 }
 
+template <class T> T* K(QWidget& d, const char* pcName)
+{
+    T* p = d.findChild<T*>(pcName);
+    EXPECT_NE(p, nullptr) << pcName;
+    return p;
+}
+std::string Text(QWidget& d, const char* pcName) { return K<QLineEdit>(d, pcName)->text().toStdString(); }
+void Setzen(QWidget& d, const char* pcName, const char* pcText) { K<QLineEdit>(d, pcName)->setText(pcText); }
+
 class DlgTest : public AnlagenTest {
 protected:
     fs::path pfPLC;
@@ -124,16 +133,31 @@ protected:
         return bGezeigt ? iErgebnis : -1;
     }
     std::string Meldungen() const { return u.MeldungsTexte(); }
+    // pcText typed into the field (and 77 into the call interval), then
+    // OK: the dialog stays open with the field's group shown, the one box
+    // is sMeldung, and neither the engine, "PLC.DAT" nor the interval
+    // changes.
+    void Abgelehnt(const char* pcFeld, const char* pcText, const std::string& sMeldung,
+                   const TEigenschaften& vorher, const std::string& sDatei)
+    {
+        u.Meldungen.clear();
+        const int iErgebnis = Oeffnen([&](TDlgEinstellungen& d) {
+            Setzen(d, "eAufrufinterval", "77");
+            Setzen(d, pcFeld, pcText);
+            d.bOkClick();
+            EXPECT_EQ(d.result(), 0);
+            EXPECT_TRUE(K<QLineEdit>(d, pcFeld)->isVisibleTo(&d));
+            d.reject();
+        });
+        EXPECT_EQ(iErgebnis, 2);
+        ASSERT_EQ(u.Meldungen.size(), 1u);
+        EXPECT_EQ(u.Meldungen[0].sText, sMeldung);
+        EXPECT_TRUE(Engine() == vorher);
+        EXPECT_EQ(testhilfe::DateiLesen(pfPLC), sDatei);
+        EXPECT_NE(RavoDAVInterval, 77);
+    }
 };
 
-template <class T> T* K(QWidget& d, const char* pcName)
-{
-    T* p = d.findChild<T*>(pcName);
-    EXPECT_NE(p, nullptr) << pcName;
-    return p;
-}
-std::string Text(QWidget& d, const char* pcName) { return K<QLineEdit>(d, pcName)->text().toStdString(); }
-void Setzen(QWidget& d, const char* pcName, const char* pcText) { K<QLineEdit>(d, pcName)->setText(pcText); }
 
 TEST_F(DlgTest, ShowsTheValuesOfPlcDatAndOkWritesEngineAndFile)
 {
@@ -268,23 +292,8 @@ TEST_F(DlgTest, NumbersBeyondAFieldAreRefusedAndNothingIsWritten)
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.pcText);
-        u.Meldungen.clear();
-        const int iErgebnis = Oeffnen([&](TDlgEinstellungen& d) {
-            Setzen(d, "eAufrufinterval", "77");
-            Setzen(d, f.pcFeld, f.pcText);
-            d.bOkClick();
-            // The dialog stays open with the field's group shown.
-            EXPECT_EQ(d.result(), 0);
-            EXPECT_TRUE(K<QLineEdit>(d, f.pcFeld)->isVisibleTo(&d));
-            d.reject();
-        });
-        EXPECT_EQ(iErgebnis, 2);
-        ASSERT_EQ(u.Meldungen.size(), 1u);
-        EXPECT_EQ(u.Meldungen[0].sText,
-                  PoolTextFormat(6500, "%s%s%ld%ld", f.pcText, f.sName.c_str(), 0L, f.lMax));
-        EXPECT_TRUE(Engine() == vorher);
-        EXPECT_EQ(testhilfe::DateiLesen(pfPLC), sDatei);
-        EXPECT_NE(RavoDAVInterval, 77);
+        Abgelehnt(f.pcFeld, f.pcText, PoolTextFormat(6500, "%s%s%ld%ld", f.pcText, f.sName.c_str(), 0L, f.lMax),
+                  vorher, sDatei);
     }
 }
 
@@ -315,25 +324,10 @@ TEST_F(DlgTest, TextsThatAreNoNumberAreRefusedInEveryDialog)
         {"UhrAlarm_ZeitOB17", "07:256", TZahlArt::Uhrzeit, "OB 17 " + PoolText(1134)},
         {"UhrAlarm_ZeitOB17", "7:30", TZahlArt::Uhrzeit, "OB 17 " + PoolText(1134)},
     };
-    RavoDAVInterval = 50;
     for (const Fall& f : faelle) {
         SCOPED_TRACE(std::string(f.pcFeld) + " " + f.pcText);
-        u.Meldungen.clear();
-        const int iErgebnis = Oeffnen([&](TDlgEinstellungen& d) {
-            Setzen(d, "eAufrufinterval", "77");
-            Setzen(d, f.pcFeld, f.pcText);
-            d.bOkClick();
-            EXPECT_EQ(d.result(), 0);
-            EXPECT_TRUE(K<QLineEdit>(d, f.pcFeld)->isVisibleTo(&d));
-            d.reject();
-        });
-        EXPECT_EQ(iErgebnis, 2);
-        ASSERT_EQ(u.Meldungen.size(), 1u);
-        EXPECT_EQ(u.Meldungen[0].sText, ZahlFeldMeldung(f.pcText, f.Art, f.sName));
-        EXPECT_NE(u.Meldungen[0].sText.find(f.sName), std::string::npos);
-        EXPECT_TRUE(Engine() == vorher);
-        EXPECT_EQ(testhilfe::DateiLesen(pfPLC), sDatei);
-        EXPECT_EQ(RavoDAVInterval, 50);
+        Abgelehnt(f.pcFeld, f.pcText, ZahlFeldMeldung(f.pcText, f.Art, f.sName), vorher, sDatei);
+        EXPECT_NE(ZahlFeldMeldung(f.pcText, f.Art, f.sName).find(f.sName), std::string::npos);
     }
     u.Meldungen.clear();
     EXPECT_EQ(Oeffnen([&](TDlgEinstellungen& d) {

@@ -99,6 +99,11 @@ public:
     int32_t iNichtGeladeneObjekte = 0;
     bool BausteineRestaurieren = true;
     bool bErstesZeichnen = true;      // first-paint work still to come
+    // FormCreate has run. The window is shown before it, and a box that
+    // FormCreate shows runs the event loop: the first-paint work (and with
+    // it the delayed start that reopens the last panel) waits for this, so
+    // that FormCreate's default background cannot replace what it opened.
+    bool bFormCreateGelaufen = false;
     bool bZeichnenGesperrt = false;   // FormPaint does nothing while set
     uint32_t dwSchliessZeitpunkt = 0; // close requested in RUN; 0 = none
     EAThread* pEAThread = nullptr;

@@ -49,11 +49,18 @@ static bool bNeuerMaskenName(THauptformular* pForm, unsigned long ulTitel, std::
         std::string sEingabe;
         if (!bEingabeDialog(pForm, PoolText(ulTitel), PoolText(1319), sEingabe, 255)) return false;
         sName = OhneEndung(OhneRandLeer(sEingabe));
+        if (sName.empty()) continue;
         // A name is one folder below the projects folder; a separator or a
-        // bare dot would place it elsewhere.
-        if (sName.empty() || sName.find_first_of("/\\") != std::string::npos || sName == "." ||
-            sName == "..")
+        // bare dot would place it elsewhere. The user is told why the name
+        // is asked again.
+        if (sName.find_first_of("/\\") != std::string::npos) {
+            FehlerMeldung(PoolTextFormat(6716, "%s", OhneRandLeer(sEingabe).c_str()));
             continue;
+        }
+        if (sName == "." || sName == "..") {
+            FehlerMeldung(PoolTextFormat(6717, "%s", OhneRandLeer(sEingabe).c_str()));
+            continue;
+        }
         sOrdner = MitSchraegstrich(UserDir) + sName + "/";
         if (U_VerzeichnisVorhanden(sOrdner.c_str())) {
             InfoMeldung(PoolText(1320));

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "WinText.h"
+#include "ZahlEingabe.h"
 
 long long llZahlAnStelle(const std::string& sText, std::size_t uStelle)
 {
@@ -26,8 +27,7 @@ long long llZahlAnStelle(const std::string& sText, std::size_t uStelle)
 
 bool bFeldZahlLesen(const std::string& sText, long long llMin, long long llMax, long long& llWert)
 {
-    llWert = llZahlAnStelle(sText, 0);
-    return llWert >= llMin && llWert <= llMax;
+    return bGanzzahlFeldLesen(sText, TZahlArt::Ganzzahl, llWert) && llWert >= llMin && llWert <= llMax;
 }
 
 uint16_t wAufrufintervallAusText(const std::string& sText)

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
-// Number entry of a field that holds lMin..lMax. A text that is no number
-// reads as 0, as the engine's fields always did; a number outside the
-// range is refused (false) instead of being cut to the field's width.
-// lWert gets the value read.
+// Number entry of a field that holds lMin..lMax: true when the whole text
+// (blanks at the ends aside) is an unsigned decimal number in the range; a
+// blank field reads as 0. Anything else is refused (false) rather than read
+// as its leading digits or cut to the field's width. lWert gets the value.
 bool bFeldZahlLesen(const std::string& sText, long long llMin, long long llMax, long long& llWert);
 // The number that starts at character uStelle (0 beyond the end, or when
 // none stands there); "999999999999999999999" gives a value beyond any range.

@@ -24,6 +24,7 @@
 #include "Meldungen.h"
 #include "PoolText.h"
 #include "WinZeit.h"
+#include "ZahlEingabe.h"
 #include "harlenzutils40.h"
 #include "kolv_d7ed.h"
 
@@ -151,10 +152,12 @@ void TMyObj::WertAbfragen()
     const std::string sTitel = PoolTextFormat(1372, "%s", pcGetOperandStr().c_str());
     char acWert[32];
     const uint32_t dwWert = dwGetWertVonObj();
+    // Unsigned, so that a double word with its top bit set is offered as
+    // the number that the reader below takes back.
     if (Darstellung == DARSTELLUNG_HEX)
         std::snprintf(acWert, sizeof acWert, "0x%X", dwWert);
     else
-        std::snprintf(acWert, sizeof acWert, "%d", static_cast<int32_t>(dwWert));
+        std::snprintf(acWert, sizeof acWert, "%u", dwWert);
     std::string sEingabe = acWert;
     QWidget* pEltern = Hauptformular ? static_cast<QWidget*>(Hauptformular) : window();
     if (!bEingabeDialog(pEltern, sTitel, PoolText(1373), sEingabe, 255) || sEingabe.empty())
@@ -165,16 +168,31 @@ void TMyObj::WertAbfragen()
     U_LeerzeichenEntfernen(acText.data());
     U_UpcaseString(acText.data());
     bool bOk = false;
-    uint32_t dwNeu = 0;
-    if (std::strncmp(acText.data(), "0X", 2) == 0)
-        dwNeu = bHexStrToWert(acText.data(), bOk);
-    else
-        dwNeu = static_cast<uint32_t>(bDezimalStrToWert(acText.data(), bOk));
+    long long llNeu = 0;
+    if (std::strncmp(acText.data(), "0X", 2) == 0) {
+        llNeu = bHexStrToWert(acText.data(), bOk);
+        // Well formed, but more digits than any operand holds: refused for
+        // its range below, not as a text that is no number.
+        if (!bOk && iHexStellen(acText.data()) > 8) {
+            llNeu = 1LL << 32;
+            bOk = true;
+        }
+    } else {
+        bOk = acText[0] != '\0' && bGanzzahlFeldLesen(acText.data(), TZahlArt::Ganzzahl, llNeu);
+    }
     if (!bOk) {
         FehlerMeldung(PoolText(1374));
         return;
     }
-    WertSteuern(static_cast<int32_t>(dwNeu));
+    // A value the operand cannot hold is refused rather than cut to its
+    // low bytes. A bit takes any 32-bit value (not 0 sets it).
+    const long long llMax = OpGroesse == 1 ? 0xFF : OpGroesse == 2 ? 0xFFFF : 0xFFFFFFFFLL;
+    if (llNeu > llMax) {
+        FehlerMeldung(PoolTextFormat(6715, "%s%s%s%s", sEingabe.c_str(), pcGetOperandStr().c_str(), "0",
+                                     std::to_string(llMax).c_str()));
+        return;
+    }
+    WertSteuern(static_cast<int32_t>(static_cast<uint32_t>(llNeu)));
 }
 
 void TMyObj::ClickOnLED()

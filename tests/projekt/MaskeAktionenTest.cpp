@@ -110,6 +110,32 @@ TEST_F(AktionTest, FirstSaveAsksForANameAndCreatesTheProjectFolder)
     EXPECT_EQ(ordner(), nVorher);
 }
 
+// A name that would place the panel outside its own folder below the
+// projects folder is asked again after a box that says why; it was asked
+// again without a word, at the first Save and at Save as.
+TEST_F(AktionTest, PanelNamesWithAFolderInThemAreExplainedBeforeAskingAgain)
+{
+    LED_(pForm, 1, 10);
+    pForm->SetMaskeGeaendert(true);
+    EingabenVorgeben({"Linie/2", " a\\b ", ".", "..", "...", "Gut"});
+    pForm->aDatei_SpeichernExecute();
+    const std::vector<std::string> Soll = {
+        PoolTextFormat(6716, "%s", "Linie/2"), PoolTextFormat(6716, "%s", "a\\b"),
+        PoolTextFormat(6717, "%s", "."),       PoolTextFormat(6717, "%s", ".."),
+        PoolTextFormat(6717, "%s", "...")};
+    ASSERT_EQ(u.Meldungen.size(), Soll.size()) << u.MeldungsTexte();
+    for (std::size_t i = 0; i < Soll.size(); ++i) EXPECT_EQ(u.Meldungen[i].sText, Soll[i]);
+    EXPECT_EQ(MaskeFile, (u.pfProjekte / "Gut" / "Gut.maske_ini").string());
+    EXPECT_FALSE(fs::exists(u.pfProjekte / "Linie"));
+
+    u.Meldungen.clear();
+    EingabenVorgeben({"x/y", "Neu"});
+    pForm->aDatei_SpeichernUnterExecute();
+    ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6716, "%s", "x/y"));
+    EXPECT_EQ(MaskeFile, (u.pfProjekte / "Neu" / "Neu.maske_ini").string());
+}
+
 TEST_F(AktionTest, SaveIsRefusedReadOnlyAndWithTheToolBarHidden)
 {
     const std::string sDatei = ErstesSpeichern("Demo");

@@ -321,7 +321,10 @@ void TDialogSimVoreinstellung::TestPort(QComboBox* pListe, QLineEdit* pEdit)
     HourglassOn(&cursor);
     const unsigned uCode = OpenListenSocket(slot, sIP, wPort);
     HourglassOff(&cursor);
-    if (uCode != SOCKET_OK)
+    const std::string sUrsache = uCode != SOCKET_OK ? PortRechtUrsache(wPort) : std::string();
+    if (!sUrsache.empty())
+        ShowError(sUrsache);
+    else if (uCode != SOCKET_OK)
         ShowError(Formatiert(Sprachtext("Die Portadresse %u wird bereits von einer anderen Applikation belegt!",
                                         "The port with the address %u is occupied from another application!"),
                              unsigned(wPort)));

@@ -13,6 +13,7 @@
 #include <arpa/inet.h>
 
 #include <algorithm>
+#include <cerrno>
 
 bool QueryServiceState(const std::string& sName, bool& bLaeuft, bool& bNichtInstalliert,
                        uint32_t& dwFehler)
@@ -139,6 +140,19 @@ bool bHelferdienstFuerPort102Stoppen(bool bGehalten)
     return false;
 }
 
+std::string PortRechtUrsache(uint16_t wPort)
+{
+    if (wPort >= 1024 || iLetzterSocketFehler() != EACCES)
+        return std::string();
+    return Formatiert(Sprachtext("Die Portadresse %u liegt unter 1024: Unter Linux darf nur root oder ein "
+                                 "Programm mit dem Recht CAP_NET_BIND_SERVICE solche Ports belegen.\n"
+                                 "Abhilfe ohne root: sysctl net.ipv4.ip_unprivileged_port_start=%u",
+                                 "The port address %u is below 1024: on Linux only root or a program "
+                                 "with the CAP_NET_BIND_SERVICE capability may use such ports.\n"
+                                 "Remedy without root: sysctl net.ipv4.ip_unprivileged_port_start=%u"),
+                      unsigned(wPort), unsigned(wPort));
+}
+
 int CreateListenSockets(bool bPort102Freigeben)
 {
     const std::string sDienst = PlcServiceName();
@@ -196,8 +210,12 @@ int CreateListenSockets(bool bPort102Freigeben)
         TSocket* pSlot = pListenSocket(i + 1);
         const unsigned uCode = OpenListenSocket(*pSlot, sIPs[i], wPorts[i]);
         if (uCode != SOCKET_OK) {
-            ShowError(Formatiert("IP %s Port %u:\nFehler beim Anlegen des Sockets!", sIPs[i].c_str(),
-                                 unsigned(wPorts[i])));
+            std::string sText = Formatiert("IP %s Port %u:\nFehler beim Anlegen des Sockets!",
+                                           sIPs[i].c_str(), unsigned(wPorts[i]));
+            const std::string sUrsache = PortRechtUrsache(wPorts[i]);
+            if (!sUrsache.empty())
+                sText += "\n" + sUrsache;
+            ShowError(sText);
             *pSlot = UNGUELTIGER_SOCKET;
             iErgebnis = int(uCode);
         } else {

@@ -155,8 +155,6 @@ int ListenSocketsAnlegen(bool bPort102Freigeben)
         if (!bPaarBrauchbar(p) || (bOhne102 && p.wPort == kPort102))
             continue;
         TSocket* pSlot = pListenSocket(iNr);
-        // A slot still holding a socket would lose it to the new one.
-        CloseListenSocket(*pSlot);
         const unsigned uCode = OpenListenSocket(*pSlot, p.sIP, p.wPort);
         if (uCode != SOCKET_OK) {
             SocketFehler(MitUrsache(TextFormatieren("Socket konnte nicht angelegt werden. IP=%s, Port=%d",

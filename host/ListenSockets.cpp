@@ -72,6 +72,18 @@ void SetNetStatusText(const std::string& sText)
         Hauptformular->StatusTextSetzen(Hauptformular->iPanelMeldung, sText.c_str());
 }
 
+// The status texts of the socket set-up (the steps not named stay silent).
+constexpr TListenSocketTexte kStatusTexte{
+    .pcNichtNoetig = "Stopping S-Service not necessary ...",
+    .pcHelferStoppt = "HARLENZ-Service: stop port 102 service...",
+    .pcHelferGestoppt = "HARLENZ-Service: Waiting releasing port 102 ...",
+    .pcNachHelferStopp = "",
+    .pcNachDirektStopp = "",
+    .pcDirektStartet = "Starting port 102 service ...",
+    .pcHelferStartet = "HARLENZ-Service: starting port 102 service ...",
+    .pcHelferGestartet = "HARLENZ-Service: port 102 service was started...",
+};
+
 int ListenSocketsAnlegen(bool bPort102Freigeben)
 {
     TListenSocketAblauf a;
@@ -105,14 +117,7 @@ int ListenSocketsAnlegen(bool bPort102Freigeben)
         SocketFehler(TextFormatieren("Service konnte nicht gestartet werden. Error=%d", "%d",
                                      static_cast<int>(dwFehler)));
     };
-    a.texte.pcNichtNoetig = "Stopping S-Service not necessary ...";
-    a.texte.pcHelferStoppt = "HARLENZ-Service: stop port 102 service...";
-    a.texte.pcHelferGestoppt = "HARLENZ-Service: Waiting releasing port 102 ...";
-    a.texte.pcNachHelferStopp = "";
-    a.texte.pcNachDirektStopp = "";
-    a.texte.pcDirektStartet = "Starting port 102 service ...";
-    a.texte.pcHelferStartet = "HARLENZ-Service: starting port 102 service ...";
-    a.texte.pcHelferGestartet = "HARLENZ-Service: port 102 service was started...";
+    a.texte = kStatusTexte;
     a.bNurMitHalter = true;
     a.bUmHelferWarten = true;
     a.bDirektStoppOhneRechte = true;

@@ -136,6 +136,15 @@ std::string PortRechtUrsache(uint16_t wPort)
                       unsigned(wPort), unsigned(wPort));
 }
 
+// The status texts of the socket set-up (the steps not named stay silent).
+constexpr TListenSocketTexte kStatusTexte{
+    .pcNichtNoetig = "Stopping S-service is not necessary!",
+    .pcHelferGestoppt = "S-service was stopped!",
+    .pcHelferNichtGestoppt = "Error while stopping S-service!",
+    .pcHelferFehlt = "HARLENZ-Service is not present on the machine!",
+    .pcHelferNichtGestartet = "Error while starting S-service!",
+};
+
 int CreateListenSockets(bool bPort102Freigeben)
 {
     TGespeicherterCursor cursor = false;
@@ -181,11 +190,7 @@ int CreateListenSockets(bool bPort102Freigeben)
                              "ErrorCode: %lu",
                              static_cast<unsigned long>(dwFehler)));
     };
-    a.texte.pcNichtNoetig = "Stopping S-service is not necessary!";
-    a.texte.pcHelferGestoppt = "S-service was stopped!";
-    a.texte.pcHelferNichtGestoppt = "Error while stopping S-service!";
-    a.texte.pcHelferFehlt = "HARLENZ-Service is not present on the machine!";
-    a.texte.pcHelferNichtGestartet = "Error while starting S-service!";
+    a.texte = kStatusTexte;
     a.bZeitFehlerImErgebnis = true;
     return iListenSocketsEinrichten(a, bPort102Freigeben);
 }

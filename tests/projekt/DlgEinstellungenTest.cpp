@@ -637,6 +637,8 @@ TEST_F(DlgTest, ScreenshotsOfEveryPageInGermanAndEnglish)
     for (const char* pcSprache : {"D", "U"}) {
         ASSERT_TRUE(bRegWertSchreiben(cRegistrySchluessel, "SpracheInstall", pcSprache));
         StartVorbereiten(u.pfProgramm.string());
+        // The main window's start sets the engine's own texts to the language.
+        D7ED_SetEnglishLanguage(pcSprache[0] != 'D');
         const std::string sKuerzel = pcSprache[0] == 'D' ? "de" : "en";
         TDlgEinstellungen d(pForm);
         d.FormCreate();

@@ -50,7 +50,8 @@ struct StatusPanelEintrag {
     int32_t iRechts = 0;
     int32_t iUnten = 0;
     char cText[iMaxStatusText + 1] = {};   // at most 302 characters
-    int32_t iBreite = 0;                   // fixed when the field is added
+    int32_t iBreite = 0;                   // the sample's, or the widest text's shown
+    int32_t iMusterBreite = 0;             // fixed when the field is added
 };
 
 // Stand-in of the form's colour dialog component, borrowed by the object

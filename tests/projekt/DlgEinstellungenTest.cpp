@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "Beschriftungen.h"
 #include "DlgAnalog.h"
 #include "DlgDynamischerText.h"
 #include "DlgEinstellungenForm.h"
@@ -781,18 +782,27 @@ TEST_F(DlgTest, ScreenshotsOfEveryPageInGermanAndEnglish)
     for (const char* pcSprache : {"D", "U"}) {
         ASSERT_TRUE(bRegWertSchreiben(cRegistrySchluessel, "SpracheInstall", pcSprache));
         StartVorbereiten(u.pfProgramm.string());
+        // The main window's start sets the engine's own texts to the language.
+        D7ED_SetEnglishLanguage(pcSprache[0] != 'D');
         const std::string sKuerzel = pcSprache[0] == 'D' ? "de" : "en";
         TDlgEinstellungen d(pForm);
         d.FormCreate();
         d.show();
         QCoreApplication::processEvents();
         EXPECT_EQ(d.windowTitle().toStdString(), PoolText(1073));
+        // Opened at the width of the widest selection; every caption whole
+        // at that size and at the least size the layout allows.
+        const QSize groesse = d.size();
         auto bild = [&](const std::string& sName) {
             QCoreApplication::processEvents();
-            EXPECT_GE(d.width(), d.minimumSizeHint().width()) << sName;
-            EXPECT_GE(d.height(), d.minimumSizeHint().height()) << sName;
+            EXPECT_EQ(d.width(), groesse.width()) << sName;
+            EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(&d), std::vector<std::string>{}) << sName;
             const fs::path pf = testhilfe::Artefaktordner() / ("spseinstellungen_" + sKuerzel + "_" + sName + ".png");
             EXPECT_TRUE(d.grab().save(QString::fromStdString(pf.string()), "PNG")) << pf;
+            d.resize(1, 1);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(&d), std::vector<std::string>{}) << sName << " at least";
+            d.resize(groesse);
         };
         const std::pair<QLabel*, const char*> auswahl[] = {
             {d.lAuswahl_SPSTyp, "spstyp"},         {d.lAuswahl_Netinterface, "netz"},

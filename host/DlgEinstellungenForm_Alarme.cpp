@@ -12,6 +12,7 @@
 #include "HauptForm.h"
 #include "Meldungen.h"
 #include "PoolText.h"
+#include "Programm.h"
 #include "SPSEinstellungen.h"
 #include "harlenzutils40.h"
 
@@ -233,7 +234,8 @@ bool TDlgEinstellungen::bEingabenLesen(TEingaben& e)
         return abgelehnt(pEdit, s, sFeld, 0, llMax, pAuswahl);
     };
     long long ll = 0;
-    e.wAufrufintervall = wAufrufintervallAusText(eAufrufinterval->text().toStdString());
+    // A text that is no number reads as 0 and so gives the shortest interval.
+    e.wAufrufintervall = wAufrufintervallBegrenzt(llZahlAnStelle(eAufrufinterval->text().toStdString(), 0));
     if (!zahl(Zyklus_TaktmerkerAdr, 0xFFFF, Feldname(Zyklus_GroupBox2->title()) + " " + Feldname(Zyklus_Label4->text()),
               lAuswahl_Zyklus_Taktmerker, ll))
         return false;

@@ -134,7 +134,9 @@ TEST(Statusleiste, FelderUeberlappenNichtUndDieMeldungNimmtDieBreitenaenderung)
             const QRect r = FeldRechteck(f, i);
             EXPECT_GT(r.width(), 1) << i;
             EXPECT_TRUE(Box.contains(r)) << i;
-            if (i > 0) EXPECT_LT(r.right(), FeldRechteck(f, i - 1).left()) << i;
+            if (i > 0) {
+                EXPECT_LT(r.right(), FeldRechteck(f, i - 1).left()) << i;
+            }
         }
     };
     f->resize(900, 600);

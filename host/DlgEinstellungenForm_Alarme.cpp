@@ -12,6 +12,7 @@
 #include "HauptForm.h"
 #include "Meldungen.h"
 #include "PoolText.h"
+#include "Programm.h"
 #include "SPSEinstellungen.h"
 #include "harlenzutils40.h"
 
@@ -237,7 +238,7 @@ bool TDlgEinstellungen::bEingabenLesen(TEingaben& e)
     const std::string sIntervall = eAufrufinterval->text().toStdString();
     if (!art(eAufrufinterval, sIntervall, TZahlArt::Ganzzahl, Feldname(QT_(1127)), lAuswahl_Zyklus_Taktmerker))
         return false;
-    e.wAufrufintervall = wAufrufintervallAusText(ZahlFeldOhneRand(sIntervall));
+    e.wAufrufintervall = wAufrufintervallBegrenzt(llZahlAnStelle(ZahlFeldOhneRand(sIntervall), 0));
     if (!zahl(Zyklus_TaktmerkerAdr, 0xFFFF, Feldname(Zyklus_GroupBox2->title()) + " " + Feldname(Zyklus_Label4->text()),
               lAuswahl_Zyklus_Taktmerker, ll))
         return false;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <memory>
@@ -43,6 +44,11 @@ std::string SprachDateiPfad(const char* pcName)
 }
 
 } // namespace
+
+uint16_t wAufrufintervallBegrenzt(long long llMs)
+{
+    return static_cast<uint16_t>(std::clamp<long long>(llMs, 2, 200));
+}
 
 void ProgrammordnerSetzen(const std::string& sOrdner)
 {

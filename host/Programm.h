@@ -30,6 +30,9 @@ extern bool bS7EpatsVorhanden;
 extern bool bInternerSPSTyp;
 // Sleep of the pacing thread in milliseconds, 2..200 (registry, settings).
 extern uint16_t RavoDAVInterval;
+// A pacing interval held to 2..200 ms: 2 and less give 2, more than 200
+// gives 200. Both the registry and the settings dialog go through it.
+uint16_t wAufrufintervallBegrenzt(long long llMs);
 // The text language chosen from the language menu in this run (or taken
 // from the registry value of the last run); 1 until the first switch.
 extern int32_t Sprache;

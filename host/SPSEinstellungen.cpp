@@ -30,14 +30,6 @@ bool bFeldZahlLesen(const std::string& sText, long long llMin, long long llMax, 
     return bGanzzahlFeldLesen(sText, TZahlArt::Ganzzahl, llWert) && llWert >= llMin && llWert <= llMax;
 }
 
-uint16_t wAufrufintervallAusText(const std::string& sText)
-{
-    const long long ll = llZahlAnStelle(sText, 0);
-    if (ll > 200) return 200;
-    if (ll <= 2) return 2;
-    return static_cast<uint16_t>(ll);
-}
-
 void DiagnoseTextZerlegen(const std::string& sRoh, std::string& sText, std::string& sZeit)
 {
     std::string s = sRoh;

@@ -16,10 +16,6 @@ bool bFeldZahlLesen(const std::string& sText, long long llMin, long long llMax, 
 // none stands there); "999999999999999999999" gives a value beyond any range.
 long long llZahlAnStelle(const std::string& sText, std::size_t uStelle);
 
-// The soft PLC's call interval from its field: 2..200 ms, smaller values
-// (and texts that are no number) give 2, larger ones 200.
-uint16_t wAufrufintervallAusText(const std::string& sText);
-
 // A diagnosis text of the engine split into its description (leading
 // blanks and slashes removed) and its time stamp (after the last '/', up to
 // a line feed). Texts of 10 characters or fewer are not split.

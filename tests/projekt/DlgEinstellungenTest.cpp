@@ -256,20 +256,6 @@ TEST_F(DlgTest, ShowsTheValuesOfPlcDatAndOkWritesEngineAndFile)
     EXPECT_FALSE(pForm->bMaskeGeaendert);
 }
 
-TEST_F(DlgTest, CallIntervalKeepsItsClamp)
-{
-    for (const auto& fall : std::vector<std::pair<const char*, uint16_t>>{
-             {"2", 2}, {"0", 2}, {"", 2}, {"999", 200}, {"150", 150}, {"3", 3}}) {
-        const char* pcText = fall.first;
-        const uint16_t wSoll = fall.second;
-        Oeffnen([&](TDlgEinstellungen& d) {
-            Setzen(d, "eAufrufinterval", pcText);
-            d.bOkClick();
-        });
-        EXPECT_EQ(RavoDAVInterval, wSoll) << pcText;
-    }
-}
-
 TEST_F(DlgTest, NumbersBeyondAFieldAreRefusedAndNothingIsWritten)
 {
     D7ED_SetWeckAlarmDaten(5, 250, 13);

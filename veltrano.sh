@@ -22,8 +22,9 @@ pakete_installieren() {
 }
 
 # bauen [target]: configures and builds everything, or only that target.
+# VELTRANO_WERROR=ON (as CI sets it) makes every compiler warning an error.
 bauen() {
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANO_WERROR="${VELTRANO_WERROR:-OFF}"
   cmake --build build -j"$(nproc)" ${1:+--target "$1"}
 }
 

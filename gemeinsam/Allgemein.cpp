@@ -82,14 +82,24 @@ int32_t bDezimalStrToWert(const char* pcText, bool& bOk)
     return static_cast<int32_t>(llWert);
 }
 
+int iHexStellen(const char* pcText)
+{
+    if (!pcText || pcText[0] != '0' || pcText[1] != 'X' || pcText[2] == '\0') return -1;
+    int iStellen = 0;
+    for (const char* pc = pcText + 2; *pc; ++pc) {
+        if (iHexZiffer(*pc) < 0) return -1;
+        if (iStellen > 0 || *pc != '0') ++iStellen;
+    }
+    return iStellen;
+}
+
 uint32_t bHexStrToWert(const char* pcText, bool& bOk)
 {
     bOk = false;
-    if (!pcText || pcText[0] != '0' || pcText[1] != 'X' || pcText[2] == '\0') return 0;
-    for (const char* pc = pcText + 2; *pc; ++pc)
-        if (iHexZiffer(*pc) < 0) return 0;
+    const int iStellen = iHexStellen(pcText);
+    if (iStellen < 0 || iStellen > 8) return 0;
     bOk = true;
-    return iHexWert(pcText + 2);
+    return iHexWert(pcText + std::strlen(pcText) - (iStellen > 0 ? iStellen : 1));
 }
 
 uint32_t iHexWert(const char* pcText)

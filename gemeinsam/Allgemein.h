@@ -104,9 +104,14 @@ char cGetZeichenNachKey(const char* pcZeile, const char* pcKey);
 // Digits 0..9 only (at least one): the value and bOk = true. Anything else,
 // or a value beyond the 32-bit signed range: 0 and bOk = false.
 int32_t bDezimalStrToWert(const char* pcText, bool& bOk);
-// "0X" followed by at least one digit 0..9 or A..F (upper case only): the
-// value of the first 8 digits and bOk = true; anything else 0 and false.
+// "0X" followed by at least one digit 0..9 or A..F (upper case only) and
+// at most 8 digits that count (leading zeros do not): the value and
+// bOk = true; anything else 0 and false. More digits are refused rather
+// than cut to the first eight, which would give a quite different value.
 uint32_t bHexStrToWert(const char* pcText, bool& bOk);
+// For "0X" followed by digits 0..9, A..F only (at least one): the number of
+// digits that count, leading zeros left out; -1 for any other text.
+int iHexStellen(const char* pcText);
 // The first at most 8 characters as hexadecimal digits, the last of them
 // the lowest; a character other than 0..9, A..F counts as the digit 0.
 uint32_t iHexWert(const char* pcText);

@@ -1,6 +1,7 @@
 #include "Dateinamen.h"
 
 #include "WinText.h"
+#include "harlenzutils40.h"
 
 std::string OrdnerVonPfad(const std::string& sPfad)
 {
@@ -18,6 +19,16 @@ std::string DateiImOrdner(const std::string& sOrdner, const std::string& sName)
 {
     if (sName.empty()) return std::string();
     return DateiImOrdnerSuchen(sOrdner, sName);
+}
+
+std::string DateiPfadFinden(const std::string& sPfad)
+{
+    if (U_DateiVorhanden(sPfad.c_str())) return sPfad;
+    if (sPfad.empty()) return std::string();
+    const bool bAbsolut = sPfad[0] == '/';
+    const std::string sGefunden =
+        DateiImOrdnerSuchen(bAbsolut ? "/" : "./", bAbsolut ? sPfad.substr(1) : sPfad);
+    return U_DateiVorhanden(sGefunden.c_str()) ? sGefunden : std::string();
 }
 
 std::string ProjektDateiPfad(const std::string& sOrdner, const std::string& sName)

@@ -12,6 +12,11 @@ std::string NameVonPfad(const std::string& sPfad);
 // The file of that name in the folder: the exact name when it exists, else
 // one that differs only in letter case; "" when there is none.
 std::string DateiImOrdner(const std::string& sOrdner, const std::string& sName);
+// The file a path that the user gave names (command line, open dialog): the
+// path itself when that file exists, else the file that DateiImOrdnerSuchen
+// finds part by part from the root (other letter case, names from Windows
+// by their readings); "" when there is none.
+std::string DateiPfadFinden(const std::string& sPfad);
 // Where a project file is read and written: the name that the lookup finds
 // (a "plc.dat" from Windows stays "plc.dat", so no second file appears
 // beside it), else sOrdner + sName.

@@ -80,6 +80,21 @@ int InfoMeldung(const char* pcText)
                        MB_OK | MB_ICONINFORMATION);
 }
 
+std::string FeldnameAusBeschriftung(const std::string& sBeschriftung)
+{
+    std::string s;
+    for (char c : sBeschriftung)
+        if (c != '&') s += c;
+    s = ZahlFeldOhneRand(s);
+    while (!s.empty() && s.back() == ':') s.pop_back();
+    return ZahlFeldOhneRand(s);
+}
+
+std::string ZahlFeldMeldung(const std::string& sText, TZahlArt Art, const std::string& sFeld)
+{
+    return PoolTextFormat(ulZahlFeldFehlertext(Art), "%s%s", ZahlFeldOhneRand(sText).c_str(), sFeld.c_str());
+}
+
 int InfoMeldung(const std::string& sText) { return InfoMeldung(sText.c_str()); }
 
 int iJaNeinAbbruchFrage(const char* pcText)

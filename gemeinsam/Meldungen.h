@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ZahlEingabe.h"
 #include "kolv_d7ed.h"   // TUhrzeitAlarm
 
 class QPainter;
@@ -22,6 +23,14 @@ int FehlerMeldung(const char* pcText);
 int FehlerMeldung(const std::string& sText);
 int InfoMeldung(const char* pcText);
 int InfoMeldung(const std::string& sText);
+
+// A label's text as the name of its field: without '&', blanks at the
+// ends and a trailing ':'.
+std::string FeldnameAusBeschriftung(const std::string& sBeschriftung);
+
+// The message that refuses sText in the number field sFeld, by the kind of
+// number the field takes.
+std::string ZahlFeldMeldung(const std::string& sText, TZahlArt Art, const std::string& sFeld);
 
 // Question with localised Yes, No and Cancel: 6 Yes, 7 No, 2 Cancel or
 // closed by the title bar.

@@ -2,6 +2,8 @@
 // language and its file.
 #include "Programm.h"
 
+#include <algorithm>
+
 #include "Meldungen.h"
 #include "PoolText.h"
 #include "WinMeldung.h"
@@ -20,6 +22,11 @@ std::string SprachDateiPfad(const char* pcName)
 }
 
 } // namespace
+
+uint16_t wAufrufintervallBegrenzt(long long llMs)
+{
+    return static_cast<uint16_t>(std::clamp<long long>(llMs, 2, 200));
+}
 
 void ProgrammordnerSetzen(const std::string& sOrdner)
 {

@@ -6,6 +6,10 @@
 
 #include "ProgrammWerte.h"
 
+// A pacing interval held to 2..200 ms: 2 and less give 2, more than 200
+// gives 200. Both the registry and the settings dialog go through it.
+uint16_t wAufrufintervallBegrenzt(long long llMs);
+
 // Name of the single-instance mutex and the registry key of the program.
 inline constexpr const char* cInstanzMutexName = "HARLENZ_ENGINE_V1";
 inline constexpr const char* cRegistrySchluessel = "Software\\Harlenz-Software\\Veltrano";

@@ -164,7 +164,6 @@ void TDlgEinstellungen::SeiteEinstellungenBauen()
 {
     gbEinstellungenAuswahl = new QGroupBox(Q(T(1075)), tsEinstellungen);
     gbEinstellungenAuswahl->setObjectName("gbEinstellungenAuswahl");
-    gbEinstellungenAuswahl->setMinimumWidth(161);
     auto* pAuswahl = new QVBoxLayout(gbEinstellungenAuswahl);
     pAuswahl->setSpacing(0);
     auto neuesLabel = [&](QLabel*& p, const char* pcName, unsigned long ulText) {
@@ -190,6 +189,9 @@ void TDlgEinstellungen::SeiteEinstellungenBauen()
     neuesLabel(lAuswahl_Uhrzeitalarme, "lAuswahl_Uhrzeitalarme", 1079);
     neuesLabel(lAuswahl_Weckalarme, "lAuswahl_Weckalarme", 1080);
     pAuswahl->addStretch(1);
+    // At least the form's 161 pixels, wider when a caption needs it (a
+    // fixed least width alone would let the layout cut it).
+    gbEinstellungenAuswahl->setMinimumWidth(std::max(161, gbEinstellungenAuswahl->minimumSizeHint().width()));
 
     lEinstellungenUeberschrift = new QLabel(tsEinstellungen);
     lEinstellungenUeberschrift->setObjectName("lEinstellungenUeberschrift");
@@ -297,7 +299,6 @@ void TDlgEinstellungen::ZyklusAnzeigen()
 
 void TDlgEinstellungen::FormCreate()
 {
-    resize(std::max(770, sizeHint().width()), std::max(575, sizeHint().height()));
     UhrzeitalarmeAnzeigen();
     WeckalarmeAnzeigen();
     AlarmeAnzeigen();
@@ -306,6 +307,20 @@ void TDlgEinstellungen::FormCreate()
     aMaskeSPSTypChange();
     SPSTypAnzeigen();
     TCPIPZusammenfassungAnzeigen();
+    // Sized once filled, for the widest selection rather than the one
+    // remembered from the last opening: the dialog neither opens at a
+    // width that depends on that nor squeezes a wider selection later.
+    QLabel* const pGewaehlt = pAuswahlLabel;
+    QSize groesse(770, 575);
+    for (QLabel* p : AuswahlLabels()) {
+        LabelAuswahlOnClick(p);
+        // The nested layouts learn of the shown groups through posted
+        // requests; a hidden dialog would otherwise answer from its cache.
+        for (int i = 0; i < 4; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        groesse = groesse.expandedTo(sizeHint());
+    }
+    LabelAuswahlOnClick(pGewaehlt);
+    resize(groesse);
 }
 
 std::array<QLabel*, 7> TDlgEinstellungen::AuswahlLabels() const

@@ -12,6 +12,7 @@
 #include "HauptForm.h"
 #include "Meldungen.h"
 #include "PoolText.h"
+#include "Programm.h"
 #include "SPSEinstellungen.h"
 #include "harlenzutils40.h"
 
@@ -39,13 +40,7 @@ QLineEdit* NeuesEdit(QWidget* pEltern, const QString& sName, int iBreite)
     return p;
 }
 
-// A label text as a field name: without '&' and a trailing ':'.
-std::string Feldname(const QString& s)
-{
-    std::string t = QString(s).remove('&').trimmed().toStdString();
-    while (!t.empty() && t.back() == ':') t.pop_back();
-    return t;
-}
+std::string Feldname(const QString& s) { return FeldnameAusBeschriftung(s.toStdString()); }
 
 } // namespace
 
@@ -215,25 +210,35 @@ void TDlgEinstellungen::AlarmeAnzeigen()
 
 bool TDlgEinstellungen::bEingabenLesen(TEingaben& e)
 {
-    // A refused field: its range in a box, its group shown, the cursor in it.
-    auto abgelehnt = [this](QLineEdit* pEdit, const std::string& sText, const std::string& sFeld, long long llMin,
-                            long long llMax, QLabel* pAuswahl) {
-        FehlerMeldung(PoolTextFormat(6500, "%s%s%ld%ld", sText.c_str(), sFeld.c_str(), static_cast<long>(llMin),
-                                     static_cast<long>(llMax)));
+    // A refused field: the reason in a box, its group shown, the cursor in it.
+    auto abgelehnt = [this](QLineEdit* pEdit, const std::string& sMeldung, QLabel* pAuswahl) {
+        FehlerMeldung(sMeldung);
         PageControl->setCurrentWidget(tsEinstellungen);
         if (pAuswahl) LabelAuswahlOnClick(pAuswahl);
         pEdit->setFocus();
         pEdit->selectAll();
         return false;
     };
+    auto bereich = [](const std::string& sText, const std::string& sFeld, long long llMax) {
+        return PoolTextFormat(6500, "%s%s%ld%ld", sText.c_str(), sFeld.c_str(), 0L, static_cast<long>(llMax));
+    };
+    // A text that is no number of the field's kind is refused before its
+    // range is looked at.
+    auto art = [&](QLineEdit* pEdit, const std::string& sText, TZahlArt Art, const std::string& sFeld, QLabel* pAuswahl) {
+        return bZahlFeldGueltig(sText, Art) || abgelehnt(pEdit, ZahlFeldMeldung(sText, Art, sFeld), pAuswahl);
+    };
     auto zahl = [&](QLineEdit* pEdit, long long llMax, const std::string& sFeld, QLabel* pAuswahl,
                     long long& ll) {
         const std::string s = pEdit->text().toStdString();
+        if (!art(pEdit, s, TZahlArt::Ganzzahl, sFeld, pAuswahl)) return false;
         if (bFeldZahlLesen(s, 0, llMax, ll)) return true;
-        return abgelehnt(pEdit, s, sFeld, 0, llMax, pAuswahl);
+        return abgelehnt(pEdit, bereich(s, sFeld, llMax), pAuswahl);
     };
     long long ll = 0;
-    e.wAufrufintervall = wAufrufintervallAusText(eAufrufinterval->text().toStdString());
+    const std::string sIntervall = eAufrufinterval->text().toStdString();
+    if (!art(eAufrufinterval, sIntervall, TZahlArt::Ganzzahl, Feldname(QT_(1127)), lAuswahl_Zyklus_Taktmerker))
+        return false;
+    e.wAufrufintervall = wAufrufintervallBegrenzt(llZahlAnStelle(ZahlFeldOhneRand(sIntervall), 0));
     if (!zahl(Zyklus_TaktmerkerAdr, 0xFFFF, Feldname(Zyklus_GroupBox2->title()) + " " + Feldname(Zyklus_Label4->text()),
               lAuswahl_Zyklus_Taktmerker, ll))
         return false;
@@ -251,18 +256,15 @@ bool TDlgEinstellungen::bEingabenLesen(TEingaben& e)
         a.dwAktiv = UhrAlarm_Aktiv[i]->isChecked() ? 1u : 0u;
         const int iPeriode = UhrAlarm_Ausf[i]->currentIndex();
         a.wPeriode = iPeriode >= 0 && iPeriode < 8 ? awPerioden[iPeriode] : D7ED_PERIODE_EINMAL;
-        // Date and time by their fixed positions; a part beyond its byte
-        // (or the year beyond its word) is refused, not cut.
-        const std::string sDatum = UhrAlarm_Datum[i]->text().toStdString();
-        const std::string sZeit = UhrAlarm_Zeit[i]->text().toStdString();
-        struct Teil { const std::string& s; std::size_t u; long long llMax; QLineEdit* p; unsigned long ulKopf; };
-        for (const Teil& t : {Teil{sDatum, 0, 0xFF, UhrAlarm_Datum[i], 1133}, Teil{sDatum, 3, 0xFF, UhrAlarm_Datum[i], 1133},
-                              Teil{sDatum, 6, 0xFFFF, UhrAlarm_Datum[i], 1133}, Teil{sZeit, 0, 0xFF, UhrAlarm_Zeit[i], 1134},
-                              Teil{sZeit, 3, 0xFF, UhrAlarm_Zeit[i], 1134}}) {
-            const long long llTeil = llZahlAnStelle(t.s, t.u);
-            if (llTeil < 0 || llTeil > t.llMax)
-                return abgelehnt(t.p, t.s, sZeile + PoolText(t.ulKopf), 0, t.llMax, lAuswahl_Uhrzeitalarme);
-        }
+        // Date and time hold digits at their fixed places; the parts are
+        // read there, and a year beyond its word is refused, not cut.
+        const std::string sDatum = ZahlFeldOhneRand(UhrAlarm_Datum[i]->text().toStdString());
+        const std::string sZeit = ZahlFeldOhneRand(UhrAlarm_Zeit[i]->text().toStdString());
+        if (!art(UhrAlarm_Datum[i], sDatum, TZahlArt::Datum, sZeile + PoolText(1133), lAuswahl_Uhrzeitalarme) ||
+            !art(UhrAlarm_Zeit[i], sZeit, TZahlArt::Uhrzeit, sZeile + PoolText(1134), lAuswahl_Uhrzeitalarme))
+            return false;
+        if (llZahlAnStelle(sDatum, 6) > 0xFFFF)
+            return abgelehnt(UhrAlarm_Datum[i], bereich(sDatum, sZeile + PoolText(1133), 0xFFFF), lAuswahl_Uhrzeitalarme);
         // The validity of date and time decides nothing: every row reaches
         // the engine as parsed.
         bUhrzeitAlarmAusText(sZeit.c_str(), nullptr, sDatum.c_str(), nullptr, &a);

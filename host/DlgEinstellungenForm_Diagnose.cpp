@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+
+#include <algorithm>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -35,9 +37,15 @@ void TDlgEinstellungen::DiagnoseAnzeigen()
     sg->setHorizontalHeaderLabels(koepfe);
     const QFontMetrics fm(font());
     const char* apcMuster[4] = {"NR:xxx", "ID:xxxxx", "18.07.2008 15:35:25:xxxxxxx", "Baustein---"};
-    for (int i = 0; i < 4; ++i) sg->setColumnWidth(i, fm.horizontalAdvance(apcMuster[i]) + 12);
+    // A column is as wide as its sample value or its head, whichever is
+    // wider (the German heads are longer than the samples).
+    const QFontMetrics fmKopf = sg->horizontalHeader()->fontMetrics();
+    for (int i = 0; i < 4; ++i)
+        sg->setColumnWidth(i, std::max(fm.horizontalAdvance(apcMuster[i]), fmKopf.horizontalAdvance(koepfe[i])) + 12);
     sg->setColumnWidth(4, 390);
     sg->horizontalHeader()->setStretchLastSection(true);
+    // Heads at the left of their columns, where a narrow dialog shows them.
+    sg->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     const uint16_t wAnzahl = D7ED_GetAnzahlEreignisse(nullptr);
     sg->setRowCount(wAnzahl);
@@ -88,6 +96,9 @@ void TDlgEinstellungen::TechnischeDatenAnzeigen()
     t->setHorizontalHeaderLabels({Q(PoolText(1151)), Q(PoolText(1152))});
     t->setColumnWidth(0, 250);
     t->setColumnWidth(1, 950);
+    // The value column is wider than the page (long block lists scroll):
+    // its head starts at the left, where it is seen, not in the middle.
+    t->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     t->verticalHeader()->setDefaultSectionSize(20);
 
     std::string sSFC, sSFB;

@@ -234,11 +234,9 @@ void TDlgEinstellungen::IPAdressListeFuellen()
 
 void TDlgEinstellungen::TCPIPZusammenfassungAnzeigen()
 {
-    std::string s;
-    if (!D7ED_TcpIpKommuAktiv())
-        s = "TCP/IP settings:\n\nTCP/IP Interface active: No";
-    else
-        s = std::string("TCP/IP settings:\n\nTCP/IP Interface active: ") + (D7ED_TcpIpKommuAktiv() ? "Yes" : "No") + "\n";
+    // In the user's language, as every other text of the dialog.
+    // Texte: 6790-6792
+    const std::string s = PoolTextFormat(6790, "%s", PoolText(D7ED_TcpIpKommuAktiv() ? 6791 : 6792).c_str());
     LabelLocalHostBemerkung->setText(Q(s));
 }
 

@@ -116,10 +116,7 @@ void RegistryEinstellungenLesen()
     RavoDAVInterval = 5;
     if (bZahlLesen("RavoDAVInterval", l)) {
         // Held in 16 bits first: "-1" becomes 65535 and so the longest sleep.
-        uint16_t w = static_cast<uint16_t>(l);
-        if (w > 200) w = 200;
-        if (w <= 2) w = 2;
-        RavoDAVInterval = w;
+        RavoDAVInterval = wAufrufintervallBegrenzt(static_cast<uint16_t>(l));
     }
 
     sGemerkteMaskeFile.clear();

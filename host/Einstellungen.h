@@ -66,6 +66,7 @@ std::string MaskenPfadAusKommandozeile(const std::string& sZeile, const std::str
 std::string ProjektordnerAusKommandozeile(const std::string& sZeile);
 
 // Evaluates the command line (panel, "/NOMENU", "/NOMOUSEBAR", "/RUN",
-// "/READONLY", "/PRJ=", "/RUNTIME"; substrings, letter case exact).
+// "/READONLY", "/PRJ=", "/RUNTIME"; substrings, the switches in exact letter
+// case, the panel's extension in any).
 // bMaskeGeladen is set when a panel was named and opened.
 void KommandozeileAuswerten(bool& bMaskeGeladen);

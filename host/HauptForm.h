@@ -52,7 +52,8 @@ struct StatusPanelEintrag {
     int32_t iRechts = 0;
     int32_t iUnten = 0;
     char cText[iMaxStatusText + 1] = {};   // at most 302 characters
-    int32_t iBreite = 0;                   // fixed when the field is added
+    int32_t iBreite = 0;                   // the sample's, or the widest text's shown
+    int32_t iMusterBreite = 0;             // fixed when the field is added
 };
 
 class THauptformular : public QMainWindow, public TMaskenUmgebung {
@@ -99,6 +100,11 @@ public:
     int32_t iNichtGeladeneObjekte = 0;
     bool BausteineRestaurieren = true;
     bool bErstesZeichnen = true;      // first-paint work still to come
+    // FormCreate has run. The window is shown before it, and a box that
+    // FormCreate shows runs the event loop: the first-paint work (and with
+    // it the delayed start that reopens the last panel) waits for this, so
+    // that FormCreate's default background cannot replace what it opened.
+    bool bFormCreateGelaufen = false;
     bool bZeichnenGesperrt = false;   // FormPaint does nothing while set
     uint32_t dwSchliessZeitpunkt = 0; // close requested in RUN; 0 = none
     EAThread* pEAThread = nullptr;
@@ -270,6 +276,9 @@ public:
     void aBearbeiten_EinfuegenExecute();
     // Block dump to the project's "Startup.wld".
     void StartupWldSchreiben();
+    // Loads the project's "Startup.wld" at the panel's opening; a refused
+    // file empties the engine of the blocks of the panel before (box).
+    void StartupWldLaden(const std::string& sPfad);
 
     // ===================================================================
     // Picture library and background
@@ -366,8 +375,8 @@ public:
     // A key press anywhere in the window; true when the panel used it up.
     bool bTasteVerarbeiten(const QKeyEvent* pTaste);
     // Moves one object by an offset, each axis only while the object stays
-    // inside the panel area.
-    void VerschiebenImBereich(TMyObj* pObj, int32_t iDx, int32_t iDy);
+    // inside the panel area and below the tool bar; true when it moved.
+    bool VerschiebenImBereich(TMyObj* pObj, int32_t iDx, int32_t iDy);
     // The selected objects that still belong to the panel, each once.
     std::vector<TMyObj*> GueltigeMarkierte();
     // Insertion with the current tool into the dragged rectangle: the

@@ -1,4 +1,5 @@
-// The block dump "Startup.wld" beside the panel file.
+// The block dump "Startup.wld" beside the panel file: written at each
+// switch to EDITOR, loaded when the panel opens.
 #include "HauptForm.h"
 
 #include "Maske.h"
@@ -21,6 +22,10 @@ void THauptformular::StartupWldSchreiben()
 
     std::string sInhalt;
     const int iAnzahl = iBausteinDumpErstellen(sInhalt);
+    if (iAnzahl == iDUMP_OHNE_VERZEICHNIS) {
+        InfoMeldung(PoolTextFormat(6753, "%s", sPfad.c_str()));
+        return;
+    }
     // An empty engine leaves the last dump as it is.
     if (iAnzahl < 0) return;
     // Written beside the old dump and renamed over it: a crash or a full
@@ -30,5 +35,18 @@ void THauptformular::StartupWldSchreiben()
         InfoMeldung(PoolTextFormat(bAngelegt ? 1323 : 1322, "%s", sPfad.c_str()));
         return;
     }
+    // What a dump killed half way left beside the file.
+    VerwaisteTempDateienEntfernen(sPfad);
     StatusTextSetzen(iPanelMeldung, PoolTextFormat(1324, "%d", iAnzahl).c_str());
+}
+
+void THauptformular::StartupWldLaden(const std::string& sPfad)
+{
+    int iAnzahl = 0;
+    if (bWLDDateiLaden(sPfad, iAnzahl)) return;
+    // The engine still holds the blocks of the panel opened before. Kept
+    // there, they would run in this project, and the next switch to EDITOR
+    // would dump them over this project's file.
+    AlleBausteineLoeschen();
+    FehlerMeldung(PoolTextFormat(6752, "%s", sPfad.c_str()));
 }

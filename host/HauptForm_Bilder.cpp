@@ -56,7 +56,7 @@ bool THauptformular::bDateiImMaskenordner(const std::string& cName, std::string&
 QImage* THauptformular::pGetBildVonName(const std::string& cName)
 {
     for (int i = 0; i < iAnzahlBilder; ++i)
-        if (Bilder[i] && bGleichOhneGross(Bilder[i]->cName, cName)) return Bilder[i]->pBild;
+        if (Bilder[i] && bGleicherDateiname(Bilder[i]->cName, cName)) return Bilder[i]->pBild;
     return nullptr;
 }
 

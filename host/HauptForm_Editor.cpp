@@ -112,6 +112,7 @@ void THauptformular::FormMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y
         return;
     }
     if (TMyObj* p = pAktivesObjekt) {
+        const QRect rcVorher = p->geometry();
         const Qt::CursorShape Zeiger = p->cursor().shape();
         if (Zeiger == Qt::SizeHorCursor) {
             int32_t L = p->Left(), W = p->Width();
@@ -140,6 +141,9 @@ void THauptformular::FormMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y
             if (Y > T + H / 2 && Y - T < 2000)
                 p->SetHeight(Y - T);
         }
+        // A resize is a change to the panel like a move: Exit must ask.
+        if (p->geometry() != rcVorher)
+            SetMaskeGeaendert(true);
     }
     if (!rcGummiband.isNull()) {
         Gummiband->hide();
@@ -203,8 +207,11 @@ void THauptformular::FormKeyDown(int iTaste, Qt::KeyboardModifiers)
         if (iAnzahlMarkierte == 1 && !GueltigeMarkierte().empty()) {
             if (bNurLesen)
                 InfoMeldung(PoolText(1262));
-            else
-                ObjektEigenschaftenDialog(Markierte[0], false);
+            else if (ObjektEigenschaftenDialog(Markierte[0], false) == 1) {
+                // As after the double click: OK is a change to keep.
+                SetMaskeGeaendert(true);
+                Markierte[0]->Zeichnen();
+            }
         }
         break;
     case Qt::Key_Control:
@@ -231,10 +238,12 @@ void THauptformular::FormKeyDown(int iTaste, Qt::KeyboardModifiers)
         }
         const int32_t dx = iTaste == Qt::Key_Left ? -s : iTaste == Qt::Key_Right ? s : 0;
         const int32_t dy = iTaste == Qt::Key_Up ? -s : iTaste == Qt::Key_Down ? s : 0;
-        // Arrow moves are fine adjustments: they do not mark the panel
-        // modified.
+        // A move by the keys is kept like one by the mouse: Exit must ask.
+        bool bBewegt = false;
         for (TMyObj* p : Auswahl)
-            VerschiebenImBereich(p, dx, dy);
+            bBewegt = VerschiebenImBereich(p, dx, dy) || bBewegt;
+        if (bBewegt)
+            SetMaskeGeaendert(true);
         break;
     }
     default:
@@ -262,20 +271,28 @@ void THauptformular::FormKeyPress(unsigned char ucZeichen)
     }
 }
 
-void THauptformular::VerschiebenImBereich(TMyObj* pObj, int32_t iDx, int32_t iDy)
+bool THauptformular::VerschiebenImBereich(TMyObj* pObj, int32_t iDx, int32_t iDy)
 {
     // The upper left corner stays inside the panel area with a margin the
     // mouse can still take hold of; the lower limit 0 is the object's own.
     constexpr int32_t iGreifRand = 8;
     int32_t iRechts = 0, iUnten = 0;
     ClientBereichHolen(iRechts, iUnten);
+    const int32_t iOben = WerkzeugleistenHoehe();
     const int32_t iMaxX = std::max(0, iRechts - iGreifRand);
-    const int32_t iMaxY = std::max(0, iUnten + WerkzeugleistenHoehe() - iGreifRand);
+    const int32_t iMaxY = std::max(0, iUnten + iOben - iGreifRand);
     if (iDx > 0 && pObj->Left() + iDx > iMaxX)
         iDx = 0;
     if (iDy > 0 && pObj->Top() + iDy > iMaxY)
         iDy = 0;
+    // Under the tool bar an object is drawn but cannot be pressed: a move up
+    // stops at its lower edge (an object already above it is not moved
+    // further up).
+    if (iDy < 0 && pObj->Top() + iDy < iOben)
+        iDy = std::min(0, iOben - pObj->Top());
+    const QPoint ptVorher = pObj->pos();
     pObj->PosVerschiebenOfs(iDx, iDy);
+    return pObj->pos() != ptVorher;
 }
 
 void THauptformular::AuswahlVerschieben()

@@ -10,7 +10,7 @@
 #include "Meldungen.h"
 #include "PoolText.h"
 #include "Programm.h"
-#include "harlenzutils40.h"
+#include "WinText.h"
 
 namespace {
 
@@ -45,14 +45,16 @@ void KommandozeileAuswerten(bool& bMaskeGeladen)
     THauptformular* pForm = Hauptformular;
     const std::string sZeile = Kommandozeile();
 
-    if (bEnthaelt(sZeile, cMaskenEndung)) {
-        const std::string sPfad = MaskenPfadAusKommandozeile(sZeile, KommandozeilenProgramm());
-        if (U_DateiVorhanden(sPfad.c_str())) {
+    // The extension in any letter case: "BEISPIEL.MASKE_INI" from Windows.
+    const std::string sGenannt = MaskenPfadAusKommandozeile(sZeile, KommandozeilenProgramm());
+    if (!sGenannt.empty()) {
+        const std::string sPfad = DateiPfadFinden(sGenannt);
+        if (!sPfad.empty()) {
             MaskeFile = sPfad;
             // The switches that need a panel act only when it was opened.
             if (pForm && pForm->bMaskeLesen(sPfad)) bMaskeGeladen = true;
         } else {
-            InfoMeldung(PoolTextFormat(1259, "%s", sPfad.c_str()));
+            InfoMeldung(PoolTextFormat(1259, "%s", PfadAlsUtf8(sGenannt).c_str()));
         }
     }
     if (bEnthaelt(sZeile, "/NOMENU") && pForm) MenueEntfernen(pForm, bMaskeGeladen);

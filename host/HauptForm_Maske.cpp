@@ -49,11 +49,18 @@ static bool bNeuerMaskenName(THauptformular* pForm, unsigned long ulTitel, std::
         std::string sEingabe;
         if (!bEingabeDialog(pForm, PoolText(ulTitel), PoolText(1319), sEingabe, 255)) return false;
         sName = OhneEndung(OhneRandLeer(sEingabe));
+        if (sName.empty()) continue;
         // A name is one folder below the projects folder; a separator or a
-        // bare dot would place it elsewhere.
-        if (sName.empty() || sName.find_first_of("/\\") != std::string::npos || sName == "." ||
-            sName == "..")
+        // bare dot would place it elsewhere. The user is told why the name
+        // is asked again.
+        if (sName.find_first_of("/\\") != std::string::npos) {
+            FehlerMeldung(PoolTextFormat(6716, "%s", OhneRandLeer(sEingabe).c_str()));
             continue;
+        }
+        if (sName == "." || sName == "..") {
+            FehlerMeldung(PoolTextFormat(6717, "%s", OhneRandLeer(sEingabe).c_str()));
+            continue;
+        }
         sOrdner = MitSchraegstrich(UserDir) + sName + "/";
         if (U_VerzeichnisVorhanden(sOrdner.c_str())) {
             InfoMeldung(PoolText(1320));
@@ -71,7 +78,8 @@ void THauptformular::SetMaskeGeaendert(bool bGeaendert)
 
 void THauptformular::TitelAktualisieren()
 {
-    const std::string sName = MaskeFile.empty() ? PoolText(1376) : NameVonPfad(MaskeFile);
+    // A name from Windows shows as it was found, not as U+FFFD.
+    const std::string sName = MaskeFile.empty() ? PoolText(1376) : NameAlsUtf8(NameVonPfad(MaskeFile));
     setWindowTitle(QString::fromStdString(std::string(ProgrammTitel()) + " [" + sName + "]"));
 }
 
@@ -100,8 +108,9 @@ void THauptformular::aDatei_OeffnenExecute()
     OpenDialog->InitialDir = UserDir;
     OpenDialog->FileName.clear();
     if (!OpenDialog->Execute(this)) return;
-    const std::string sPfad = OpenDialog->FileName;
-    if (!U_DateiVorhanden(sPfad.c_str())) {
+    // Found as every name the user gives (other letter case, Windows names).
+    const std::string sPfad = DateiPfadFinden(OpenDialog->FileName);
+    if (sPfad.empty()) {
         FehlerMeldung(PoolText(1312));
         return;
     }
@@ -195,8 +204,15 @@ void THauptformular::aDatei_SpeichernUnterExecute()
     MaskeFile = sNeu;
     sAngezeigteMaskeFile = MaskeFile;
     const std::string sIP = ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT");
-    if (!D7ED_PfadeUebergeben(cMaskenVerzeichnis.c_str(), "D7ED", sIP.c_str()))
-        InfoMeldung(PoolText(1329));
+    const bool bPfade = D7ED_PfadeUebergeben(cMaskenVerzeichnis.c_str(), "D7ED", sIP.c_str());
+    if (!bPfade) InfoMeldung(PoolText(1329));
+    // The caption now names the new project, so the user takes the screen
+    // for saved there: the panel in memory is written into it wherever Save
+    // would write. Otherwise the copy holds the last saved state and the
+    // panel stays marked as modified.
+    const bool bSpeichernErlaubt =
+        !bNurLesen && !(ToolBar1 && ToolBar1->isHidden()) && iNichtGeladeneObjekte == 0;
+    if (bPfade && bSpeichernErlaubt) bMaskeSchreiben(MaskeFile);
     TitelAktualisieren();
 }
 

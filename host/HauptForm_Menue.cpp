@@ -233,7 +233,14 @@ void THauptformular::MenuesAufbauen()
         (*e.ppAktion)->setObjectName(e.pcName);
         (*e.ppAktion)->setCheckable(true);
         const int iSprache = e.iSprache;
-        connect(*e.ppAktion, &QAction::triggered, this, [this, iSprache] { SpracheUmschalten(iSprache); });
+        QAction* pAktion = *e.ppAktion;
+        // The click has toggled the tick already; it is put back, so that
+        // the switch alone sets the ticks, and a switch that fails leaves
+        // them as they were.
+        connect(pAktion, &QAction::triggered, this, [this, iSprache, pAktion](bool bAngehakt) {
+            pAktion->setChecked(!bAngehakt);
+            SpracheUmschalten(iSprache);
+        });
     }
 
     neuesMenue(MenuHilfe, "MenuHilfe");

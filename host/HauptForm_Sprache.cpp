@@ -16,8 +16,15 @@
 
 void THauptformular::SpracheUmschalten(int iSprache)
 {
+    // A language whose texts cannot be loaded changes nothing: not the
+    // texts, the mnemonics, the tick nor the language kept for the next
+    // start (which would bring the same box at every start).
+    const unsigned char ucVorher = SPR_GetTextSprache();
     SPR_SetTextSprache(static_cast<unsigned char>(iSprache));
-    bSprachDateiLaden(SPR_GetTextSprache());
+    if (!bSprachDateiLaden(SPR_GetTextSprache())) {
+        SPR_SetTextSprache(ucVorher);
+        return;
+    }
     Sprache = SPR_GetTextSprache();
 
     SprachTexteAnwenden();

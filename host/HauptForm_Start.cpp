@@ -60,6 +60,8 @@ void THauptformular::FormCreate()
     WerkzeugAnzeigen();
     StandardHintergrundLaden();
     for (Bewegungsprofil& b : Bewegungsprofile) b = Bewegungsprofil{};
+    bFormCreateGelaufen = true;
+    update();   // the first paint that starts the start-up work
 }
 
 void THauptformular::HintergrundZeichnen(QPainter& Canvas)
@@ -72,7 +74,7 @@ void THauptformular::HintergrundZeichnen(QPainter& Canvas)
 void THauptformular::FormPaint(QPainter& Canvas)
 {
     if (bZeichnenGesperrt || !isVisible()) return;
-    if (bErstesZeichnen) {
+    if (bErstesZeichnen && bFormCreateGelaufen) {
         bErstesZeichnen = false;
         // The start-up work of the first paint waits, shows boxes and runs
         // the event loop; it runs right after this paint, not inside it.

@@ -1,11 +1,13 @@
 // The main window's own status bar: up to ten text fields, laid out from
-// the right edge with 5-pixel gaps; the last field takes the rest.
+// the right edge with 5-pixel gaps; the last field takes the rest. A field
+// is as wide as its sample or the widest text it has shown.
 #include "HauptForm.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstring>
 
 #include "Meldungen.h"
@@ -23,17 +25,23 @@ std::size_t Utf8Laenge(const char* pcText, std::size_t nMax)
     return n;
 }
 
+// A field's width for a text: the text and one "W" of room.
+int iFeldBreite(const QFontMetrics& fm, const char* pcText)
+{
+    return fm.horizontalAdvance(QString::fromUtf8(pcText)) + fm.horizontalAdvance("W");
+}
+
 } // namespace
 
 int THauptformular::StatusPanelHinzufuegen(int, int iStandardBreite, const char* pcMuster)
 {
     if (iAnzahlStatusPanels >= iMaxStatusPanels) return -1;
     StatusPanelEintrag& e = StatusPanels[iAnzahlStatusPanels];
-    const QFontMetrics fm = StatusBarPaintBox->fontMetrics();
     if (pcMuster && *pcMuster)
-        e.iBreite = fm.horizontalAdvance(QString::fromUtf8(pcMuster)) + fm.horizontalAdvance("W");
+        e.iBreite = iFeldBreite(StatusBarPaintBox->fontMetrics(), pcMuster);
     else
         e.iBreite = iStandardBreite;
+    e.iMusterBreite = e.iBreite;
     const int iH = StatusBarPaintBox->height();
     e.iOben = iH / 2 - (iH - 4) / 2;
     e.iUnten = e.iOben + iH - 4;
@@ -72,6 +80,16 @@ void THauptformular::StatusTextSetzen(int iIndex, const char* pcText)
     const std::size_t n = Utf8Laenge(p, iMaxStatusText);
     std::memcpy(e.cText, p, n);
     e.cText[n] = '\0';
+    // A text wider than the field's sample (a tool name in German, say)
+    // widens the field for good rather than being cut; the message field
+    // on the left gives up the room. Up to twice the sample's width, so
+    // that a runaway text cannot push the message field off the bar.
+    const int iNoetig = std::min(iFeldBreite(StatusBarPaintBox->fontMetrics(), e.cText), 2 * e.iMusterBreite);
+    if (iIndex != iAnzahlStatusPanels - 1 && iNoetig > e.iBreite) {
+        e.iBreite = iNoetig;
+        StatusPanelsAnordnen();
+        StatusBarPaintBox->update();
+    }
     StatusPanelZeichnen(iIndex);
 }
 

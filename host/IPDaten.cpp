@@ -28,6 +28,9 @@ namespace {
 // The file whose paths the engine got last (read by IPDatenAusDateiLesen).
 std::string g_sIPDatenPfad;
 
+// The last attached file held damaged values or no ini text.
+bool g_bIPDateiUngelesen = false;
+
 std::string Teil(void (*pfTeil)(char*, const char*), const std::string& sPfad)
 {
     std::vector<char> puffer(sPfad.size() + 1, '\0');
@@ -69,11 +72,11 @@ int KommuBeenden(bool)
 
 void IPDatenAusDateiLesen()
 {
+    // A value the engine's reader refuses counts as missing here too, so
+    // that IP-ADR and PortNr never differ from what the engine took.
     const auto Lesen = [](const char* pcSchluessel) {
-        std::string s = ProfilStringLesen(g_sIPDatenPfad, "D7ED_DATEN", pcSchluessel, "");
-        if (s.size() > 99)
-            s.resize(99);
-        return s;
+        const std::string s = ProfilStringLesen(g_sIPDatenPfad, "D7ED_DATEN", pcSchluessel, "");
+        return D7ED_IPDateiWertGueltig(pcSchluessel, s.c_str()) ? s : std::string();
     };
     const std::string sIP = Lesen("D7ED_IP_ADRESSE");
     if (!sIP.empty()) {
@@ -103,6 +106,7 @@ bool bIPDatenEinstellen()
 
 bool bIPDatenAnmelden(const std::string& sPfad)
 {
+    g_bIPDateiUngelesen = false;
     if (!bIPPfadeUebergeben(sPfad))
         return false;
     if (!D7ED_IstKommuIDKorrekt(KommuID))
@@ -111,14 +115,25 @@ bool bIPDatenAnmelden(const std::string& sPfad)
     KommuBeenden(false);
     int iFehler = 0;
     if (!D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(KommuID, &iFehler)) {
-        FehlerMeldung(TextFormatieren("Veltrano: Fehler beim Lesen der IP-Daten aus der INI-Datei "
-                                      "bzw. beim Schreiben in Registry!\nErrorcode: %u",
-                                      "%u", static_cast<unsigned>(iFehler)));
-        return false;
+        if (iFehler != D7ED_FEHLER_IP_DATEN) {
+            FehlerMeldung(TextFormatieren("Veltrano: Fehler beim Lesen der IP-Daten aus der "
+                                          "INI-Datei bzw. beim Schreiben in Registry!\nErrorcode: %u",
+                                          "%u", static_cast<unsigned>(iFehler)));
+            return false;
+        }
+        // The engine took the valid keys; the others keep the values in
+        // effect. The file is the user's: it stays as it is until a save
+        // that the user agrees to.
+        g_bIPDateiUngelesen = true;
+        FehlerMeldung(PoolTextFormat(6730, "%s", sPfad.c_str()));
     }
     bIPDatenEinstellen();
     return true;
 }
+
+bool bIPDateiUngelesen() { return g_bIPDateiUngelesen; }
+
+void IPDateiUngelesenVergessen() { g_bIPDateiUngelesen = false; }
 
 void VoreinstellDialogStarten()
 {

@@ -7,8 +7,15 @@
 
 // Hands the engine the IP data file's paths, ends the old communication,
 // takes the file's data over and recreates the listening sockets. False when
-// the paths or the file's data were refused (with a box).
+// the paths were refused or the engine could not store the data (with a
+// box). A file with damaged values or no ini text gives a box, its valid
+// keys are taken, and it is marked unread (bIPDateiUngelesen).
 bool bIPDatenAnmelden(const std::string& sPfad);
+// The file of the last attach could not be read whole: writing the IP data
+// over it needs the user's consent.
+bool bIPDateiUngelesen();
+// The file was written (or the panel left): no consent needed any more.
+void IPDateiUngelesenVergessen();
 // Creates a missing file (section "Default") and hands its folder, name and
 // path to the engine; false (with a box) when the engine refuses them.
 bool bIPPfadeUebergeben(const std::string& sPfad);
@@ -16,7 +23,7 @@ bool bIPPfadeUebergeben(const std::string& sPfad);
 // connections closed) and the listening sockets are closed. Returns 1.
 int KommuBeenden(bool bFinal);
 // The address and port keys of the file last handed over, each taken into
-// IP-ADR and PortNr only when not empty.
+// IP-ADR and PortNr only when not empty and valid by the engine's rule.
 void IPDatenAusDateiLesen();
 // The engine takes its stored IP data over and the sockets are created.
 bool bIPDatenEinstellen();

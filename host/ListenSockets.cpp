@@ -4,10 +4,10 @@
 
 #include <QApplication>
 
-#include <arpa/inet.h>
 #include <cerrno>
 
 #include "HauptForm.h"
+#include "ListenSocketAblauf.h"
 #include "Meldungen.h"
 #include "NetzDienste.h"
 #include "PoolText.h"
@@ -19,11 +19,6 @@
 namespace {
 
 constexpr uint16_t kPort102 = 102;
-
-struct TPaar {
-    std::string sIP;
-    uint16_t wPort = 0;
-};
 
 // Box of this unit: caption "Veltrano", error symbol, owned by the window
 // that has the focus.
@@ -41,35 +36,21 @@ std::string MitUrsache(std::string sText, uint16_t wPort)
     return sText;
 }
 
-bool bPaarBrauchbar(const TPaar& p)
+// The Siemens service is installed and running.
+bool bDienstLaeuft(const std::string& sDienst)
 {
-    if (p.sIP.empty() || p.wPort == 0)
-        return false;
-    in_addr a{};
-    if (::inet_pton(AF_INET, p.sIP.c_str(), &a) != 1)
-        return false;
-    return a.s_addr != 0 || byListenSocketIP0Zulassen;
-}
-
-bool bUebergeben(int iNr, TSocket* pSlot)
-{
-    switch (iNr) {
-    case 1: return D7ED_ListenSocket_1_Uebergeben(pSlot);
-    case 2: return D7ED_ListenSocket_2_Uebergeben(pSlot);
-    case 3: return D7ED_ListenSocket_3_Uebergeben(pSlot);
-    default: return D7ED_ListenSocket_4_Uebergeben(pSlot);
-    }
+    bool bLaeuft = false, bNichtInstalliert = false;
+    int iFehler = 0;
+    return D7ED_WindowsServiceVorhandenUndGestartet(sDienst.c_str(), &bLaeuft, &bNichtInstalliert,
+                                                    &iFehler) &&
+           bLaeuft && !bNichtInstalliert;
 }
 
 // The Siemens service is installed and running and some process holds port
 // 102; dwHalter gets that process.
 bool bPort102BelegtMitDienst(const std::string& sDienst, uint32_t& dwHalter)
 {
-    bool bLaeuft = false, bNichtInstalliert = false;
-    int iFehler = 0;
-    if (!D7ED_WindowsServiceVorhandenUndGestartet(sDienst.c_str(), &bLaeuft, &bNichtInstalliert,
-                                                  &iFehler) ||
-        !bLaeuft || bNichtInstalliert)
+    if (!bDienstLaeuft(sDienst))
         return false;
     dwHalter = D7ED_GetPidFromAllocateProcessOfPort102();
     return dwHalter != 0;
@@ -91,103 +72,56 @@ void SetNetStatusText(const std::string& sText)
         Hauptformular->StatusTextSetzen(Hauptformular->iPanelMeldung, sText.c_str());
 }
 
+// The status texts of the socket set-up (the steps not named stay silent).
+constexpr TListenSocketTexte kStatusTexte{
+    .pcNichtNoetig = "Stopping S-Service not necessary ...",
+    .pcHelferStoppt = "HARLENZ-Service: stop port 102 service...",
+    .pcHelferGestoppt = "HARLENZ-Service: Waiting releasing port 102 ...",
+    .pcNachHelferStopp = "",
+    .pcNachDirektStopp = "",
+    .pcDirektStartet = "Starting port 102 service ...",
+    .pcHelferStartet = "HARLENZ-Service: starting port 102 service ...",
+    .pcHelferGestartet = "HARLENZ-Service: port 102 service was started...",
+};
+
 int ListenSocketsAnlegen(bool bPort102Freigeben)
 {
-    SanduhrEin();
-    const std::string sDienst = PlcServiceName();
-    bool bHelferGestoppt = false, bDirektGestoppt = false, bOhne102 = false;
-    int iErgebnis = 0;
-
-    char acIP1[D7ED_IP_TEXT_LAENGE + 1] = {}, acIP2[D7ED_IP_TEXT_LAENGE + 1] = {};
-    uint16_t aw[4] = {0, 0, 0, 0};
-    D7ED_GetEingestellteIPDaten(acIP1, &aw[0], &aw[1]);
-    D7ED_GetEingestellteIPDaten_2(acIP2, &aw[2], &aw[3]);
-    const TPaar paare[4] = {{acIP1, aw[0]}, {acIP1, aw[1]}, {acIP2, aw[2]}, {acIP2, aw[3]}};
-
-    int iFehler = 0;
-    uint16_t wNachStopp = 4000, wVorStart = 2000;
-    if (!D7ED_SindPort102TimeDatenInRegistryVorhanden())
-        D7ED_StandardPort102TimeDatenInRegistrySchreiben(&iFehler);
-    if (!D7ED_Port102TimeDaten_AusRegistryAuslesen(&wNachStopp, &wVorStart, &iFehler)) {
-        wNachStopp = 4000;
-        wVorStart = 2000;
-        FehlerMeldung("Error reading time values Port 102 ...");
-    }
-
-    bool bMit102 = false;
-    for (const TPaar& p : paare)
-        bMit102 = bMit102 || (bPaarBrauchbar(p) && p.wPort == kPort102);
-
-    uint32_t dwHalter = 0;
-    if (bPort102Freigeben && bMit102 && bPort102BelegtMitDienst(sDienst, dwHalter)) {
-        if (dwDienstPid(sDienst) != dwHalter) {
-            SetNetStatusText("Stopping S-Service not necessary ...");
-        } else {
-            SetNetStatusText("HARLENZ-Service: stop port 102 service...");
-            bool bHelferFehlt = false;
-            if (SendServiceControl(HELFERDIENST_NAME, HELFERDIENST_PORT102_FREIGEBEN, bHelferFehlt,
-                                   false)) {
-                bHelferGestoppt = true;
-                SetNetStatusText("HARLENZ-Service: Waiting releasing port 102 ...");
-                Sleep(wNachStopp);
-            }
-            SetNetStatusText("");
-            if (!bHelferGestoppt) {
-                if (!IsUserAdmin()) {
-                    SocketFehler("Fehler beim Stoppen des Services");
-                    iErgebnis = static_cast<int>(SOCKET_FEHLER_PORT102_RECHTE);
-                    bOhne102 = true;
-                }
-                SetNetStatusText("Stop port 102 service ...");
-                int iStoppFehler = 0;
-                if (D7ED_WindowsServiceStop(sDienst.c_str(), &iStoppFehler)) {
-                    bDirektGestoppt = true;
-                    SetNetStatusText("Waiting releasing port 102 ...");
-                    Sleep(wNachStopp);
-                    SetNetStatusText("");
-                }
-            }
-        }
-    }
-
-    for (int iNr = 1; iNr <= 4; ++iNr) {
-        const TPaar& p = paare[iNr - 1];
-        if (!bPaarBrauchbar(p) || (bOhne102 && p.wPort == kPort102))
-            continue;
-        TSocket* pSlot = pListenSocket(iNr);
-        // A slot still holding a socket would lose it to the new one.
-        CloseListenSocket(*pSlot);
-        const unsigned uCode = OpenListenSocket(*pSlot, p.sIP, p.wPort);
-        if (uCode != SOCKET_OK) {
-            SocketFehler(MitUrsache(TextFormatieren("Socket konnte nicht angelegt werden. IP=%s, Port=%d",
-                                                    "%s%d", p.sIP.c_str(), p.wPort),
-                                    p.wPort));
-            iErgebnis = static_cast<int>(uCode);
-        } else {
-            bUebergeben(iNr, pSlot);
-        }
-    }
-
-    if (bDirektGestoppt) {
-        SetNetStatusText("Starting port 102 service ...");
-        Sleep(wVorStart);
-        int iStartFehler = 0;
-        if (!D7ED_WindowsServiceStart(sDienst.c_str(), &iStartFehler))
-            SocketFehler(TextFormatieren("Service konnte nicht gestartet werden. Error=%d", "%d",
-                                         iStartFehler));
-    }
-    if (bHelferGestoppt) {
-        SetNetStatusText("HARLENZ-Service: starting port 102 service ...");
-        Sleep(wVorStart);
-        bool bHelferFehlt = false;
-        if (SendServiceControl(HELFERDIENST_NAME, HELFERDIENST_PORT102_ZURUECKGEBEN, bHelferFehlt,
-                               false))
-            SetNetStatusText("HARLENZ-Service: port 102 service was started...");
-    }
-
-    SetNetStatusText("");
-    SanduhrAus();
-    return iErgebnis;
+    TListenSocketAblauf a;
+    a.SanduhrEin = SanduhrEin;
+    a.SanduhrAus = SanduhrAus;
+    a.Status = SetNetStatusText;
+    a.Warten = [](uint32_t dwMs, const std::string&) { Sleep(dwMs); };
+    a.bDienstLaeuft = bDienstLaeuft;
+    a.dwPort102Halter = D7ED_GetPidFromAllocateProcessOfPort102;
+    a.bVomDienstGehalten = [](const std::string& sDienst, uint32_t dwHalter) {
+        return dwDienstPid(sDienst) == dwHalter;
+    };
+    a.bDienstStoppen = [](const std::string& sDienst) {
+        int iFehler = 0;
+        return D7ED_WindowsServiceStop(sDienst.c_str(), &iFehler);
+    };
+    a.bDienstStarten = [](const std::string& sDienst, uint32_t& dwFehler) {
+        int iFehler = 0;
+        const bool bOk = D7ED_WindowsServiceStart(sDienst.c_str(), &iFehler);
+        dwFehler = static_cast<uint32_t>(iFehler);
+        return bOk;
+    };
+    a.ZeitenNichtGelesen = [](const std::string& sText) { FehlerMeldung(sText); };
+    a.OhneRechte = [] { SocketFehler("Fehler beim Stoppen des Services"); };
+    a.SocketFehler = [](const std::string& sIP, uint16_t wPort) {
+        SocketFehler(MitUrsache(TextFormatieren("Socket konnte nicht angelegt werden. IP=%s, Port=%d",
+                                                "%s%d", sIP.c_str(), wPort),
+                                wPort));
+    };
+    a.NeustartFehler = [](uint32_t dwFehler) {
+        SocketFehler(TextFormatieren("Service konnte nicht gestartet werden. Error=%d", "%d",
+                                     static_cast<int>(dwFehler)));
+    };
+    a.texte = kStatusTexte;
+    a.bNurMitHalter = true;
+    a.bUmHelferWarten = true;
+    a.bDirektStoppOhneRechte = true;
+    return iListenSocketsEinrichten(a, bPort102Freigeben);
 }
 
 bool bPort102Uebernehmen()

@@ -23,7 +23,6 @@
 #include "PoolText.h"
 #include "Programm.h"
 #include "SPSTyp.h"
-#include "WLDDatei.h"
 #include "WinText.h"
 #include "harlenzutils40.h"
 #include "kolv_d7ed.h"
@@ -167,6 +166,7 @@ void THauptformular::MaskeLoeschen()
     sAngezeigteMaskeFile.clear();
     cHintergrundDatei.clear();
     bPLCDatUngelesen = false;
+    IPDateiUngelesenVergessen();
     if (Image300CPU) *Image300CPU = QImage();
     SetMaskeGeaendert(false);
     TitelAktualisieren();
@@ -205,7 +205,9 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
     Zeile(f, "//");
     Zeile(f, "//");
     Zeile(f, "[Hintergrundbild]");
-    Zeile(f, "$FileBack=" + NameVonPfad(cHintergrundDatei));
+    // The file keeps its name on disk; the panel file, a UTF-8 text, names
+    // it by the reading that the lookup finds it by again.
+    Zeile(f, "$FileBack=" + NameAlsUtf8(NameVonPfad(cHintergrundDatei)));
     Zeile(f, "//");
     Zeile(f, "//");
     Zeile(f, "[Einstellungen]");
@@ -213,7 +215,7 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
         Zeile(f, "$WindowW=" + std::to_string(frameGeometry().width()));
         Zeile(f, "$WindowH=" + std::to_string(frameGeometry().height()));
     }
-    Zeile(f, "$SPSTyp=" + cSPSTyp);
+    Zeile(f, "$SPSTyp=" + NameAlsUtf8(cSPSTyp));
     Zeile(f, std::string("$BausteineRestaurieren=") + (BausteineRestaurieren ? "1" : "0"));
     for (int i = 0; i < 4; ++i) Zeile(f, "//");
     Zeile(f, "[Objekte]");
@@ -239,21 +241,32 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
     }
     // What a save that was killed half way left beside the file.
     VerwaisteTempDateienEntfernen(cPfad);
+    // A project file that could not be read at open is the user's work:
+    // it is replaced only when the user agrees. Declining is no failure.
+    const auto bUeberschreiben = [](bool bUngelesen, unsigned long ulFrage, const std::string& sDatei) {
+        return !bUngelesen || iJaNeinAbbruchFrage(PoolTextFormat(ulFrage, "%s", sDatei.c_str())) == 6;
+    };
     const std::string sPLC = ProjektDateiPfad(cMaskenVerzeichnis, "PLC.DAT");
-    bool bPLCSchreiben = true;
-    if (bPLCDatUngelesen) {
-        bPLCSchreiben = iJaNeinAbbruchFrage(PoolTextFormat(6801, "%s", sPLC.c_str())) == 6;
-        if (bPLCSchreiben) bPLCDatUngelesen = false;
-    }
+    const bool bPLCSchreiben = bUeberschreiben(bPLCDatUngelesen, 6801, sPLC);
     const bool bPLC = !bPLCSchreiben || D7ED_bSPSEigenschaftenSpeichern(sPLC.c_str());
-    int iFehler = 0;
-    D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler);
-    fertig();
-    if (!bPLC) {
-        // The CPU properties belong to the saved state as much as the panel.
-        FehlerMeldung(PoolTextFormat(1342, "%s", sPLC.c_str()));
-        return false;
+    if (bPLCSchreiben && bPLC) bPLCDatUngelesen = false;
+    const std::string sIP = ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT");
+    const bool bIPSchreiben = bUeberschreiben(bIPDateiUngelesen(), 6731, sIP);
+    bool bIP = true;
+    if (bIPSchreiben) {
+        // The engine writes where it was told last; after New that is still
+        // the previous project's file, so it learns this project's first.
+        int iFehler = 0;
+        bIP = D7ED_PfadeUebergeben(cMaskenVerzeichnis.c_str(), "D7ED", sIP.c_str()) &&
+              D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler);
+        if (bIP) IPDateiUngelesenVergessen();
     }
+    fertig();
+    // The CPU properties and the IP data belong to the saved state as much
+    // as the panel.
+    if (!bPLC) FehlerMeldung(PoolTextFormat(1342, "%s", sPLC.c_str()));
+    if (!bIP) FehlerMeldung(PoolTextFormat(1342, "%s", sIP.c_str()));
+    if (!bPLC || !bIP) return false;
     SetMaskeGeaendert(false);
     return true;
 }
@@ -371,10 +384,8 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
 
     // The block dump is restored only when the panel asks for it.
     const std::string sDump = DateiImOrdner(cMaskenVerzeichnis, "Startup.wld");
-    if (BausteineRestaurieren && !sDump.empty() && U_GetFileSizeBytes(sDump.c_str()) > 10) {
-        int iAnzahl = 0;
-        bWLDDateiLaden(sDump, iAnzahl);
-    }
+    if (BausteineRestaurieren && !sDump.empty() && U_GetFileSizeBytes(sDump.c_str()) > 10)
+        StartupWldLaden(sDump);
     int iFehler = 0;
     D7ED_Start(D7ED_STARTART_NEUSTART, &iFehler);
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "WinText.h"
+#include "ZahlEingabe.h"
 
 long long llZahlAnStelle(const std::string& sText, std::size_t uStelle)
 {
@@ -26,16 +27,7 @@ long long llZahlAnStelle(const std::string& sText, std::size_t uStelle)
 
 bool bFeldZahlLesen(const std::string& sText, long long llMin, long long llMax, long long& llWert)
 {
-    llWert = llZahlAnStelle(sText, 0);
-    return llWert >= llMin && llWert <= llMax;
-}
-
-uint16_t wAufrufintervallAusText(const std::string& sText)
-{
-    const long long ll = llZahlAnStelle(sText, 0);
-    if (ll > 200) return 200;
-    if (ll <= 2) return 2;
-    return static_cast<uint16_t>(ll);
+    return bGanzzahlFeldLesen(sText, TZahlArt::Ganzzahl, llWert) && llWert >= llMin && llWert <= llMax;
 }
 
 void DiagnoseTextZerlegen(const std::string& sRoh, std::string& sText, std::string& sZeit)

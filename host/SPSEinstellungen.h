@@ -7,18 +7,14 @@
 #include <cstdint>
 #include <string>
 
-// Number entry of a field that holds lMin..lMax. A text that is no number
-// reads as 0, as the engine's fields always did; a number outside the
-// range is refused (false) instead of being cut to the field's width.
-// lWert gets the value read.
+// Number entry of a field that holds lMin..lMax: true when the whole text
+// (blanks at the ends aside) is an unsigned decimal number in the range; a
+// blank field reads as 0. Anything else is refused (false) rather than read
+// as its leading digits or cut to the field's width. lWert gets the value.
 bool bFeldZahlLesen(const std::string& sText, long long llMin, long long llMax, long long& llWert);
 // The number that starts at character uStelle (0 beyond the end, or when
 // none stands there); "999999999999999999999" gives a value beyond any range.
 long long llZahlAnStelle(const std::string& sText, std::size_t uStelle);
-
-// The soft PLC's call interval from its field: 2..200 ms, smaller values
-// (and texts that are no number) give 2, larger ones 200.
-uint16_t wAufrufintervallAusText(const std::string& sText);
 
 // A diagnosis text of the engine split into its description (leading
 // blanks and slashes removed) and its time stamp (after the last '/', up to

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -17,9 +18,13 @@
 
 namespace {
 
-// Room of the directory and of one block image, in words.
+// First room of the directory, and room of one block image, in words.
 constexpr uint32_t dwVerzeichnisWorte = 20000;
 constexpr uint32_t dwBildWorte = 65535;
+// Every block the engine can hold (256 types of 65536 numbers, two words
+// each) and the end entry: a directory still cut at this size is no
+// directory.
+constexpr uint32_t dwVerzeichnisWorteMax = 256u * 65536u * 2u + 2u;
 // A load never runs longer than this on the graphical thread.
 constexpr uint32_t dwLadeGrenzeMs = 5000;
 // Bytes of an image that tell "pp", type, number and length.
@@ -41,13 +46,21 @@ std::string BausteinName(unsigned uTyp, unsigned uNr)
     return c;
 }
 
-std::vector<uint16_t> Verzeichnis()
+// The whole block directory, ended by its (0, 0) entry. A directory cut
+// for room is read again into a larger buffer: a block left out would be
+// missing from the dump, or would outlive a load. False when the engine
+// cannot give it (v then holds only the end entry).
+bool bVerzeichnisLesen(std::vector<uint16_t>& v)
 {
-    std::vector<uint16_t> v(dwVerzeichnisWorte, 0);
-    unsigned char byGekuerzt = 0;
-    int iFehler = 0;
-    D7ED_GetBausteinverzeichnis(v.data(), dwVerzeichnisWorte, &byGekuerzt, &iFehler);
-    return v;
+    for (uint32_t dwWorte = dwVerzeichnisWorte;; dwWorte = std::min(2 * dwWorte, dwVerzeichnisWorteMax)) {
+        v.assign(dwWorte, 0);
+        unsigned char byGekuerzt = 0;
+        int iFehler = 0;
+        if (D7ED_GetBausteinverzeichnis(v.data(), dwWorte, &byGekuerzt, &iFehler)) return true;
+        if (!byGekuerzt || dwWorte == dwVerzeichnisWorteMax) break;
+    }
+    v.assign(2, 0);
+    return false;
 }
 
 void StatusMeldung(const std::string& sText)
@@ -69,7 +82,8 @@ struct FileZu {
 
 void AlleBausteineLoeschen()
 {
-    const std::vector<uint16_t> v = Verzeichnis();
+    std::vector<uint16_t> v;
+    bVerzeichnisLesen(v);
     for (std::size_t i = 0; i + 1 < v.size() && v[i] != 0; i += 2) {
         if (bEigenerBaustein(v[i])) continue;
         int iFehler = 0;
@@ -80,13 +94,16 @@ void AlleBausteineLoeschen()
 int iBausteinDumpErstellen(std::string& sInhalt)
 {
     sInhalt.clear();
-    const std::vector<uint16_t> v = Verzeichnis();
+    std::vector<uint16_t> v;
+    // Without the directory the engine's blocks are unknown: no dump, so
+    // the last good one stays.
+    if (!bVerzeichnisLesen(v)) return iDUMP_OHNE_VERZEICHNIS;
     // The engine always lists its own system functions; "no block" means
     // none besides them.
     bool bLeer = true;
     for (std::size_t i = 0; i + 1 < v.size() && v[i] != 0; i += 2)
         if (!bEigenerBaustein(v[i])) bLeer = false;
-    if (bLeer) return -1;
+    if (bLeer) return iDUMP_LEER;
     // The engine tells each length without copying (a buffer of 0 words):
     // the dump is then built in one piece of memory.
     std::size_t uGesamt = 0;
@@ -179,6 +196,14 @@ bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl)
         }
     }
 
+    // A block too long to load that nothing loadable precedes would leave
+    // the engine empty: such a file is refused as damaged.
+    if (!sZuLang.empty() &&
+        std::all_of(bilder.begin(), bilder.end(), [](const TBild& b) { return bEigenerBaustein(b.uTyp); })) {
+        FehlerMeldung(PoolTextFormat(6750, "%s", sZuLang.c_str()));
+        return false;
+    }
+
     AlleBausteineLoeschen();
     int iGeschrieben = 0;
     bool bLesefehler = false;
@@ -211,7 +236,7 @@ bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl)
     if (bZeitUm)
         FehlerMeldung(PoolText(1249));
     else if (!sZuLang.empty())
-        FehlerMeldung(PoolTextFormat(1250, "%s", sZuLang.c_str()));
+        FehlerMeldung(PoolTextFormat(6751, "%s%d", sZuLang.c_str(), iGeschrieben));
     iAnzahl = iGeschrieben;
     StatusMeldung(PoolTextFormat(1252, "%d", iGeschrieben));
     return true;

@@ -210,7 +210,18 @@ bool TDialogSimVoreinstellung::ApplySettings(bool bNurPruefen, bool bWarnen)
         return false;
     }
     int iFehler2 = 0;
-    D7ED_Port102TimeDaten_InRegistryAbspeichern(uint16_t(qNachStop), uint16_t(qVorStart), &iFehler2);
+    if (!D7ED_Port102TimeDaten_InRegistryAbspeichern(uint16_t(qNachStop), uint16_t(qVorStart), &iFehler2)) {
+        // The IP data are stored already: say which part is missing, and
+        // stay open so that OK can store the waiting times again.
+        ShowError(Formatiert(Sprachtext("TCP/IP Einstellungen: Die IP-Daten wurden gespeichert, die "
+                                        "Wartezeiten für Port 102 aber nicht (Fehler beim Speichern in "
+                                        "der Registry).\nError %i",
+                                        "TCP/IP settings: The IP data were saved, but the waiting times "
+                                        "for port 102 were not (error while saving into the "
+                                        "registry).\nError %i"),
+                             iFehler2));
+        return false;
+    }
 
     if (!bNeuEinstellenNoetig(w1, w2, w3, w4, byUmleiten))
         return true;
@@ -321,7 +332,10 @@ void TDialogSimVoreinstellung::TestPort(QComboBox* pListe, QLineEdit* pEdit)
     HourglassOn(&cursor);
     const unsigned uCode = OpenListenSocket(slot, sIP, wPort);
     HourglassOff(&cursor);
-    if (uCode != SOCKET_OK)
+    const std::string sUrsache = uCode != SOCKET_OK ? PortRechtUrsache(wPort) : std::string();
+    if (!sUrsache.empty())
+        ShowError(sUrsache);
+    else if (uCode != SOCKET_OK)
         ShowError(Formatiert(Sprachtext("Die Portadresse %u wird bereits von einer anderen Applikation belegt!",
                                         "The port with the address %u is occupied from another application!"),
                              unsigned(wPort)));

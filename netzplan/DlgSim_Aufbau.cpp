@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,13 +14,21 @@
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
 
+#include <array>
+
 namespace {
+
+template <typename T> T* Neu(QWidget* pEltern, const char* pcName)
+{
+    T* p = new T(pEltern);
+    p->setObjectName(QString::fromLatin1(pcName));
+    return p;
+}
 
 template <typename T>
 T* Anlegen(QWidget* pEltern, const char* pcName, int x, int y, int w, int h)
 {
-    T* p = new T(pEltern);
-    p->setObjectName(QString::fromLatin1(pcName));
+    T* p = Neu<T>(pEltern, pcName);
     p->setGeometry(x, y, w, h);
     return p;
 }
@@ -29,11 +38,45 @@ QLabel* Beschriftung(QWidget* pEltern, const char* pcName, int x, int y, int w =
     return Anlegen<QLabel>(pEltern, pcName, x, y, w, h);
 }
 
-QLineEdit* ZiffernFeld(QWidget* pEltern, const char* pcName, int x, int y)
+// A caption in the first column and its field beside it, spanning
+// iSpalten columns; the caption takes the width its text needs.
+template <typename T>
+T* Zeile(QGridLayout* g, int iZeile, const char* pcLabel, QLabel*& pLabel, const char* pcFeld, int iSpalten = 1)
 {
-    auto* p = Anlegen<QLineEdit>(pEltern, pcName, x, y, 98, 21);
+    QWidget* pEltern = g->parentWidget();
+    pLabel = Neu<QLabel>(pEltern, pcLabel);
+    T* pFeld = Neu<T>(pEltern, pcFeld);
+    g->addWidget(pLabel, iZeile, 0);
+    g->addWidget(pFeld, iZeile, 1, 1, iSpalten, Qt::AlignLeft);
+    return pFeld;
+}
+
+QComboBox* AdressZeile(QGridLayout* g, int iZeile, const char* pcLabel, QLabel*& pLabel, const char* pcListe)
+{
+    auto* p = Zeile<QComboBox>(g, iZeile, pcLabel, pLabel, pcListe, 3);
+    p->setFixedWidth(299);
+    return p;
+}
+
+QLineEdit* ZiffernZeile(QGridLayout* g, int iZeile, const char* pcLabel, QLabel*& pLabel, const char* pcFeld)
+{
+    auto* p = Zeile<QLineEdit>(g, iZeile, pcLabel, pLabel, pcFeld);
+    p->setFixedWidth(98);
     p->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), p));
     return p;
+}
+
+// One port row: caption, digits-only field, the standard port beside it
+// and the button that tests the port.
+void PortZeile(QGridLayout* g, int iZeile, const std::array<const char*, 4>& apcNamen, int iStandard,
+               QLabel*& pLabel, QLineEdit*& pFeld, QLabel*& pStandard, QPushButton*& pTesten)
+{
+    pFeld = ZiffernZeile(g, iZeile, apcNamen[0], pLabel, apcNamen[1]);
+    pStandard = Neu<QLabel>(g->parentWidget(), apcNamen[2]);
+    pStandard->setText(QString("(Std: %1)").arg(iStandard));
+    pTesten = Neu<QPushButton>(g->parentWidget(), apcNamen[3]);
+    g->addWidget(pStandard, iZeile, 2);
+    g->addWidget(pTesten, iZeile, 3);
 }
 
 } // namespace
@@ -79,39 +122,36 @@ void TDialogSimVoreinstellung::KomponentenAnlegen()
     TcpExpertCheckBox = Anlegen<QCheckBox>(p, "TcpExpertCheckBox", 4, 205, 220, 17);
     TCPGroupBox = Anlegen<QGroupBox>(p, "TCPGroupBox", 3, 228, 605, 309);
     QWidget* t = TCPGroupBox;
-    ForceTCPRestartCheckBox = Anlegen<QCheckBox>(t, "ForceTCPRestartCheckBox", 3, 17, 300, 17);
-    IPAdrLabel = Beschriftung(t, "IPAdrLabel", 3, 51);
-    IpAdrComboBox = Anlegen<QComboBox>(t, "IpAdrComboBox", 225, 48, 299, 21);
-    S7PortLabel = Beschriftung(t, "S7PortLabel", 3, 78);
-    S7PortEdit = ZiffernFeld(t, "S7PortEdit", 225, 75);
-    StdS7PortLabel = Beschriftung(t, "StdS7PortLabel", 333, 79, 62);
-    S7PortTestenButton = Anlegen<QPushButton>(t, "S7PortTestenButton", 396, 74, 200, 25);
-    InternPortLabel = Beschriftung(t, "InternPortLabel", 3, 105);
-    InternPortEdit = ZiffernFeld(t, "InternPortEdit", 225, 102);
-    StdLabelInternPort = Beschriftung(t, "StdLabelInternPort", 333, 106, 62);
-    InternPortTestenButton = Anlegen<QPushButton>(t, "InternPortTestenButton", 396, 99, 200, 25);
-    IPAdr_2_Label = Beschriftung(t, "IPAdr_2_Label", 2, 140);
-    IpAdr_2_ComboBox = Anlegen<QComboBox>(t, "IpAdr_2_ComboBox", 225, 137, 299, 21);
-    S7Port_3_Label = Beschriftung(t, "S7Port_3_Label", 2, 167);
-    S7Port_3_Edit = ZiffernFeld(t, "S7Port_3_Edit", 225, 164);
-    Label3 = Beschriftung(t, "Label3", 332, 168, 63);
-    S7Port_3_TestenButton = Anlegen<QPushButton>(t, "S7Port_3_TestenButton", 396, 163, 200, 25);
-    S7Port_4_Label = Beschriftung(t, "S7Port_4_Label", 2, 194);
-    S7Port_4_Edit = ZiffernFeld(t, "S7Port_4_Edit", 225, 191);
-    Label4 = Beschriftung(t, "Label4", 332, 195, 63);
-    S7Port_4_TestenButton = Anlegen<QPushButton>(t, "S7Port_4_TestenButton", 396, 188, 200, 25);
-    StdS7PortLabel->setText("(Std: 102)");
-    Label3->setText("(Std: 102)");
-    StdLabelInternPort->setText("(Std: 7777)");
-    Label4->setText("(Std: 7777)");
-    PGZugriffAufEingaengeAufPeripherieUmleitenCheckBox = Anlegen<QCheckBox>(
-        t, "PGZugriffAufEingaengeAufPeripherieUmleitenCheckBox", 3, 223, 400, 17);
-    WaitAfterStopLabel1 = Beschriftung(t, "WaitAfterStopLabel1", 3, 254);
-    WaitAfterStopEdit = ZiffernFeld(t, "WaitAfterStopEdit", 225, 251);
-    WaitRestartLabel = Beschriftung(t, "WaitRestartLabel", 3, 284);
-    WaitRestartEdit = ZiffernFeld(t, "WaitRestartEdit", 225, 281);
-    D7EDKommuIDLabel = Beschriftung(t, "D7EDKommuIDLabel", 495, 290, 93, 15);
+    // The expert group is laid out by a grid, so that a caption wider
+    // than the form's 222 pixels widens its column instead of being cut.
+    auto* g = new QGridLayout(t);
+    g->setContentsMargins(3, 6, 9, 6);
+    g->setColumnMinimumWidth(0, 216);
+    // The test buttons take what the captions leave.
+    g->setColumnStretch(3, 1);
+    ForceTCPRestartCheckBox = Neu<QCheckBox>(t, "ForceTCPRestartCheckBox");
+    g->addWidget(ForceTCPRestartCheckBox, 0, 0, 1, 5);
+    g->setRowMinimumHeight(1, 6);
+    IpAdrComboBox = AdressZeile(g, 2, "IPAdrLabel", IPAdrLabel, "IpAdrComboBox");
+    PortZeile(g, 3, {"S7PortLabel", "S7PortEdit", "StdS7PortLabel", "S7PortTestenButton"}, 102, S7PortLabel,
+              S7PortEdit, StdS7PortLabel, S7PortTestenButton);
+    PortZeile(g, 4, {"InternPortLabel", "InternPortEdit", "StdLabelInternPort", "InternPortTestenButton"}, 7777,
+              InternPortLabel, InternPortEdit, StdLabelInternPort, InternPortTestenButton);
+    g->setRowMinimumHeight(5, 6);
+    IpAdr_2_ComboBox = AdressZeile(g, 6, "IPAdr_2_Label", IPAdr_2_Label, "IpAdr_2_ComboBox");
+    PortZeile(g, 7, {"S7Port_3_Label", "S7Port_3_Edit", "Label3", "S7Port_3_TestenButton"}, 102, S7Port_3_Label,
+              S7Port_3_Edit, Label3, S7Port_3_TestenButton);
+    PortZeile(g, 8, {"S7Port_4_Label", "S7Port_4_Edit", "Label4", "S7Port_4_TestenButton"}, 7777, S7Port_4_Label,
+              S7Port_4_Edit, Label4, S7Port_4_TestenButton);
+    PGZugriffAufEingaengeAufPeripherieUmleitenCheckBox =
+        Neu<QCheckBox>(t, "PGZugriffAufEingaengeAufPeripherieUmleitenCheckBox");
+    g->addWidget(PGZugriffAufEingaengeAufPeripherieUmleitenCheckBox, 9, 0, 1, 5);
+    WaitAfterStopEdit = ZiffernZeile(g, 10, "WaitAfterStopLabel1", WaitAfterStopLabel1, "WaitAfterStopEdit");
+    WaitRestartEdit = ZiffernZeile(g, 11, "WaitRestartLabel", WaitRestartLabel, "WaitRestartEdit");
+    D7EDKommuIDLabel = Neu<QLabel>(t, "D7EDKommuIDLabel");
     D7EDKommuIDLabel->setStyleSheet("color: grey");
+    g->addWidget(D7EDKommuIDLabel, 11, 3, 1, 2, Qt::AlignRight | Qt::AlignBottom);
+    g->setRowStretch(12, 1);
 
     SchreibSchutzLabel = Beschriftung(p, "SchreibSchutzLabel", 4, 546, 610, 13);
     SchreibSchutzLabel->setStyleSheet("color: red");

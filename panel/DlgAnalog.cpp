@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cfloat>
 
 // Texte: 1000-1013, 1019, 1020
 
@@ -262,11 +263,17 @@ void TDlgAnalog::DlgPageControlChange()
 
 bool TDlgAnalog::bEingabenUebernehmen()
 {
-    const int32_t iAdr = iZahlAusText(AdresseEdit->text());
-    if (iAdr < 0 || iAdr > 2047) {
+    // Both number fields are checked before anything is stored.
+    if (!bZahlFeldPruefen(AdresseEdit, 1003, TZahlArt::GanzzahlMitVorzeichen) ||
+        !bZahlFeldPruefen(eGrundstellung, 1013, TZahlArt::Dezimalbruch))
+        return false;
+    long long llAdr = 0;
+    bGanzzahlFeldLesen(AdresseEdit->text().toStdString(), TZahlArt::GanzzahlMitVorzeichen, llAdr);
+    if (llAdr < 0 || llAdr > 2047) {
         Ablehnen(PoolTextFormat(1017, "%d%d", 0, 2047));
         return false;
     }
+    const auto iAdr = static_cast<int32_t>(llAdr);
     if (iAdr % 2 != 0) {
         Ablehnen(PoolText(1018));
         return false;
@@ -280,7 +287,11 @@ bool TDlgAnalog::bEingabenUebernehmen()
     pObj->Messb = iMessb;
     pObj->AdrAnzeigen = cbAdresseAnzeigen->isChecked();
     pObj->IstwertAnzeigen = cbIstwertAnzeigen->isChecked();
-    float fGrund = fTextAlsFloat(eGrundstellung->text().toUtf8().constData());
+    double dGrund = 0.0;
+    bDezimalbruchFeldLesen(eGrundstellung->text().toStdString(), dGrund);
+    // Beyond the float range the value is held at its edge; the clamp to
+    // the measuring range below takes it from there.
+    float fGrund = static_cast<float>(std::clamp(dGrund, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
     if (const Messbereich* p = pBereich(iMessb)) {
         if (fGrund > p->fOberwert) fGrund = p->fOberwert;
         if (fGrund < p->fUnterwert) fGrund = p->fUnterwert;

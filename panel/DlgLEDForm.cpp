@@ -9,6 +9,7 @@
 #include "PoolText.h"
 #include "SystemVariablen.h"
 #include "WinDialoge.h"
+#include "WinText.h"
 #include "harlenzutils40.h"
 #include "kolv_spr2.h"
 
@@ -49,7 +50,10 @@ bool bHatGrafik(const QLabel* pLabel)
 void BildZeigen(QLabel* pBild, const QString& sPfad)
 {
     QImage Bild;
-    if (!U_DateiVorhanden(sPfad.toUtf8().constData()) || !bBildLaden(sPfad.toStdString(), Bild)) return;
+    // The label shows a name from Windows in its reading; the file keeps
+    // its bytes on disk.
+    const std::string sDatei = DateiPfadFinden(sPfad.toStdString());
+    if (sDatei.empty() || !bBildLaden(sDatei, Bild)) return;
     QPixmap pm = QPixmap::fromImage(Bild);
     if (pm.width() > pBild->width() || pm.height() > pBild->height())
         pm = pm.scaled(pBild->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -318,14 +322,16 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
         lGrafik1File->clear();
         lGrafik0File->clear();
     } else if (MaskenUmgebung) {
+        // A path on disk that is not UTF-8 would read back from the label
+        // with U+FFFD in the name, which OK would store.
         std::string sPfad;
         if (!pObj->Grafik1.empty()) {
             MaskenUmgebung->bDateiImMaskenordner(pObj->Grafik1, sPfad);
-            lGrafik1File->setText(QString::fromStdString(sPfad));
+            lGrafik1File->setText(QString::fromStdString(PfadAlsUtf8(sPfad)));
         }
         if (!pObj->Grafik0.empty()) {
             MaskenUmgebung->bDateiImMaskenordner(pObj->Grafik0, sPfad);
-            lGrafik0File->setText(QString::fromStdString(sPfad));
+            lGrafik0File->setText(QString::fromStdString(PfadAlsUtf8(sPfad)));
         }
     }
     cbE_Grundstellung->addItem("0");

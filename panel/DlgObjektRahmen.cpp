@@ -18,6 +18,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 QString ObjektText(unsigned long n)
 {
@@ -133,30 +134,45 @@ void TDlgObjektRahmen::keyPressEvent(QKeyEvent* pEreignis)
     QDialog::keyPressEvent(pEreignis);
 }
 
-int32_t TDlgObjektRahmen::iZahlAusText(const QString& sText)
-{
-    return iTextAlsGanzzahl(sText.toUtf8().constData());
-}
-
 void TDlgObjektRahmen::Ablehnen(const std::string& sText)
 {
     FehlerMeldung(sText);
     setResult(0);
 }
 
-bool TDlgObjektRahmen::bAdresseUndDBNrLesen(const QLineEdit* pByteAdr, const QLineEdit* pDBNr,
-                                            int32_t& iAdr, int32_t& iDBNr)
+bool TDlgObjektRahmen::bZahlFeldPruefen(QLineEdit* pEdit, unsigned long ulFeld, TZahlArt Art)
 {
-    iAdr = iZahlAusText(pByteAdr->text());
-    if (iAdr < 0 || iAdr > iMaxByteAdresse) {
+    const std::string sText = pEdit->text().toStdString();
+    if (bZahlFeldGueltig(sText, Art)) return true;
+    Ablehnen(ZahlFeldMeldung(sText, Art, FeldnameAusBeschriftung(PoolText(ulFeld))));
+    // The field may lie on a page that is not shown.
+    for (QWidget* p = pEdit; p && p != this; p = p->parentWidget()) {
+        QWidget* pStapel = p->parentWidget();
+        auto* pSeiten = pStapel ? qobject_cast<QTabWidget*>(pStapel->parentWidget()) : nullptr;
+        if (pSeiten && pSeiten->indexOf(p) >= 0) pSeiten->setCurrentWidget(p);
+    }
+    pEdit->setFocus();
+    pEdit->selectAll();
+    return false;
+}
+
+bool TDlgObjektRahmen::bAdresseUndDBNrLesen(QLineEdit* pByteAdr, QLineEdit* pDBNr, int32_t& iAdr, int32_t& iDBNr)
+{
+    long long ll = 0;
+    if (!bZahlFeldPruefen(pByteAdr, 1057, TZahlArt::Ganzzahl)) return false;
+    bGanzzahlFeldLesen(pByteAdr->text().toStdString(), TZahlArt::Ganzzahl, ll);
+    if (ll > iMaxByteAdresse) {
         Ablehnen(PoolText(1072));
         return false;
     }
-    iDBNr = iZahlAusText(pDBNr->text());
-    if (iDBNr < 0 || iDBNr > 0xFFFF) {
+    iAdr = static_cast<int32_t>(ll);
+    if (pDBNr->isEnabled() && !bZahlFeldPruefen(pDBNr, 1058, TZahlArt::Ganzzahl)) return false;
+    if (!bGanzzahlFeldLesen(pDBNr->text().toStdString(), TZahlArt::Ganzzahl, ll)) ll = pObj ? pObj->DBNR : 0;
+    if (ll > 0xFFFF) {
         Ablehnen(PoolText(6400));
         return false;
     }
+    iDBNr = static_cast<int32_t>(ll);
     return true;
 }
 

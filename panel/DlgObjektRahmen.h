@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <string>
 
+#include "ZahlEingabe.h"
+
 class QComboBox;
 class QHBoxLayout;
 class QKeyEvent;
@@ -82,20 +84,20 @@ public:
     // Escape and the close box answer 2 like the cancel button.
     void reject() override;
 
-    // The number in the text as the C library's atol reads it (leading
-    // blanks and sign, the digits that follow, 0 when there are none), held
-    // to the 32-bit range so that no value wraps into the allowed range.
-    static int32_t iZahlAusText(const QString& sText);
-
 protected:
     // OK, Cancel and Help at the right, in that order.
     QHBoxLayout* KnopfLeiste();
     // Error box with the text; the dialog stays open with every entry.
     void Ablehnen(const std::string& sText);
+    // Whether the field holds a number of the kind; if not, the refusal
+    // names the field (the label text numbered ulFeld), the cursor goes
+    // into the field and the result is false.
+    bool bZahlFeldPruefen(QLineEdit* pEdit, unsigned long ulFeld, TZahlArt Art);
     // The byte address and data block number from their fields; false,
-    // with the refusal shown, when either is out of range.
-    bool bAdresseUndDBNrLesen(const QLineEdit* pByteAdr, const QLineEdit* pDBNr, int32_t& iAdr,
-                              int32_t& iDBNr);
+    // with the refusal shown, when either is no number or out of range. A
+    // disabled data block field (the operand is no data block) is not
+    // refused: its value is then the object's own when it is no number.
+    bool bAdresseUndDBNrLesen(QLineEdit* pByteAdr, QLineEdit* pDBNr, int32_t& iAdr, int32_t& iDBNr);
     // "1" to "32", the first selected.
     static void AnzahlFuellen(QComboBox* pListe);
     // The main window's colour dialog preset with iFarbe; true and iFarbe

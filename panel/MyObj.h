@@ -225,6 +225,9 @@ public:
     void TasterSofortLoslassen();
     // RUN click on a clickable dynamic text: asks for a new value.
     void WertAbfragen();
+    // EDITOR mode, an object with resize edges, and no offset move in the
+    // last 500 ms: the edges offer their resize cursors.
+    bool bRandZeigerMoeglich() const;
     void SetAnalogWertMousePos(int X, int Y);
     void AnalogE_FuerManipulationKennzeichnen();
     void AnalogEingangPlusMinus(char cZeichen, int32_t iSchritt);
@@ -235,6 +238,9 @@ public:
     const QImage* pBild1 = nullptr;   // LED "on" picture, not owned
     bool bAnalogMarkiert = false;
     uint32_t dwVerschiebeZeit = 0;
+    // Resize cursor of the edge zone the button went down in (the arrow when
+    // the press was elsewhere): only such a press may become a resize.
+    Qt::CursorShape GriffZeiger = Qt::ArrowCursor;
     int16_t sLetzterAnalogwert = 0;
     uint8_t* pSensorByte = nullptr;   // motion-profile sensor state
     bool bVerdeckt = false;

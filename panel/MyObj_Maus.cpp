@@ -24,6 +24,7 @@
 #include "Meldungen.h"
 #include "PoolText.h"
 #include "WinZeit.h"
+#include "ZahlEingabe.h"
 #include "harlenzutils40.h"
 #include "kolv_d7ed.h"
 
@@ -38,6 +39,17 @@ constexpr uint32_t dwCursorPause = 500;   // no edge cursors after a move
 QPoint Punkt(const QMouseEvent* e)
 {
     return e->position().toPoint();
+}
+
+// The resize cursor for a point of an object of that size: top and bottom
+// edges before the left and right ones, the arrow inside.
+Qt::CursorShape RandZeiger(int X, int Y, int iBreite, int iHoehe)
+{
+    if (Y < iRandZone || Y > iHoehe - iRandZone)
+        return Qt::SizeVerCursor;
+    if (X < iRandZone || X > iBreite - iRandZone)
+        return Qt::SizeHorCursor;
+    return Qt::ArrowCursor;
 }
 
 } // namespace
@@ -81,6 +93,7 @@ void TMyObj::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int 
     const bool bShift =
         ((Shift | QGuiApplication::queryKeyboardModifiers()) & Qt::ShiftModifier) != 0;
     bMausGedrueckt = true;
+    GriffZeiger = Qt::ArrowCursor;
     const bool bEditor = bEditorModusAktiv();
 
     if (Obj == AnalogEingang && !bEditor)
@@ -113,10 +126,21 @@ void TMyObj::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int 
         }
         return;
     }
+    // Whether this press resizes or drags is decided here, where the cursor
+    // told the user: a drag that later pauses with the pointer on an edge
+    // (or beyond the object, stopped at the window's edge) stays a drag.
+    if (bRandZeigerMoeglich())
+        GriffZeiger = RandZeiger(X, Y, Width(), Height());
     if (!bShift)
         f->MarkierungAufheben();
     f->SetLetzteCursorPos(QCursor::pos());
     f->ObjektMarkieren(this);
+}
+
+bool TMyObj::bRandZeigerMoeglich() const
+{
+    return bEditorModusAktiv() && timeGetTime() - dwVerschiebeZeit > dwCursorPause &&
+           (Obj == Statische_Beschriftung || Obj == AnalogEingang || Obj == AnalogerAusgang);
 }
 
 void TMyObj::WertAbfragen()
@@ -128,10 +152,12 @@ void TMyObj::WertAbfragen()
     const std::string sTitel = PoolTextFormat(1372, "%s", pcGetOperandStr().c_str());
     char acWert[32];
     const uint32_t dwWert = dwGetWertVonObj();
+    // Unsigned, so that a double word with its top bit set is offered as
+    // the number that the reader below takes back.
     if (Darstellung == DARSTELLUNG_HEX)
         std::snprintf(acWert, sizeof acWert, "0x%X", dwWert);
     else
-        std::snprintf(acWert, sizeof acWert, "%d", static_cast<int32_t>(dwWert));
+        std::snprintf(acWert, sizeof acWert, "%u", dwWert);
     std::string sEingabe = acWert;
     QWidget* pEltern = MaskenUmgebung ? MaskenUmgebung->pFenster() : window();
     if (!bEingabeDialog(pEltern, sTitel, PoolText(1373), sEingabe, 255) || sEingabe.empty())
@@ -142,16 +168,31 @@ void TMyObj::WertAbfragen()
     U_LeerzeichenEntfernen(acText.data());
     U_UpcaseString(acText.data());
     bool bOk = false;
-    uint32_t dwNeu = 0;
-    if (std::strncmp(acText.data(), "0X", 2) == 0)
-        dwNeu = bHexStrToWert(acText.data(), bOk);
-    else
-        dwNeu = static_cast<uint32_t>(bDezimalStrToWert(acText.data(), bOk));
+    long long llNeu = 0;
+    if (std::strncmp(acText.data(), "0X", 2) == 0) {
+        llNeu = bHexStrToWert(acText.data(), bOk);
+        // Well formed, but more digits than any operand holds: refused for
+        // its range below, not as a text that is no number.
+        if (!bOk && iHexStellen(acText.data()) > 8) {
+            llNeu = 1LL << 32;
+            bOk = true;
+        }
+    } else {
+        bOk = acText[0] != '\0' && bGanzzahlFeldLesen(acText.data(), TZahlArt::Ganzzahl, llNeu);
+    }
     if (!bOk) {
         FehlerMeldung(PoolText(1374));
         return;
     }
-    WertSteuern(static_cast<int32_t>(dwNeu));
+    // A value the operand cannot hold is refused rather than cut to its
+    // low bytes. A bit takes any 32-bit value (not 0 sets it).
+    const long long llMax = OpGroesse == 1 ? 0xFF : OpGroesse == 2 ? 0xFFFF : 0xFFFFFFFFLL;
+    if (llNeu > llMax) {
+        FehlerMeldung(PoolTextFormat(6715, "%s%s%s%s", sEingabe.c_str(), pcGetOperandStr().c_str(), "0",
+                                     std::to_string(llMax).c_str()));
+        return;
+    }
+    WertSteuern(static_cast<int32_t>(static_cast<uint32_t>(llNeu)));
 }
 
 void TMyObj::ClickOnLED()
@@ -201,6 +242,7 @@ void TMyObj::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
         f->SetZiehen(false);
     }
     bMausGedrueckt = false;
+    GriffZeiger = Qt::ArrowCursor;
 }
 
 void TMyObj::MouseMove(Qt::KeyboardModifiers Shift, int X, int Y)
@@ -219,13 +261,15 @@ void TMyObj::MouseMove(Qt::KeyboardModifiers Shift, int X, int Y)
         bMausGedrueckt && bAnalogMarkiert)
         SetAnalogWertMousePos(X, Y);
 
-    if (bEditor && timeGetTime() - dwVerschiebeZeit > dwCursorPause &&
-        (Obj == Statische_Beschriftung || Obj == AnalogEingang || Obj == AnalogerAusgang)) {
-        const bool bObenUnten = Y < iRandZone || Y > Height() - iRandZone;
-        const bool bLinksRechts = X < iRandZone || X > Width() - iRandZone;
-        Zeiger = bObenUnten ? Qt::SizeVerCursor : bLinksRechts ? Qt::SizeHorCursor : Qt::ArrowCursor;
-        if (f && !f->pGetAktivesObjekt() && bMausGedrueckt && Zeiger != Qt::ArrowCursor)
-            f->SetAktivesObjekt(this);   // a resize begins
+    if (bRandZeigerMoeglich())
+        Zeiger = RandZeiger(X, Y, Width(), Height());
+    if (f && bEditor && bMausGedrueckt && GriffZeiger != Qt::ArrowCursor) {
+        // A press on an edge: the resize begins in that edge's direction,
+        // which the main window reads from the cursor; the selection is not
+        // dragged along.
+        setCursor(GriffZeiger);
+        f->SetAktivesObjekt(this);
+        return;
     }
     if (cursor().shape() != Zeiger)
         setCursor(Zeiger);

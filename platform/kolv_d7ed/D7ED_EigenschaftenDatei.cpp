@@ -184,7 +184,11 @@ bool D7ED_bSPSEigenschaftenSpeichern(const char* pcPfad)
 {
     if (!pcPfad || !*pcPfad)
         return false;
-    return bDateiAtomarSchreiben(pcPfad, EigenschaftenText(Engine().eig));
+    if (!bDateiAtomarSchreiben(pcPfad, EigenschaftenText(Engine().eig)))
+        return false;
+    // What a write killed half way left beside the file.
+    VerwaisteTempDateienEntfernen(pcPfad);
+    return true;
 }
 
 bool D7ED_bSPSEigenschaftenLaden(const char* pcPfad)

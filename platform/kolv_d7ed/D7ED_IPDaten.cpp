@@ -268,8 +268,14 @@ bool D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(uint32_t dwKommuID, int* piF
         Fehler(piFehler, D7ED_FEHLER_KEIN_PFAD);
         return false;
     }
-    const auto werte = ProfilAbschnittLesen(sDatei, ABSCHNITT);
+    // A file that is no ini text gives nothing; in one that is, a damaged
+    // value counts as a missing key, and the good keys are taken all the
+    // same: the caller learns of the damage from IP_DATEN.
+    const bool bLesbar = bProfilDateiLesbar(sDatei);
+    bool bBeschaedigt = !bLesbar;
     std::array<std::optional<std::string>, ANZAHL_POSTEN> neu;
+    const auto werte = bLesbar ? ProfilAbschnittLesen(sDatei, ABSCHNITT)
+                               : std::vector<std::pair<std::string, std::string>>{};
     for (size_t i = 0; i < ANZAHL_POSTEN; ++i) {
         for (const auto& [sSchluessel, sWert] : werte)
             if (bGleichOhneGross(sSchluessel, g_aPosten[i].pcDatei)) {
@@ -280,8 +286,8 @@ bool D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(uint32_t dwKommuID, int* piF
         if (neu[i] && neu[i]->empty() && !g_aPosten[i].bIP)
             neu[i].reset();
         if (neu[i] && !bWertGueltig(g_aPosten[i], *neu[i])) {
-            Fehler(piFehler, D7ED_FEHLER_IP_DATEN);
-            return false;
+            neu[i].reset();
+            bBeschaedigt = true;
         }
     }
     for (size_t i = 0; i < ANZAHL_POSTEN; ++i)
@@ -289,8 +295,8 @@ bool D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(uint32_t dwKommuID, int* piF
             Fehler(piFehler, D7ED_FEHLER_REGISTRY);
             return false;
         }
-    Fehler(piFehler, D7ED_FEHLER_KEINER);
-    return true;
+    Fehler(piFehler, bBeschaedigt ? D7ED_FEHLER_IP_DATEN : D7ED_FEHLER_KEINER);
+    return !bBeschaedigt;
 }
 
 bool D7ED_IPDatenAusRegistryEinstellen(uint32_t dwKommuID, int* piFehler)
@@ -317,13 +323,29 @@ bool D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(int* piFehler)
     if (!bRegistryLesen(d, piFehler))
         return false;
     const auto a = AlsTexte(d);
+    // All keys in one replace: a crash leaves the old file or the new one,
+    // never a mix of both.
+    std::vector<std::pair<std::string, std::string>> paare;
     for (size_t i = 0; i < ANZAHL_POSTEN; ++i)
-        if (!bProfilStringSchreiben(sDatei, ABSCHNITT, g_aPosten[i].pcDatei, a[i])) {
-            Fehler(piFehler, D7ED_FEHLER_IP_DATEI);
-            return false;
-        }
+        paare.emplace_back(g_aPosten[i].pcDatei, a[i]);
+    if (!bProfilStringsSchreiben(sDatei, ABSCHNITT, paare)) {
+        Fehler(piFehler, D7ED_FEHLER_IP_DATEI);
+        return false;
+    }
+    // What a write killed half way left beside the file.
+    VerwaisteTempDateienEntfernen(sDatei);
     Fehler(piFehler, D7ED_FEHLER_KEINER);
     return true;
+}
+
+bool D7ED_IPDateiWertGueltig(const char* pcSchluessel, const char* pcWert)
+{
+    if (!pcSchluessel || !pcWert)
+        return false;
+    for (const TPosten& p : g_aPosten)
+        if (bGleichOhneGross(pcSchluessel, p.pcDatei))
+            return bWertGueltig(p, Getrimmt(pcWert));
+    return false;
 }
 
 bool D7ED_SindPort102TimeDatenInRegistryVorhanden(void)

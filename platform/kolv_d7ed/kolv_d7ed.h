@@ -259,7 +259,8 @@ D7ED_EXPORT bool D7ED_GetIdentifikationsdaten(char* pcText1, char* pcText2, char
 
 /* ------------------------------------------------------- CPU properties */
 /* Writes the properties as an ini-style text file, atomically; false when it
- * cannot be written (an old file then stays). */
+ * cannot be written (an old file then stays). After a write, temporary files
+ * an interrupted write left beside the file are removed. */
 D7ED_EXPORT bool D7ED_bSPSEigenschaftenSpeichern(const char* pcPfad);
 /* Reads a file written by D7ED_bSPSEigenschaftenSpeichern. A missing or
  * damaged file (any line or value not understood) sets every property to its
@@ -364,8 +365,11 @@ D7ED_EXPORT bool D7ED_IPDatenInRegistryAbspeichern(const char* pcIP, uint16_t wP
 D7ED_EXPORT bool D7ED_IPDaten_2_InRegistryAbspeichern(const char* pcIP, uint16_t wPort3,
                                                       uint16_t wPort4, int* piFehler);
 /* IP data file -> registry storage (needs the identifier). Keys absent from
- * the file leave their stored values; a damaged value (IP_DATEN) or a
- * missing path (KEIN_PFAD) changes nothing. */
+ * the file leave their stored values; a missing path (KEIN_PFAD) changes
+ * nothing. A damaged value counts as absent while the valid keys are still
+ * stored (values judged as by D7ED_IPDateiWertGueltig); a file that is no
+ * ini text (random bytes, a binary file) gives nothing. Either gives false with IP_DATEN, so that the caller keeps
+ * the file from being overwritten unasked. */
 D7ED_EXPORT bool D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(uint32_t dwKommuID,
                                                                 int* piFehler);
 /* Registry storage -> running configuration (needs the identifier). Nothing
@@ -373,8 +377,14 @@ D7ED_EXPORT bool D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(uint32_t dwKommu
  * stored value gives IP_DATEN and leaves the running configuration. */
 D7ED_EXPORT bool D7ED_IPDatenAusRegistryEinstellen(uint32_t dwKommuID, int* piFehler);
 /* Registry storage -> IP data file (section "D7ED_DATEN"); other lines of the
- * file are kept. */
+ * file are kept. All keys go into the file with one atomic replace; the
+ * temporary files an interrupted write left beside it are removed. */
 D7ED_EXPORT bool D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(int* piFehler);
+/* True when the IP data file reader takes this value for this key of section
+ * "D7ED_DATEN" (blanks around it trimmed): an IP text "" or dotted IPv4, a
+ * port 0..65535 in decimal digits, the redirection 0 or 1. False for an
+ * unknown key. The host reads the same keys by this rule. */
+D7ED_EXPORT bool D7ED_IPDateiWertGueltig(const char* pcSchluessel, const char* pcWert);
 /* True while the engine holds at least one listening socket. */
 D7ED_EXPORT bool D7ED_TcpIpKommuAktiv(void);
 

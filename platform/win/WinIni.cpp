@@ -1,7 +1,7 @@
 // Ini files with the Windows profile rules (see WinIni.h).
 //
-// The file is held as its lines; a write changes or inserts exactly one
-// line and writes all others back unchanged. A file that is not valid UTF-8
+// The file is held as its lines; a write changes or inserts the lines of
+// its keys only and writes all others back unchanged. A file that is not valid UTF-8
 // (made on Windows) is read through the one text reader (such lines as
 // Windows-1252), so values come back as UTF-8 and a write never mixes two
 // encodings in one file.
@@ -9,6 +9,7 @@
 
 #include "WinText.h"
 
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -20,13 +21,10 @@ struct TZeilen {
     bool bBom = false;                // the file started with a byte order mark
 };
 
-TZeilen Laden(const std::string& sDatei)
+// The lines of a decoded text.
+TZeilen Zerlegen(const std::string& sRoh, const std::string& sInhalt)
 {
     TZeilen z;
-    std::string sInhalt;
-    std::string sRoh;
-    if (!bDateiLesen(sDatei, sRoh) || !bTextDekodieren(sRoh, sInhalt))
-        return z;
     z.bBom = sRoh.compare(0, 3, kBom) == 0;
     size_t i = 0;
     while (i < sInhalt.size()) {
@@ -41,6 +39,15 @@ TZeilen Laden(const std::string& sDatei)
         i = uEnde + 1;
     }
     return z;
+}
+
+TZeilen Laden(const std::string& sDatei)
+{
+    std::string sInhalt;
+    std::string sRoh;
+    if (!bDateiLesen(sDatei, sRoh) || !bTextDekodieren(sRoh, sInhalt))
+        return TZeilen{};
+    return Zerlegen(sRoh, sInhalt);
 }
 
 std::string Trimmen(const std::string& s)
@@ -118,49 +125,94 @@ std::string ProfilStringLesen(const std::string& sDatei, const std::string& sAbs
     return sVorgabe;
 }
 
-bool bProfilStringSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
-                            const std::string& sSchluessel, const std::string& sWert)
-{
-    const std::string sAbschnittT = Trimmen(sAbschnitt);
-    const std::string sSchluesselT = Trimmen(sSchluessel);
-    // A key starting with ';' or '[' would be read back as a comment or a
-    // section head, so the write would report a value that cannot be read.
-    if (sAbschnittT.empty() || sSchluesselT.empty() || sSchluesselT[0] == ';' ||
-        sSchluesselT[0] == '[' || sSchluesselT.find_first_of("=\r\n") != std::string::npos ||
-        sAbschnittT.find_first_of("]\r\n") != std::string::npos)
-        return false;
-    // A line end in the value would break the file apart; it is cut there.
-    std::string sWertZeile = sWert.substr(0, sWert.find_first_of("\r\n"));
+namespace {
 
-    TZeilen z = Laden(sDatei);
+// A name the reader would not find again: empty, or a key that reads as a
+// comment or a section head, or either holding a line end.
+bool bNamenUngueltig(const std::string& sAbschnittT, const std::string& sSchluesselT)
+{
+    return sAbschnittT.empty() || sSchluesselT.empty() || sSchluesselT[0] == ';' ||
+           sSchluesselT[0] == '[' || sSchluesselT.find_first_of("=\r\n") != std::string::npos ||
+           sAbschnittT.find_first_of("]\r\n") != std::string::npos;
+}
+
+// Sets one key in the lines held in memory.
+void SchluesselSetzen(TZeilen& z, const std::string& sAbschnittT, const std::string& sSchluesselT,
+                      const std::string& sWert)
+{
+    // A line end in the value would break the file apart; it is cut there.
+    const std::string sWertZeile = sWert.substr(0, sWert.find_first_of("\r\n"));
     const std::string sNeu = sSchluesselT + "=" + sWertZeile;
     const long iKopf = AbschnittSuchen(z, sAbschnittT);
     if (iKopf < 0) {
         z.zeilen.push_back("[" + sAbschnittT + "]");
         z.zeilen.push_back(sNeu);
-    } else {
-        const size_t uEnde = AbschnittEnde(z, static_cast<size_t>(iKopf));
-        bool bErsetzt = false;
-        std::string sK, sW;
-        for (size_t i = static_cast<size_t>(iKopf) + 1; i < uEnde && !bErsetzt; ++i) {
-            if (bSchluesselDerZeile(z.zeilen[i], sK, sW) && bGleichOhneGross(sK, sSchluesselT)) {
-                z.zeilen[i] = sK + "=" + sWertZeile;  // the key keeps its spelling
-                bErsetzt = true;
-            }
-        }
-        if (!bErsetzt) {
-            // After the section's last non-blank line, so that a blank line
-            // before the next section stays where it was.
-            size_t uPos = uEnde;
-            while (uPos > static_cast<size_t>(iKopf) + 1 && Trimmen(z.zeilen[uPos - 1]).empty())
-                --uPos;
-            z.zeilen.insert(z.zeilen.begin() + static_cast<long>(uPos), sNeu);
+        return;
+    }
+    const size_t uEnde = AbschnittEnde(z, static_cast<size_t>(iKopf));
+    std::string sK, sW;
+    for (size_t i = static_cast<size_t>(iKopf) + 1; i < uEnde; ++i) {
+        if (bSchluesselDerZeile(z.zeilen[i], sK, sW) && bGleichOhneGross(sK, sSchluesselT)) {
+            z.zeilen[i] = sK + "=" + sWertZeile;  // the key keeps its spelling
+            return;
         }
     }
+    // After the section's last non-blank line, so that a blank line before
+    // the next section stays where it was.
+    size_t uPos = uEnde;
+    while (uPos > static_cast<size_t>(iKopf) + 1 && Trimmen(z.zeilen[uPos - 1]).empty())
+        --uPos;
+    z.zeilen.insert(z.zeilen.begin() + static_cast<long>(uPos), sNeu);
+}
+
+} // namespace
+
+bool bProfilStringSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
+                            const std::string& sSchluessel, const std::string& sWert)
+{
+    return bProfilStringsSchreiben(sDatei, sAbschnitt, {{sSchluessel, sWert}});
+}
+
+bool bProfilStringsSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
+                             const std::vector<std::pair<std::string, std::string>>& paare)
+{
+    const std::string sAbschnittT = Trimmen(sAbschnitt);
+    if (paare.empty())
+        return false;
+    for (const auto& [sSchluessel, sWert] : paare)
+        if (bNamenUngueltig(sAbschnittT, Trimmen(sSchluessel)))
+            return false;
+    TZeilen z = Laden(sDatei);
+    for (const auto& [sSchluessel, sWert] : paare)
+        SchluesselSetzen(z, sAbschnittT, Trimmen(sSchluessel), sWert);
     std::string sInhalt = z.bBom ? kBom : "";
     for (const std::string& s : z.zeilen)
         sInhalt += s + "\n";
     return bDateiAtomarSchreiben(sDatei, sInhalt);
+}
+
+bool bProfilDateiLesbar(const std::string& sDatei)
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(sDatei, ec) && !ec)
+        return true;
+    std::string sRoh, sInhalt;
+    if (!bDateiLesen(sDatei, sRoh) || !bTextDekodieren(sRoh, sInhalt))
+        return false;
+    // Control characters other than tab and line ends come from no text
+    // editor: the file holds something else.
+    for (const char c : sInhalt) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F)
+            return false;
+    }
+    std::string sK, sW;
+    for (const std::string& sZeile : Zerlegen(sRoh, sInhalt).zeilen) {
+        const std::string s = Trimmen(sZeile);
+        if (!s.empty() && s[0] != ';' && !AbschnittDerZeile(s) && !bSchluesselDerZeile(s, sK, sW))
+            return false;
+    }
+    return true;
 }
 
 std::vector<std::pair<std::string, std::string>>

@@ -24,6 +24,16 @@ std::string ProfilStringLesen(const std::string& sDatei, const std::string& sAbs
 // written or the section or key name is empty.
 bool bProfilStringSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
                             const std::string& sSchluessel, const std::string& sWert);
+// Sets (or adds) several keys of one section with one replace of the file,
+// so that a crash never leaves some of them old and some new. False, with
+// the file unchanged, when any name is refused or the file cannot be written.
+bool bProfilStringsSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
+                             const std::vector<std::pair<std::string, std::string>>& paare);
+// True when the file is missing or holds ini text: it can be read and
+// decoded, holds no control characters but tabs and line ends, and each of
+// its lines is blank, a comment, a section head or a key line. Random bytes,
+// a binary file or a folder in its place are not ini text.
+bool bProfilDateiLesbar(const std::string& sDatei);
 // Every key/value pair of the section in file order (keys as written).
 std::vector<std::pair<std::string, std::string>>
 ProfilAbschnittLesen(const std::string& sDatei, const std::string& sAbschnitt);

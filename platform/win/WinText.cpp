@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <dirent.h>
 #include <iconv.h>
+#include <map>
+#include <mutex>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -121,13 +123,32 @@ std::vector<QString> Lesarten(const std::string& sRoh)
     return l;
 }
 
-bool bGleicheNamen(const std::vector<QString>& a, const std::vector<QString>& b)
+// The first reading of a that equals one of b ignoring case; null when none.
+const QString* pGleicheLesart(const std::vector<QString>& a, const std::vector<QString>& b)
 {
     for (const QString& x : a)
         for (const QString& y : b)
             if (x.compare(y, Qt::CaseInsensitive) == 0)
-                return true;
-    return false;
+                return &x;
+    return nullptr;
+}
+
+bool bGleicheNamen(const std::vector<QString>& a, const std::vector<QString>& b)
+{
+    return pGleicheLesart(a, b) != nullptr;
+}
+
+// Which reading a name on disk that is not UTF-8 was found by, so that it
+// is written back and shown as the panel spelt it. The language library
+// and the engine look names up too, on whichever thread calls them, hence
+// the lock.
+std::mutex g_lesartenSperre;
+std::map<std::string, std::string> g_gefundeneLesarten;
+
+void LesartMerken(const std::string& sRoh, const QString& sLesart)
+{
+    std::lock_guard<std::mutex> sperre(g_lesartenSperre);
+    g_gefundeneLesarten[sRoh] = sLesart.toStdString();
 }
 
 // One path component, exact first, then ignoring case (first in byte order
@@ -151,9 +172,14 @@ std::string TeilSuchen(const std::string& sOrdner, const std::string& sTeil)
     ::closedir(pOrdner);
     std::sort(eintraege.begin(), eintraege.end());
     const std::vector<QString> gesucht = Lesarten(sTeil);
-    for (const std::string& sEintrag : eintraege)
-        if (bGleicheNamen(gesucht, Lesarten(sEintrag)))
+    for (const std::string& sEintrag : eintraege) {
+        const std::vector<QString> lesarten = Lesarten(sEintrag);
+        if (const QString* pLesart = pGleicheLesart(lesarten, gesucht)) {
+            if (!bIstUtf8(sEintrag))
+                LesartMerken(sEintrag, *pLesart);
             return sOrdner + sEintrag;
+        }
+    }
     return "";
 }
 
@@ -309,6 +335,40 @@ std::string DateiImOrdnerSuchen(const std::string& sOrdner, const std::string& s
             return sAktuell;
         sAktuell += '/';
         uStart = uStrich + 1;
+    }
+}
+
+bool bGleicherDateiname(const std::string& a, const std::string& b)
+{
+    return a == b || bGleicheNamen(Lesarten(a), Lesarten(b));
+}
+
+std::string NameAlsUtf8(const std::string& sRoh)
+{
+    if (bIstUtf8(sRoh))
+        return sRoh;
+    {
+        std::lock_guard<std::mutex> sperre(g_lesartenSperre);
+        const auto it = g_gefundeneLesarten.find(sRoh);
+        if (it != g_gefundeneLesarten.end())
+            return it->second;
+    }
+    return TextNachUtf8(sRoh);
+}
+
+std::string PfadAlsUtf8(const std::string& sPfad)
+{
+    if (bIstUtf8(sPfad))
+        return sPfad;
+    std::string s;
+    size_t i = 0;
+    for (;;) {
+        const size_t j = sPfad.find('/', i);
+        s += NameAlsUtf8(sPfad.substr(i, j == std::string::npos ? std::string::npos : j - i));
+        if (j == std::string::npos)
+            return s;
+        s += '/';
+        i = j + 1;
     }
 }
 

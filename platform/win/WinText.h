@@ -33,6 +33,17 @@ bool bGleichOhneGross(const std::string& a, const std::string& b);
 // readings; the result keeps the bytes on disk. sOrdner may end with '/' or
 // not.
 std::string DateiImOrdnerSuchen(const std::string& sOrdner, const std::string& sName);
+// True when two file names name the same file in the sense of
+// DateiImOrdnerSuchen: equal ignoring case, either as they are or in one of
+// their readings.
+bool bGleicherDateiname(const std::string& a, const std::string& b);
+// A file name as UTF-8 text, for a text file or the screen: itself when it
+// is UTF-8; otherwise the reading by which DateiImOrdnerSuchen found it
+// (the spelling the panel or the user gave), else its Windows-1252 reading.
+// The name on disk stays as it is; the lookup finds it again by that reading.
+std::string NameAlsUtf8(const std::string& sRoh);
+// NameAlsUtf8 for every part of a path.
+std::string PfadAlsUtf8(const std::string& sPfad);
 // Writes sInhalt to a temporary file in the same folder, syncs it and renames
 // it over sPfad. False on any failure; the old file is then untouched and no
 // temporary file is left behind. An existing file that is read-only (no

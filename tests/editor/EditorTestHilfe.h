@@ -15,6 +15,7 @@
 
 #include "Einstellungen.h"
 #include "HauptForm.h"
+#include "Maske.h"
 #include "MyObj.h"
 #include "PanelTestHilfe.h"
 #include "ProjektTestHilfe.h"
@@ -35,6 +36,8 @@ protected:
         f->resize(900, 650);
         QCoreApplication::processEvents();
         MaskeFile = (u->pfProjekte / "Test" / "Test.maske_ini").string();
+        // The project files of a save go beside the panel file.
+        cMaskenVerzeichnis = (u->pfProjekte / "Test").string() + "/";
         paneltest::SpeicherLoeschen();
         paneltest::MessbereicheAus(paneltest::cTestBereiche);
         int iFehler = 0;

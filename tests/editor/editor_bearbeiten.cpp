@@ -85,7 +85,7 @@ TEST_F(Bearbeiten, ClickShiftClickBackgroundAndRubberBandSelect)
     EXPECT_FALSE(f->bMaskeGeaendert);
 }
 
-TEST_F(Bearbeiten, MouseDragMarksModifiedArrowKeysDoNotAndNothingLeavesThePanel)
+TEST_F(Bearbeiten, MouseDragAndArrowKeysMarkModifiedAndNothingLeavesThePanel)
 {
     DreiTexte();
     Klick(a);
@@ -111,14 +111,17 @@ TEST_F(Bearbeiten, MouseDragMarksModifiedArrowKeysDoNotAndNothingLeavesThePanel)
     QTest::keyClick(f, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(QPoint(a->Left(), a->Top()), QPoint(114, 117));
     EXPECT_EQ(QPoint(b->Left(), b->Top()), QPoint(214, 167));
-    EXPECT_FALSE(f->bMaskeGeaendert);
+    EXPECT_TRUE(f->bMaskeGeaendert) << "a key move is work that Exit must ask about";
     EXPECT_FALSE(f->bStrgGedrueckt);
 
-    // Left at 0 stays; far right and down stop inside the panel area.
+    // Left at 0 stays, and a key that moved nothing changed nothing; far
+    // right and down stop inside the panel area.
     a->SetLeft(0);
     Klick(a);
+    f->SetMaskeGeaendert(false);
     QTest::keyClick(f, Qt::Key_Left);
     EXPECT_EQ(a->Left(), 0);
+    EXPECT_FALSE(f->bMaskeGeaendert);
     int32_t iRechts = 0, iUnten = 0;
     f->ClientBereichHolen(iRechts, iUnten);
     const QPoint ptA = a->mapToGlobal(QPoint(30, 10));
@@ -134,7 +137,7 @@ TEST_F(Bearbeiten, MouseDragMarksModifiedArrowKeysDoNotAndNothingLeavesThePanel)
     EXPECT_LT(a->Left(), iRechts);
 }
 
-TEST_F(Bearbeiten, ResizeByEdgesRightStopsBelow400LeftHasNoLimitNotModified)
+TEST_F(Bearbeiten, ResizeByEdgesRightStopsBelow400LeftHasNoLimitMarksModified)
 {
     TMyObj* p = Neu(Statische_Beschriftung, 300, 200, 80, 20);
     TestUhrSetzen(100000);
@@ -171,7 +174,94 @@ TEST_F(Bearbeiten, ResizeByEdgesRightStopsBelow400LeftHasNoLimitNotModified)
     QTest::mouseMove(p, QPoint(30, 60));
     QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(30, 60));
     EXPECT_EQ(p->Height(), 60);
-    EXPECT_FALSE(f->bMaskeGeaendert);
+    EXPECT_TRUE(f->bMaskeGeaendert);
+}
+
+// A press inside the object drags it, also when the drag pauses past the
+// edge cursors' wait with the pointer on an edge or beyond the object; a
+// press on an edge within the wait after a move drags as well.
+TEST_F(Bearbeiten, OnlyAPressOnAnEdgeResizesAHeldDragNeverTurnsIntoOne)
+{
+    TMyObj* p = Neu(Statische_Beschriftung, 300, 200, 60, 16);
+    TestUhrSetzen(100000);
+    p->dwVerschiebeZeit = 0;
+    QPoint ptZeiger = p->mapToGlobal(QPoint(30, 8));
+    auto Ziehen = [&](QPoint d, QPoint ptLokal) {
+        ptZeiger += d;
+        QCursor::setPos(ptZeiger);
+        QTest::mouseMove(p, ptLokal);
+    };
+    QCursor::setPos(ptZeiger);
+    QTest::mousePress(p, Qt::LeftButton, {}, QPoint(30, 8));
+    Ziehen(QPoint(5, 0), QPoint(35, 8));
+    ASSERT_EQ(QPoint(p->Left(), p->Top()), QPoint(305, 200));
+    TestUhrVorstellen(600);
+    Ziehen(QPoint(0, 6), QPoint(30, 14));   // held still, then onto the edge
+    TestUhrVorstellen(600);
+    Ziehen(QPoint(0, 30), QPoint(30, 44));   // and on past the object
+    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(30, 44));
+    EXPECT_EQ(f->pAktivesObjekt, nullptr);
+    EXPECT_EQ(QSize(p->Width(), p->Height()), QSize(60, 16));
+    EXPECT_EQ(QPoint(p->Left(), p->Top()), QPoint(305, 236));
+
+    // Right after a key move the edge is no handle yet: the press drags,
+    // however long it is held before the pointer moves.
+    QTest::keyClick(f, Qt::Key_Down);
+    ptZeiger = p->mapToGlobal(QPoint(30, 15));
+    QCursor::setPos(ptZeiger);
+    QTest::mousePress(p, Qt::LeftButton, {}, QPoint(30, 15));
+    TestUhrVorstellen(600);
+    Ziehen(QPoint(0, 20), QPoint(30, 35));
+    Ziehen(QPoint(0, 10), QPoint(30, 25));
+    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(30, 25));
+    EXPECT_EQ(p->Height(), 16);
+    EXPECT_EQ(p->Top(), 267);
+
+    // After the wait the same press on the bottom edge resizes.
+    TestUhrVorstellen(600);
+    QTest::mousePress(p, Qt::LeftButton, {}, QPoint(30, 15));
+    QTest::mouseMove(p, QPoint(30, 16));
+    QTest::mouseMove(p, QPoint(30, 40));
+    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(30, 40));
+    EXPECT_EQ(p->Height(), 40);
+    EXPECT_EQ(p->Top(), 267);
+}
+
+// The tool bar covers the top of the panel area: neither a drag nor the
+// keys put an object's top under it; with the bar hidden the top is 0.
+TEST_F(Bearbeiten, MovesKeepObjectsBelowTheToolBarWhileItIsShown)
+{
+    const int32_t iOben = f->WerkzeugleistenHoehe();
+    ASSERT_GT(iOben, 10);
+    a = Neu(Statische_Beschriftung, 100, iOben + 30, 60, 20);
+    b = Neu(Statische_Beschriftung, 300, 5, 60, 20);   // as a panel file may place it
+    Klick(a);
+    const QPoint ptA = a->mapToGlobal(QPoint(30, 10));
+    QCursor::setPos(ptA);
+    QTest::mousePress(a, Qt::LeftButton, {}, QPoint(30, 10));
+    QCursor::setPos(ptA + QPoint(10, -500));
+    QTest::mouseMove(a, QPoint(40, 10));
+    QTest::mouseRelease(a, Qt::LeftButton, {}, QPoint(40, 10));
+    EXPECT_EQ(QPoint(a->Left(), a->Top()), QPoint(110, iOben)) << "stopped at the bar";
+    QTest::keyClick(f, Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(f, Qt::Key_Up);
+    EXPECT_EQ(a->Top(), iOben);
+    EXPECT_EQ(a->y, iOben);
+
+    // One already under the bar goes no further up, but down it goes.
+    Markieren({b});
+    QTest::keyClick(f, Qt::Key_Up);
+    EXPECT_EQ(b->Top(), 5);
+    QTest::keyClick(f, Qt::Key_Down);
+    EXPECT_EQ(b->Top(), 6);
+
+    f->aAnsichtMausbuttonOnOffExecute();   // the bar hidden
+    ASSERT_EQ(f->WerkzeugleistenHoehe(), 0);
+    a->SetTop(30);
+    Markieren({a});
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(f, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(a->Top(), 0);
 }
 
 TEST_F(Bearbeiten, AlignSpaceAndRestackThroughTheirActions)
@@ -332,7 +422,7 @@ TEST_F(Bearbeiten, PanelSavedAfterEditingReadsBackInTheSameOrder)
     EXPECT_EQ(f->Objekte[1]->y, 299);
 }
 
-TEST_F(Bearbeiten, DoubleClickOpensTheObjectsDialogOkMarksModifiedEnterDoesNot)
+TEST_F(Bearbeiten, DoubleClickAndEnterOpenTheObjectsDialogOkMarksModified)
 {
     TMyObj* pLED = Neu(LED, 100, 100);
     pLED->Op = 'A';
@@ -350,15 +440,20 @@ TEST_F(Bearbeiten, DoubleClickOpensTheObjectsDialogOkMarksModifiedEnterDoesNot)
     QTest::mouseDClick(pLED, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(f->bMaskeGeaendert);
 
-    // Enter with exactly one selected object opens it too; its result is
-    // not used.
+    // Enter with exactly one selected object opens it too: Cancel changes
+    // nothing, OK is kept as after the double click.
     f->SetMaskeGeaendert(false);
     Markieren({pLED});
+    iAntwort = 2;
     QTest::keyClick(f, Qt::Key_Return);
     EXPECT_EQ(Neue.size(), 3u);
     EXPECT_FALSE(f->bMaskeGeaendert);
+    iAntwort = 1;
+    QTest::keyClick(f, Qt::Key_Return);
+    EXPECT_EQ(Neue.size(), 4u);
+    EXPECT_TRUE(f->bMaskeGeaendert);
     Neu(LED, 200, 100);
     f->AllesMarkieren();
     QTest::keyClick(f, Qt::Key_Return);
-    EXPECT_EQ(Neue.size(), 3u) << "not with two selected";
+    EXPECT_EQ(Neue.size(), 4u) << "not with two selected";
 }

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QToolButton>
 
+#include <algorithm>
 #include <deque>
 
 #include "DlgInputQuery.h"
@@ -297,6 +298,85 @@ TEST_F(RunMaus, ValueQueryOffersHexReadsDigitsWithBlanksAndRefusesASign)
     // A data-block bit is not asked for at all.
     QTest::mouseClick(pDBBit, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(Angeboten.size(), 5u);
+    EXPECT_TRUE(Boxen().empty());
+}
+
+// A value the operand cannot hold is refused with its range and nothing is
+// written (it was cut to its low bytes: 300 became 44); the value a double
+// word offers is taken back even with its top bit set.
+TEST_F(RunMaus, ValueQueryRefusesWhatTheOperandCannotHold)
+{
+    auto neu = [this](int y, char cOp, uint16_t wAdr, int32_t iGroesse, int32_t iDarstellung) {
+        TMyObj* p = Neu(Dynamische_Beschriftung, 100, y, 60, 16);
+        p->Op = cOp;
+        p->Adr = wAdr;
+        p->OpGroesse = iGroesse;
+        p->Darstellung = iDarstellung;
+        p->Clickable = true;
+        return p;
+    };
+    TMyObj* pByte = neu(100, 'M', 8, 1, 0);
+    TMyObj* pWort = neu(130, 'A', 40, 2, DARSTELLUNG_HEX);
+    TMyObj* pDoppel = neu(160, 'M', 20, 4, 0);
+    TMyObj* pBit = neu(190, 'M', 30, 0, 0);
+    pM[8] = 7;
+    WortSetzen(pA, 40, 0x1234);
+    const uint8_t Doppel[4] = {0xF0, 0x00, 0x00, 0x01};
+    std::copy(Doppel, Doppel + 4, pM + 20);
+    pM[30] = 0;
+    Run();
+
+    std::vector<std::string> Angeboten;
+    std::deque<std::string> Antworten;
+    ModalAntworterSetzen([&](QDialog& d) {
+        auto& dlg = dynamic_cast<TDlgInputForm&>(d);
+        Angeboten.push_back(dlg.eText->text().toStdString());
+        if (Antworten.front() != "=") dlg.eText->setText(QString::fromStdString(Antworten.front()));
+        Antworten.pop_front();
+        dlg.bOKClick();
+        return 1;
+    });
+    auto fragen = [&](TMyObj* p, const char* pcAntwort) {
+        Antworten.push_back(pcAntwort);
+        QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(5, 5));
+    };
+    auto bereich = [](TMyObj* p, const char* pcWert, const char* pcMax) {
+        return std::vector<std::string>{
+            PoolTextFormat(6715, "%s%s%s%s", pcWert, p->pcGetOperandStr().c_str(), "0", pcMax)};
+    };
+
+    fragen(pByte, "300");
+    EXPECT_EQ(pM[8], 7);
+    EXPECT_EQ(Boxen(), bereich(pByte, "300", "255"));
+    fragen(pByte, "255");
+    EXPECT_EQ(pM[8], 255);
+
+    fragen(pWort, "0x10000");
+    EXPECT_EQ(Boxen(), bereich(pWort, "0x10000", "65535"));
+    // Nine digits were cut to their first eight (here 0x00001234).
+    fragen(pWort, "0x000012345");
+    EXPECT_EQ(Boxen(), bereich(pWort, "0x000012345", "65535"));
+    fragen(pWort, "0x123456789");
+    EXPECT_EQ(Boxen(), bereich(pWort, "0x123456789", "65535"));
+    EXPECT_EQ(Wort(pA, 40), 0x1234);
+    fragen(pWort, "0x0000FFFF");
+    EXPECT_EQ(Wort(pA, 40), 0xFFFF);
+    EXPECT_TRUE(Boxen().empty());
+
+    fragen(pDoppel, "=");
+    EXPECT_EQ(Angeboten.back(), "4026531841");
+    EXPECT_TRUE(Boxen().empty()) << "its own value is taken back";
+    EXPECT_TRUE(std::equal(Doppel, Doppel + 4, pM + 20));
+    fragen(pDoppel, "4294967296");
+    EXPECT_EQ(Boxen(), bereich(pDoppel, "4294967296", "4294967295"));
+    EXPECT_TRUE(std::equal(Doppel, Doppel + 4, pM + 20));
+    fragen(pDoppel, "4294967295");
+    EXPECT_EQ(pM[20], 0xFF);
+    EXPECT_EQ(pM[23], 0xFF);
+
+    // A bit: any value that is not 0 sets it.
+    fragen(pBit, "300");
+    EXPECT_EQ(pM[30] & 1, 1);
     EXPECT_TRUE(Boxen().empty());
 }
 

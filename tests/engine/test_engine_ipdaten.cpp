@@ -113,12 +113,14 @@ TEST_F(EngineIPDaten, PresetsAusDerRegistryWerdenUebernommen)
     EXPECT_EQ(Laufend().sIP1, "10.0.0.1");
 }
 
-TEST_F(EngineIPDaten, DateiOhneDatenAendertNichtsBeschaedigteWirdAbgewiesen)
+TEST_F(EngineIPDaten, DateiOhneDatenAendertNichtsBeschaedigteWerteZaehlenAlsFehlend)
 {
     int iFehler = -1;
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("10.1.1.1", 102, 0, 0, &iFehler));
-    testhilfe::DateiSchreiben(sDatei, "[Default]\nDefault=0\n");
-    ASSERT_TRUE(D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler));
+    for (const char* pc : {"", "[Default]\nDefault=0\n"}) {
+        testhilfe::DateiSchreiben(sDatei, pc);
+        ASSERT_TRUE(D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler)) << pc;
+    }
     ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(ID, &iFehler));
     EXPECT_EQ(Laufend().sIP1, "10.1.1.1");
 
@@ -129,15 +131,31 @@ TEST_F(EngineIPDaten, DateiOhneDatenAendertNichtsBeschaedigteWirdAbgewiesen)
     EXPECT_EQ(Laufend().sIP1, "10.1.1.1");
     EXPECT_EQ(Laufend().w1, 2000);
 
-    for (const char* pc : {"[D7ED_DATEN]\nD7ED_IP_ADRESSE=10.2.2.2\nD7ED_PORT_ADRESSE=70000\n",
-                           "[D7ED_DATEN]\nD7ED_IP_ADRESSE=host.example\n",
-                           "[D7ED_DATEN]\nD7ED_IP_ADRESSE=10.2.2.2\nD7ED_PG_EINGAENGE_UMLEITEN=2\n"}) {
-        testhilfe::DateiSchreiben(sDatei, pc);
-        EXPECT_FALSE(D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler)) << pc;
-        EXPECT_EQ(iFehler, D7ED_FEHLER_IP_DATEN);
-        ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(ID, &iFehler));
-        EXPECT_EQ(Laufend().sIP1, "10.1.1.1") << "nothing of a damaged file is taken";
-    }
+    // A damaged value counts as a missing key and is reported; the valid
+    // keys beside it are taken.
+    testhilfe::DateiSchreiben(sDatei, "[D7ED_DATEN]\nD7ED_IP_ADRESSE=10.2.2.2\nD7ED_PORT_ADRESSE=70000\n"
+                                      "D7ED_IP_ADRESSE_2=host.example\nD7ED_PORT_ADRESSE_3=12a\n"
+                                      "D7ED_PORT_ADRESSE_4=4004\nD7ED_PG_EINGAENGE_UMLEITEN=2\n");
+    EXPECT_FALSE(D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler));
+    EXPECT_EQ(iFehler, D7ED_FEHLER_IP_DATEN);
+    ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(ID, &iFehler));
+    TLaufend l = Laufend();
+    EXPECT_EQ(l.sIP1, "10.2.2.2");
+    EXPECT_EQ(l.w1, 2000);
+    EXPECT_EQ(l.sIP2, "");
+    EXPECT_EQ(l.w3, 0);
+    EXPECT_EQ(l.w4, 4004);
+    EXPECT_EQ(l.byUmleiten, 0);
+
+    // Random bytes are no ini text: reported, nothing taken, even a key
+    // line that happens to stand among them.
+    std::string sZufall = "[D7ED_DATEN]\nD7ED_IP_ADRESSE=10.3.3.3\n";
+    for (int i = 0; i < 512; ++i) sZufall += static_cast<char>((i * 167 + 13) & 0xFF);
+    testhilfe::DateiSchreiben(sDatei, sZufall);
+    EXPECT_FALSE(D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler));
+    EXPECT_EQ(iFehler, D7ED_FEHLER_IP_DATEN);
+    ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(ID, &iFehler));
+    EXPECT_EQ(Laufend().sIP1, "10.2.2.2");
 
     // Damage in the registry storage leaves the running configuration.
     ASSERT_TRUE(bRegWertSchreiben(D7ED_REGISTRY_SCHLUESSEL, "PORT_S7", "zwei"));

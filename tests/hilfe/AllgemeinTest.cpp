@@ -87,10 +87,13 @@ TEST(Zahlentexte, Hexadezimal)
     EXPECT_TRUE(bOk);
     EXPECT_EQ(bHexStrToWert("0XFFFFFFFF", bOk), 0xFFFFFFFFu);
     EXPECT_TRUE(bOk);
-    // Only the first eight digits count.
-    EXPECT_EQ(bHexStrToWert("0X123456789", bOk), 0x12345678u);
+    // Leading zeros do not count as digits; a ninth digit that counts is
+    // refused, not cut away.
+    EXPECT_EQ(bHexStrToWert("0X0000000012", bOk), 0x12u);
     EXPECT_TRUE(bOk);
-    for (const char* pc : {"0x1A", "0X1a", "0X", "1A", "0XG", "0X1 ", "", "X1"}) {
+    EXPECT_EQ(bHexStrToWert("0X000", bOk), 0u);
+    EXPECT_TRUE(bOk);
+    for (const char* pc : {"0x1A", "0X1a", "0X", "1A", "0XG", "0X1 ", "", "X1", "0X123456789"}) {
         bOk = true;
         EXPECT_EQ(bHexStrToWert(pc, bOk), 0u) << pc;
         EXPECT_FALSE(bOk) << pc;

@@ -1,9 +1,13 @@
 #include "HostTestHilfe.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <QMenu>
+
+#include <algorithm>
 #include <fstream>
 
 #include "HauptForm.h"
@@ -86,6 +90,27 @@ void FensterBeenden(THauptformular* pFenster)
     pFenster->close();
     WarteBis([pFenster] { return !pFenster->isVisible(); }, 3000);
     delete pFenster;
+}
+
+std::vector<QAction*> BearbeitungsAktionen(const THauptformular* pFenster)
+{
+    std::vector<QAction*> Aktionen;
+    std::function<void(const QMenu*)> sammeln = [&](const QMenu* pMenue) {
+        for (QAction* a : pMenue->actions()) {
+            if (a->menu()) sammeln(a->menu());
+            else if (!a->isSeparator()) Aktionen.push_back(a);
+        }
+    };
+    for (const QMenu* m : {pFenster->MenuDatei, pFenster->MenuBearbeiten, pFenster->MenuMaske}) sammeln(m);
+    return Aktionen;
+}
+
+bool bAuchInRUN(const THauptformular* pFenster, const QAction* pAktion)
+{
+    const QAction* Erlaubt[] = {pFenster->aDatei_Beenden, pFenster->aMaske_RUN_EDITOR,
+                                pFenster->aMaske_Grunstellung, pFenster->aMaskeBewegungsprofile,
+                                pFenster->aMaskeNotizen};
+    return std::find(std::begin(Erlaubt), std::end(Erlaubt), pAktion) != std::end(Erlaubt);
 }
 
 } // namespace hosttest

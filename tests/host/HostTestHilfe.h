@@ -12,6 +12,7 @@
 #include "TestUmgebung.h"
 #include "WinMeldung.h"
 
+class QAction;
 class THauptformular;
 
 namespace hosttest {
@@ -49,5 +50,12 @@ THauptformular* FensterStarten(bool bErstesZeichnenAbwarten = true);
 // Closes the window through its close path (answering boxes as scripted)
 // and deletes it.
 void FensterBeenden(THauptformular* pFenster);
+
+// Every action of the File, Edit and Panel menus, as the user finds them.
+std::vector<QAction*> BearbeitungsAktionen(const THauptformular* pFenster);
+// Whether RUN leaves the action of those menus enabled: only ending the
+// program, the mode switch, the basic position, the motion profiles and
+// the notes, which change nothing of the panel's design.
+bool bAuchInRUN(const THauptformular* pFenster, const QAction* pAktion);
 
 } // namespace hosttest

@@ -8,10 +8,8 @@
 #include <QEvent>
 
 #include <csignal>
-#include <linux/capability.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -102,20 +100,6 @@ bool bDienstLaeuft()
 {
     uint32_t dw = 0;
     return DienstStatusAbfragen("s7oiehsx", dw) == 0 && dw == DIENST_LAEUFT;
-}
-
-// Switches the right to bind ports below 1024 off or on again.
-bool bPortRechtSetzen(bool bAn)
-{
-    __user_cap_header_struct kopf{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct daten[2]{};
-    if (::syscall(SYS_capget, &kopf, daten) != 0)
-        return false;
-    if (bAn)
-        daten[0].effective |= 1u << CAP_NET_BIND_SERVICE;
-    else
-        daten[0].effective &= ~(1u << CAP_NET_BIND_SERVICE);
-    return ::syscall(SYS_capset, &kopf, daten) == 0;
 }
 
 using Codes = std::vector<std::pair<std::string, uint32_t>>;

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -232,16 +233,67 @@ TEST_F(Sprachen, GermanEnglishGermanThroughTheMenuAndKeptToTheNextStart)
     EXPECT_TRUE(u->Meldungen.empty());
 }
 
-TEST_F(Sprachen, ALanguageWithoutFileKeepsTheTextsButSwitchesSyntax)
+// A language that is offered but has no texts changes nothing, from the
+// menu nor when stored from an earlier version: the box comes, and the
+// start still opens the last panel as it was saved (its background, its
+// window size), however long the user takes to read the box.
+TEST_F(Sprachen, ALanguageWithoutFileChangesNothingNowNorAtTheNextStart)
 {
     // No language with number 5 is registered.
     f->MenuSprachenRussian->trigger();
     ASSERT_EQ(u->Meldungen.size(), 1u);
     EXPECT_EQ(u->Meldungen[0].sText, "Id of language is invalid!");
     TexteSindAus(De, En, "after Russian");
-    EXPECT_EQ(Sprache, 5);
-    EXPECT_EQ(Angehakt(), f->MenuSprachenRussian);
-    EXPECT_EQ(SPR_GetSyntaxSprache(), 2);
+    EXPECT_EQ(SPR_GetTextSprache(), 1);
+    EXPECT_EQ(Sprache, 1);
+    EXPECT_EQ(Angehakt(), nullptr);
+    EXPECT_EQ(SPR_GetSyntaxSprache(), 1);
+    Schliessen();
+    std::string sGespeichert;
+    ASSERT_TRUE(bRegWertLesen(cRegistrySchluessel, "Sprache", sGespeichert));
+    EXPECT_EQ(sGespeichert, "1");
+
+    // The last panel, with a background of its own and a window size.
+    const fs::path pfProjekt = u->pfOrdner / "Projects" / "Anlage";
+    fs::create_directories(pfProjekt);
+    QImage Bild(300, 200, QImage::Format_RGB32);
+    Bild.fill(QColor(10, 120, 200));
+    ASSERT_TRUE(Bild.save(QString::fromStdString((pfProjekt / "Hinten.jpg").string()), "JPG"));
+    const std::string sMaske = (pfProjekt / "Anlage.maske_ini").string();
+    testhilfe::DateiSchreiben(sMaske, "[Hintergrundbild]\n$FileBack=Hinten.jpg\n$WindowW=720\n$WindowH=540\n"
+                                      "[Objekte]\n$Obj=3,$Op=A,$Adr=0,$Bit=0,$x=10,$y=60,$w=12,$h=12\n//\n");
+    bRegWertSchreiben(cRegistrySchluessel, "MaskeFile", sMaske);
+    bRegWertSchreiben(cRegistrySchluessel, "LetzteMaskeLaden", "1");
+    bRegWertSchreiben(cRegistrySchluessel, "Sprache", "5");
+    // A user reads the box for a while; a real box runs the event loop.
+    u->Meldungen.clear();
+    MeldungsAntworterSetzen([this](const TMeldung& m) {
+        u->Meldungen.push_back(m);
+        Warte(2500);
+        return 1;
+    });
+    StartVorbereiten(u->pfOrdner.string());
+    f = FensterStarten();
+    MeldungsAntworterSetzen([this](const TMeldung& m) {
+        u->Meldungen.push_back(m);
+        return 1;
+    });
+    ASSERT_TRUE(WarteBis([] { return !MaskeFile.empty(); }, 5000));
+    ASSERT_EQ(u->Meldungen.size(), 1u);
+    EXPECT_EQ(u->Meldungen[0].sText, "Id of language is invalid!");
+    EXPECT_EQ(MaskeFile, sMaske);
+    EXPECT_EQ(f->iAnzahlObjekte, 1);
+    EXPECT_EQ(fs::path(f->cHintergrundDatei).filename(), "Hinten.jpg");
+    EXPECT_EQ(f->Image300CPU->size(), QSize(300, 200));
+    EXPECT_FALSE(f->lBlanc_Hinweis->isVisible()) << "the hint of a new, empty panel";
+    EXPECT_EQ(f->frameGeometry().size(), QSize(720, 540));
+    EXPECT_EQ(f->aDatei_Oeffnen->text().toStdString(), De.at(1271));
+    EXPECT_EQ(f->MenuDatei->title().toStdString(), De.at(1267));
+    EXPECT_EQ(Angehakt(), nullptr);
+    EXPECT_EQ(SPR_GetSyntaxSprache(), 1);
+    Schliessen();
+    ASSERT_TRUE(bRegWertLesen(cRegistrySchluessel, "Sprache", sGespeichert));
+    EXPECT_EQ(sGespeichert, "1") << "the language without texts is not kept";
 }
 
 TEST_F(Sprachen, ABadFileUsesItsGoodLinesAFileWithoutOneKeepsTheLanguage)

@@ -3,8 +3,10 @@
 #include <arpa/inet.h>
 #include <cstdlib>
 #include <dirent.h>
+#include <linux/capability.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -117,4 +119,17 @@ int iOffeneDeskriptoren()
             ++iAnzahl;
     ::closedir(p);
     return iAnzahl - 1;  // the folder's own descriptor
+}
+
+bool bPortRechtSetzen(bool bAn)
+{
+    __user_cap_header_struct kopf{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct daten[2]{};
+    if (::syscall(SYS_capget, &kopf, daten) != 0)
+        return false;
+    if (bAn)
+        daten[0].effective |= 1u << CAP_NET_BIND_SERVICE;
+    else
+        daten[0].effective &= ~(1u << CAP_NET_BIND_SERVICE);
+    return ::syscall(SYS_capset, &kopf, daten) == 0;
 }

@@ -17,6 +17,10 @@ uint16_t wFreierPort();
 int iVerbinden(const std::string& sIP, uint16_t wPort);
 // Number of descriptors the process holds.
 int iOffeneDeskriptoren();
+// Switches this process's right to bind ports below 1024 off or on again
+// (tests run as root, where such a bind never fails for want of it); false
+// when the system refuses.
+bool bPortRechtSetzen(bool bAn);
 
 // True inside the namespace run.
 bool bImNetzNamensraum();

@@ -1,5 +1,5 @@
 // The presets dialog driven through its named controls: loading, the range
-// checks in both languages, the port-102 rules, the example, the re-apply
+// checks of every number field, the port-102 rules, the example, the re-apply
 // decision, the adapter choice and the port tests.
 #include <gtest/gtest.h>
 
@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "DlgSim.h"
 #include "Namensraum.h"
@@ -166,67 +167,71 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
     EXPECT_EQ(r->SchreibSchutzLabel->text(), "Die Daten sind durch eine andere Applikation gesperrt.");
 }
 
-TEST(NetzplanDialog, BereichspruefungenInBeidenSprachen)
+// Each number field below, at and above each of its bounds: a value outside
+// gets exactly one error box and the dialog stays open with nothing stored;
+// a bound itself passes the same checks (run through the example refresh,
+// which saves nothing). Every field names its own fault, in the dialog's
+// language.
+TEST(NetzplanDialog, BereichsgrenzenJedesZahlenfelds)
 {
-    struct Fall {
-        const char* pcFeld;
-        const char* pcWert;
-        const char* pcDe;
-        const char* pcEn;
+    struct Feld {
+        const char* pcName;
+        long long llMin, llMax;
+        const char* pcGut;
     };
-    const Fall faelle[] = {
-        {"WaitAfterStopEdit", "999", "Wartezeit nach Service-Stop ist nicht im Bereich 1000 - 10000!",
-         "Waiting time after stopping the service is outside the permitted limits (1000 - 10000)!"},
-        {"WaitAfterStopEdit", "10001", "Wartezeit nach Service-Stop ist nicht im Bereich 1000 - 10000!",
-         "Waiting time after stopping the service is outside the permitted limits (1000 - 10000)!"},
-        {"WaitRestartEdit", "999", "Wartezeit vor Service-Neustart ist nicht im Bereich 1000 - 10000!",
-         "Waiting time till restarting the service is outside the permitted limits (1000 - 10000)!"},
-        {"S7PortEdit", "65536", "TCP/IP Einstellungen: Es ist keine gültige S7-Port-Adresse angegeben (0-65535)!",
-         "TCP/IP settings: The S7 port address is not valid (0-65535)!"},
-        {"InternPortEdit", "70000",
-         "TCP/IP Einstellungen: Es ist keine gültige interne Port-Adresse angegeben (0-65535)!",
-         "TCP/IP settings: The internal port address is not valid!"},
-        {"S7Port_3_Edit", "99999",
-         "TCP/IP Einstellungen: Es ist keine gültige S7-Port-Adresse für die zweite IP-Adresse angegeben (0-65535)!",
-         "TCP/IP settings: The S7 port address of the second IP address is not valid (0-65535)!"},
-        {"S7Port_4_Edit", "65536",
-         "TCP/IP Einstellungen: Es ist keine gültige zweite S7-Port-Adresse für die zweite IP-Adresse "
-         "angegeben (0-65535)!",
-         "TCP/IP settings: The second S7 port address of the second IP address is not valid (0-65535)!"},
-    };
-    for (const std::string sSprache : {"1", "2"}) {
-        for (const Fall& f : faelle) {
-            SCOPED_TRACE(std::string(f.pcFeld) + " " + f.pcWert + " " + sSprache);
-            Umgebung u;
-            auto d = OffenerDialog(sSprache);
-            Waehlen(d.get(), "IpAdrComboBox", "127.0.0.1");
-            Eingeben(d.get(), "S7PortEdit", "7777");
-            Eingeben(d.get(), "InternPortEdit", "7777");
-            Waehlen(d.get(), "IpAdr_2_ComboBox", "127.0.0.1");
-            Eingeben(d.get(), "S7Port_3_Edit", "8000");
-            Eingeben(d.get(), f.pcFeld, f.pcWert);
-            bool bBeendet = false;
-            QObject::connect(d.get(), &TDialogSimVoreinstellung::Beendet, [&] { bBeendet = true; });
-            u.Meldungen.clear();
-            QTest::mouseClick(Kind<QPushButton>(d.get(), "ButtonOK"), Qt::LeftButton);
-            ASSERT_EQ(u.Meldungen.size(), 1u) << testing::PrintToString(u.MeldungsTexte());
-            EXPECT_EQ(u.Meldungen[0].sText, sSprache == "1" ? f.pcDe : f.pcEn);
-            EXPECT_EQ(u.Meldungen[0].uTyp & 0xF0, MB_ICONERROR);
-            EXPECT_FALSE(bBeendet) << "the dialog stays open";
-            // Nothing half-validated reaches the storage, even where a
-            // port was already set to 0 in the dialog.
-            EXPECT_TRUE(bRegistryLeer());
-            if (std::string(f.pcFeld).find("Port_") != std::string::npos) {
-                EXPECT_EQ(d->InternPortEdit->text(), "0") << "same port twice: the internal one gives way";
+    // Both addresses the same with the internal port equal to the S7 port,
+    // so the internal one gives way in the dialog before a later field fails.
+    const Feld felder[] = {{"WaitAfterStopEdit", 1000, 10000, "4000"}, {"WaitRestartEdit", 1000, 10000, "2000"},
+                           {"S7PortEdit", 0, 65535, "7777"},           {"InternPortEdit", 0, 65535, "7777"},
+                           {"S7Port_3_Edit", 0, 65535, "8000"},        {"S7Port_4_Edit", 0, 65535, "0"}};
+    std::map<std::string, std::string> Texte[2];
+    for (int iSprache = 0; iSprache < 2; ++iSprache) {
+        Umgebung u;
+        auto d = OffenerDialog(iSprache == 0 ? "1" : "2");
+        Waehlen(d.get(), "IpAdrComboBox", "127.0.0.1");
+        Waehlen(d.get(), "IpAdr_2_ComboBox", "127.0.0.1");
+        bool bBeendet = false;
+        QObject::connect(d.get(), &TDialogSimVoreinstellung::Beendet, [&] { bBeendet = true; });
+        for (const Feld& f : felder) {
+            for (const long long llGrenze : {f.llMin, f.llMax}) {
+                for (const long long llWert : {llGrenze - 1, llGrenze, llGrenze + 1}) {
+                    // The fields take digits only, so "-1" comes only by a
+                    // direct set; the check must refuse it all the same.
+                    for (const Feld& g : felder) Kind<QLineEdit>(d.get(), g.pcName)->setText(g.pcGut);
+                    Kind<QLineEdit>(d.get(), f.pcName)->setText(QString::number(llWert));
+                    SCOPED_TRACE(std::string(f.pcName) + " " + std::to_string(llWert) + " language " +
+                                 std::to_string(iSprache + 1));
+                    u.Meldungen.clear();
+                    if (llWert >= f.llMin && llWert <= f.llMax) {
+                        QTest::mouseClick(Kind<QPushButton>(d.get(), "RefreshIPBspButton"), Qt::LeftButton);
+                        EXPECT_TRUE(u.Meldungen.empty()) << testing::PrintToString(u.MeldungsTexte());
+                        continue;
+                    }
+                    QTest::mouseClick(Kind<QPushButton>(d.get(), "ButtonOK"), Qt::LeftButton);
+                    ASSERT_EQ(u.Meldungen.size(), 1u) << testing::PrintToString(u.MeldungsTexte());
+                    EXPECT_EQ(u.Meldungen[0].uTyp & 0xF0, MB_ICONERROR);
+                    EXPECT_FALSE(bBeendet) << "the dialog stays open";
+                    EXPECT_TRUE(bRegistryLeer());
+                    std::string& sText = Texte[iSprache][f.pcName];
+                    if (sText.empty()) sText = u.Meldungen[0].sText;
+                    EXPECT_EQ(u.Meldungen[0].sText, sText) << "one text per field";
+                    if (std::string(f.pcName).find("Port_") != std::string::npos) {
+                        EXPECT_EQ(d->InternPortEdit->text(), "0") << "same port twice: the internal one gives way";
+                    }
+                }
             }
         }
     }
-    // The limits themselves and an empty port are accepted (checked
-    // through the example refresh, which saves nothing).
+    for (int iSprache = 0; iSprache < 2; ++iSprache) {
+        std::set<std::string> Verschieden;
+        for (const auto& [sFeld, sText] : Texte[iSprache]) Verschieden.insert(sText);
+        EXPECT_EQ(Verschieden.size(), std::size(felder)) << "each field names its own fault";
+    }
+    for (const Feld& f : felder)
+        EXPECT_NE(Texte[0][f.pcName], Texte[1][f.pcName]) << f.pcName << ": German and English differ";
+    // An empty port reads as 0 and passes.
     Umgebung u;
     auto d = OffenerDialog("1");
-    Eingeben(d.get(), "WaitAfterStopEdit", "1000");
-    Eingeben(d.get(), "WaitRestartEdit", "10000");
     Eingeben(d.get(), "InternPortEdit", "");
     Waehlen(d.get(), "IpAdrComboBox", "127.0.0.1");
     u.Meldungen.clear();

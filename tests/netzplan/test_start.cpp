@@ -17,7 +17,10 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "Beschriftungen.h"
 #include "DlgFortschrittu.h"
 #include "DlgSim.h"
 #include "Namensraum.h"
@@ -366,9 +369,11 @@ TEST(NetzplanStart, HilfeUndBildschirmfotos)
         d->show();
         Warte(50);
         Bildschirmfoto(d.get(), sSprache == "1" ? "netzplan_de.png" : "netzplan_en.png");
+        EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(d.get()), std::vector<std::string>{}) << sSprache;
         d->TcpExpertCheckBox->click();
         Warte(50);
         Bildschirmfoto(d.get(), sSprache == "1" ? "netzplan_experte_de.png" : "netzplan_experte_en.png");
+        EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(d.get()), std::vector<std::string>{}) << sSprache;
     }
     // The help page of the program's folder, in the viewer of the program
     // folder two levels up.

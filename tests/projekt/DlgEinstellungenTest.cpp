@@ -19,13 +19,20 @@
 #include <filesystem>
 #include <functional>
 
+#include "Beschriftungen.h"
+#include "DlgAnalog.h"
+#include "DlgDynamischerText.h"
 #include "DlgEinstellungenForm.h"
+#include "DlgLEDForm.h"
 #include "Einstellungen.h"
 #include "HauptForm.h"
 #include "IPDaten.h"
 #include "Hilfe.h"
 #include "WinProzess.h"
 #include "Maske.h"
+#include "Meldungen.h"
+#include "Messbereiche.h"
+#include "MyObj.h"
 #include "PoolText.h"
 #include "ProjektTestHilfe.h"
 #include "Programm.h"
@@ -77,6 +84,15 @@ TEigenschaften Engine()
     return e;
 }
 
+template <class T> T* K(QWidget& d, const char* pcName)
+{
+    T* p = d.findChild<T*>(pcName);
+    EXPECT_NE(p, nullptr) << pcName;
+    return p;
+}
+std::string Text(QWidget& d, const char* pcName) { return K<QLineEdit>(d, pcName)->text().toStdString(); }
+void Setzen(QWidget& d, const char* pcName, const char* pcText) { K<QLineEdit>(d, pcName)->setText(pcText); }
+
 class DlgTest : public AnlagenTest {
 protected:
     fs::path pfPLC;
@@ -118,16 +134,31 @@ protected:
         return bGezeigt ? iErgebnis : -1;
     }
     std::string Meldungen() const { return u.MeldungsTexte(); }
+    // pcText typed into the field (and 77 into the call interval), then
+    // OK: the dialog stays open with the field's group shown, the one box
+    // is sMeldung, and neither the engine, "PLC.DAT" nor the interval
+    // changes.
+    void Abgelehnt(const char* pcFeld, const char* pcText, const std::string& sMeldung,
+                   const TEigenschaften& vorher, const std::string& sDatei)
+    {
+        u.Meldungen.clear();
+        const int iErgebnis = Oeffnen([&](TDlgEinstellungen& d) {
+            Setzen(d, "eAufrufinterval", "77");
+            Setzen(d, pcFeld, pcText);
+            d.bOkClick();
+            EXPECT_EQ(d.result(), 0);
+            EXPECT_TRUE(K<QLineEdit>(d, pcFeld)->isVisibleTo(&d));
+            d.reject();
+        });
+        EXPECT_EQ(iErgebnis, 2);
+        ASSERT_EQ(u.Meldungen.size(), 1u);
+        EXPECT_EQ(u.Meldungen[0].sText, sMeldung);
+        EXPECT_TRUE(Engine() == vorher);
+        EXPECT_EQ(testhilfe::DateiLesen(pfPLC), sDatei);
+        EXPECT_NE(RavoDAVInterval, 77);
+    }
 };
 
-template <class T> T* K(QWidget& d, const char* pcName)
-{
-    T* p = d.findChild<T*>(pcName);
-    EXPECT_NE(p, nullptr) << pcName;
-    return p;
-}
-std::string Text(QWidget& d, const char* pcName) { return K<QLineEdit>(d, pcName)->text().toStdString(); }
-void Setzen(QWidget& d, const char* pcName, const char* pcText) { K<QLineEdit>(d, pcName)->setText(pcText); }
 
 TEST_F(DlgTest, ShowsTheValuesOfPlcDatAndOkWritesEngineAndFile)
 {
@@ -186,10 +217,10 @@ TEST_F(DlgTest, ShowsTheValuesOfPlcDatAndOkWritesEngineAndFile)
         K<QCheckBox>(d, "cbNichtVorhandeneSFB_SFCIgnorieren")->setChecked(false);
         Setzen(d, "WeckAlarm_AusfOB36", "1000");
         Setzen(d, "WeckAlarm_PriorOB36", "20");
-        Setzen(d, "UhrAlarm_DatumOB12", "5");
+        Setzen(d, "UhrAlarm_DatumOB12", "05.00.0");
         Setzen(d, "UhrAlarm_ZeitOB12", "23:59");
         K<QComboBox>(d, "UhrAlarm_AusfOB12")->setCurrentIndex(7);
-        Setzen(d, "Alarme_OB22", "abc");   // no number: 0, as always
+        Setzen(d, "Alarme_OB22", "");   // blank: 0, as always
         Setzen(d, "Alarme_OB23", "4294967295");
         d.bOkClick();
     });
@@ -225,20 +256,6 @@ TEST_F(DlgTest, ShowsTheValuesOfPlcDatAndOkWritesEngineAndFile)
     EXPECT_FALSE(pForm->bMaskeGeaendert);
 }
 
-TEST_F(DlgTest, CallIntervalKeepsItsClamp)
-{
-    for (const auto& fall : std::vector<std::pair<const char*, uint16_t>>{
-             {"2", 2}, {"0", 2}, {"", 2}, {"-99", 2}, {"999", 200}, {"150", 150}, {"3", 3}}) {
-        const char* pcText = fall.first;
-        const uint16_t wSoll = fall.second;
-        Oeffnen([&](TDlgEinstellungen& d) {
-            Setzen(d, "eAufrufinterval", pcText);
-            d.bOkClick();
-        });
-        EXPECT_EQ(RavoDAVInterval, wSoll) << pcText;
-    }
-}
-
 TEST_F(DlgTest, NumbersBeyondAFieldAreRefusedAndNothingIsWritten)
 {
     D7ED_SetWeckAlarmDaten(5, 250, 13);
@@ -253,35 +270,150 @@ TEST_F(DlgTest, NumbersBeyondAFieldAreRefusedAndNothingIsWritten)
     struct Fall { const char* pcFeld; const char* pcText; std::string sName; long lMax; };
     const std::vector<Fall> faelle = {
         {"UhrAlarm_PriorOB10", "300", "OB 10 " + PoolText(1113), 255},
-        {"WeckAlarm_PriorOB35", "-1", "OB 35 " + PoolText(1113), 255},
+        {"WeckAlarm_PriorOB35", "256", "OB 35 " + PoolText(1113), 255},
         {"WeckAlarm_AusfOB35", "70000", "OB 35 " + PoolText(1114), 65535},
         {"Zyklus_ZyklusUeberwachungsZeit", "65536", ohne(PoolText(1121)), 65535},
         {"Zyklus_TaktmerkerAdr", "99999999999999999999999", PoolText(1092) + " " + ohne(PoolText(1093)), 65535},
         {"Alarme_OB20", "4294967296", "OB20 " + PoolText(1117), 4294967295},
-        {"UhrAlarm_DatumOB13", "300.01.2010", "OB 13 " + PoolText(1133), 255},
         {"UhrAlarm_DatumOB13", "01.01.70000", "OB 13 " + PoolText(1133), 65535},
-        {"UhrAlarm_ZeitOB17", "07:256", "OB 17 " + PoolText(1134), 255},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.pcText);
-        u.Meldungen.clear();
-        const int iErgebnis = Oeffnen([&](TDlgEinstellungen& d) {
-            Setzen(d, "eAufrufinterval", "77");
-            Setzen(d, f.pcFeld, f.pcText);
-            d.bOkClick();
-            // The dialog stays open with the field's group shown.
-            EXPECT_EQ(d.result(), 0);
-            EXPECT_TRUE(K<QLineEdit>(d, f.pcFeld)->isVisibleTo(&d));
-            d.reject();
-        });
-        EXPECT_EQ(iErgebnis, 2);
-        ASSERT_EQ(u.Meldungen.size(), 1u);
-        EXPECT_EQ(u.Meldungen[0].sText,
-                  PoolTextFormat(6500, "%s%s%ld%ld", f.pcText, f.sName.c_str(), 0L, f.lMax));
-        EXPECT_TRUE(Engine() == vorher);
-        EXPECT_EQ(testhilfe::DateiLesen(pfPLC), sDatei);
-        EXPECT_NE(RavoDAVInterval, 77);
+        Abgelehnt(f.pcFeld, f.pcText, PoolTextFormat(6500, "%s%s%ld%ld", f.pcText, f.sName.c_str(), 0L, f.lMax),
+                  vorher, sDatei);
     }
+}
+
+// Every field where a number is typed takes only a number of its kind: a
+// text that is none (read as 0 or as its leading digits before) is refused
+// with a box that names the field, the dialog stays open and nothing is
+// written. Blanks around a number do no harm; a blank field still means 0.
+TEST_F(DlgTest, TextsThatAreNoNumberAreRefusedInEveryDialog)
+{
+    ASSERT_TRUE(D7ED_bSPSEigenschaftenSpeichern(pfPLC.c_str()));
+    const std::string sDatei = testhilfe::DateiLesen(pfPLC);
+    const TEigenschaften vorher = Engine();
+    auto name = [](unsigned long ulText) { return FeldnameAusBeschriftung(PoolText(ulText)); };
+    struct Fall { const char* pcFeld; const char* pcText; TZahlArt Art; std::string sName; };
+    const std::vector<Fall> faelle = {
+        {"Zyklus_ZyklusUeberwachungsZeit", "abc", TZahlArt::Ganzzahl, name(1121)},
+        {"Zyklus_ZyklusUeberwachungsZeit", "12abc", TZahlArt::Ganzzahl, name(1121)},
+        {"eAufrufinterval", "5x", TZahlArt::Ganzzahl, name(1127)},
+        {"eAufrufinterval", "-99", TZahlArt::Ganzzahl, name(1127)},
+        {"Zyklus_TaktmerkerAdr", "1 0", TZahlArt::Ganzzahl, PoolText(1092) + " " + name(1093)},
+        {"WeckAlarm_PriorOB35", "-1", TZahlArt::Ganzzahl, "OB 35 " + PoolText(1113)},
+        {"WeckAlarm_AusfOB35", "1e3", TZahlArt::Ganzzahl, "OB 35 " + name(1114)},
+        {"UhrAlarm_PriorOB10", "x", TZahlArt::Ganzzahl, "OB 10 " + PoolText(1113)},
+        {"Alarme_OB20", "0x10", TZahlArt::Ganzzahl, "OB20 " + PoolText(1117)},
+        {"UhrAlarm_DatumOB13", "5", TZahlArt::Datum, "OB 13 " + PoolText(1133)},
+        {"UhrAlarm_DatumOB13", "300.01.2010", TZahlArt::Datum, "OB 13 " + PoolText(1133)},
+        {"UhrAlarm_DatumOB13", "a5.03.2010", TZahlArt::Datum, "OB 13 " + PoolText(1133)},
+        {"UhrAlarm_ZeitOB17", "07:256", TZahlArt::Uhrzeit, "OB 17 " + PoolText(1134)},
+        {"UhrAlarm_ZeitOB17", "7:30", TZahlArt::Uhrzeit, "OB 17 " + PoolText(1134)},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.pcFeld) + " " + f.pcText);
+        Abgelehnt(f.pcFeld, f.pcText, ZahlFeldMeldung(f.pcText, f.Art, f.sName), vorher, sDatei);
+        EXPECT_NE(ZahlFeldMeldung(f.pcText, f.Art, f.sName).find(f.sName), std::string::npos);
+    }
+    u.Meldungen.clear();
+    EXPECT_EQ(Oeffnen([&](TDlgEinstellungen& d) {
+                  Setzen(d, "Zyklus_ZyklusUeberwachungsZeit", " 300 ");
+                  Setzen(d, "eAufrufinterval", " 40");   // at most 3 characters
+                  Setzen(d, "UhrAlarm_DatumOB10", " 05.03.2010 ");
+                  Setzen(d, "UhrAlarm_ZeitOB10", "07:30");
+                  Setzen(d, "UhrAlarm_PriorOB10", "");
+                  d.bOkClick();
+              }),
+              1);
+    EXPECT_TRUE(u.Meldungen.empty()) << Meldungen();
+    EXPECT_EQ(D7ED_wGetZyklusUeberwachungszeit(), 300);
+    EXPECT_EQ(RavoDAVInterval, 40);
+    TUhrzeitAlarm a{};
+    D7ED_GetUhrzeitOBDaten(0, &a);
+    EXPECT_EQ(a.byTag, 5);
+    EXPECT_EQ(a.byMonat, 3);
+    EXPECT_EQ(a.wJahr, 2010);
+    EXPECT_EQ(a.byStunde, 7);
+    EXPECT_EQ(a.byMinute, 30);
+    EXPECT_EQ(a.byPrioritaet, 0);
+
+    // The object dialogs: the field's own refusal, the dialog open on the
+    // field's page, the object as it was.
+    auto objekt = [this](int32_t iArt) {
+        auto* p = new TMyObj(pForm, iArt, 10, 60, 20, 20);
+        pForm->Objekte[pForm->iAnzahlObjekte++] = p;
+        return p;
+    };
+    auto abgelehnt = [this](TDlgObjektRahmen& d, TMyObj* pObj, const std::string& sVorher, const char* pcText,
+                            TZahlArt Art, unsigned long ulFeld) {
+        EXPECT_EQ(d.result(), 0) << pcText;
+        ASSERT_EQ(u.Meldungen.size(), 1u) << pcText;
+        EXPECT_EQ(u.Meldungen[0].sText, ZahlFeldMeldung(pcText, Art, FeldnameAusBeschriftung(PoolText(ulFeld))));
+        u.Meldungen.clear();
+        d.bAbbruch->click();
+        EXPECT_EQ(pObj->pcGetINIString(), sVorher) << pcText;
+    };
+    TMyObj* pText = objekt(Dynamische_Beschriftung);
+    pText->Op = 'M';
+    pText->Adr = 4;
+    pText->Zeichnen();
+    std::string sVorher = pText->pcGetINIString();
+    for (const char* pc : {"abc", "12abc", "-3"}) {
+        TDlgDynamischerTextForm d(pForm, false, pText);
+        d.eByteAdr->setText(pc);
+        d.bOkClick();
+        abgelehnt(d, pText, sVorher, pc, TZahlArt::Ganzzahl, 1057);
+    }
+    {
+        TDlgDynamischerTextForm d(pForm, false, pText);
+        d.cbOperand->setCurrentIndex(3);
+        d.eDBNr->setText("1a");
+        d.bOkClick();
+        abgelehnt(d, pText, sVorher, "1a", TZahlArt::Ganzzahl, 1058);
+    }
+    {
+        TDlgDynamischerTextForm d(pForm, false, pText);
+        d.eByteAdr->setText(" 12 ");
+        d.bOkClick();
+        EXPECT_EQ(d.result(), 1);
+        EXPECT_EQ(pText->Adr, 12);
+    }
+    TMyObj* pLED = objekt(LED);
+    sVorher = pLED->pcGetINIString();
+    {
+        TDlgLED d(pForm, false, pLED);
+        d.eByteAdr->setText("7 x");
+        d.bOkClick();
+        abgelehnt(d, pLED, sVorher, "7 x", TZahlArt::Ganzzahl, 1057);
+    }
+    Messbereich Tabelle[1];
+    Tabelle[0].fUnterwert = 0.0f;
+    Tabelle[0].fOberwert = 10.0f;
+    Tabelle[0].cName = "0 - 10 V";
+    TMyObj* pAnalog = objekt(AnalogEingang);
+    pAnalog->Op = 'E';
+    pAnalog->Adr = 256;
+    sVorher = pAnalog->pcGetINIString();
+    for (const char* pc : {"12abc", "+-2"}) {
+        TDlgAnalog d(pForm, Tabelle, 1, pAnalog);
+        d.AdresseEdit->setText(pc);
+        d.OKButton->click();
+        abgelehnt(d, pAnalog, sVorher, pc, TZahlArt::GanzzahlMitVorzeichen, 1003);
+    }
+    for (const char* pc : {"abc", "2,5", "1.2.3", "."}) {
+        TDlgAnalog d(pForm, Tabelle, 1, pAnalog);
+        d.eGrundstellung->setText(pc);
+        d.OKButton->click();
+        EXPECT_EQ(d.DlgPageControl->currentWidget(), d.tsGrundstellung) << pc;
+        abgelehnt(d, pAnalog, sVorher, pc, TZahlArt::Dezimalbruch, 1013);
+    }
+    TDlgAnalog d(pForm, Tabelle, 1, pAnalog);
+    d.eGrundstellung->setText(" 2.5 ");
+    d.OKButton->click();
+    EXPECT_EQ(d.result(), 1);
+    EXPECT_FLOAT_EQ(pAnalog->DefaultE, 2.5f);
+    EXPECT_TRUE(u.Meldungen.empty()) << Meldungen();
 }
 
 TEST_F(DlgTest, FailedSaveOfPlcDatIsReportedAndTheDialogStaysOpen)
@@ -636,18 +768,27 @@ TEST_F(DlgTest, ScreenshotsOfEveryPageInGermanAndEnglish)
     for (const char* pcSprache : {"D", "U"}) {
         ASSERT_TRUE(bRegWertSchreiben(cRegistrySchluessel, "SpracheInstall", pcSprache));
         StartVorbereiten(u.pfProgramm.string());
+        // The main window's start sets the engine's own texts to the language.
+        D7ED_SetEnglishLanguage(pcSprache[0] != 'D');
         const std::string sKuerzel = pcSprache[0] == 'D' ? "de" : "en";
         TDlgEinstellungen d(pForm);
         d.FormCreate();
         d.show();
         QCoreApplication::processEvents();
         EXPECT_EQ(d.windowTitle().toStdString(), PoolText(1073));
+        // Opened at the width of the widest selection; every caption whole
+        // at that size and at the least size the layout allows.
+        const QSize groesse = d.size();
         auto bild = [&](const std::string& sName) {
             QCoreApplication::processEvents();
-            EXPECT_GE(d.width(), d.minimumSizeHint().width()) << sName;
-            EXPECT_GE(d.height(), d.minimumSizeHint().height()) << sName;
+            EXPECT_EQ(d.width(), groesse.width()) << sName;
+            EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(&d), std::vector<std::string>{}) << sName;
             const fs::path pf = testhilfe::Artefaktordner() / ("spseinstellungen_" + sKuerzel + "_" + sName + ".png");
             EXPECT_TRUE(d.grab().save(QString::fromStdString(pf.string()), "PNG")) << pf;
+            d.resize(1, 1);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(&d), std::vector<std::string>{}) << sName << " at least";
+            d.resize(groesse);
         };
         const std::pair<QLabel*, const char*> auswahl[] = {
             {d.lAuswahl_SPSTyp, "spstyp"},         {d.lAuswahl_Netinterface, "netz"},
@@ -693,9 +834,12 @@ TEST(DlgHilfen, DiagnosisTextsListsAndRanges)
     EXPECT_EQ(IPAusEintrag("127.0.0.1 (Local Host)"), "127.0.0.1");
 
     long long ll = 0;
-    EXPECT_TRUE(bFeldZahlLesen("abc", 0, 255, ll));
+    EXPECT_FALSE(bFeldZahlLesen("abc", 0, 255, ll));
+    EXPECT_FALSE(bFeldZahlLesen("255xyz", 0, 255, ll));
+    EXPECT_TRUE(bFeldZahlLesen(" 255 ", 0, 255, ll));
+    EXPECT_EQ(ll, 255);
+    EXPECT_TRUE(bFeldZahlLesen("", 0, 255, ll));
     EXPECT_EQ(ll, 0);
-    EXPECT_TRUE(bFeldZahlLesen("255xyz", 0, 255, ll));
     EXPECT_FALSE(bFeldZahlLesen("256", 0, 255, ll));
     EXPECT_FALSE(bFeldZahlLesen("-1", 0, 255, ll));
     EXPECT_EQ(llZahlAnStelle("5", 3), 0);

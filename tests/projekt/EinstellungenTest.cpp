@@ -7,6 +7,8 @@
 #include <QToolBar>
 
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "Einstellungen.h"
 #include "IPDaten.h"
@@ -47,14 +49,18 @@ uint16_t Intervall(const std::string& s)
 
 } // namespace
 
+// The one clamp of the pacing interval, which the settings dialog's field
+// uses as it stands, and the registry reader's own rules around it.
 TEST(Registry, PacingIntervalIsHeldTo2To200)
 {
+    for (const auto& [llMs, wSoll] : std::vector<std::pair<long long, uint16_t>>{
+             {-99, 2}, {0, 2}, {1, 2}, {2, 2}, {3, 3}, {150, 150}, {199, 199}, {200, 200},
+             {201, 200}, {65538, 200}, {1LL << 62, 200}})
+        EXPECT_EQ(wAufrufintervallBegrenzt(llMs), wSoll) << llMs;
+
     Umgebung u;
-    EXPECT_EQ(Intervall("0"), 2);
     EXPECT_EQ(Intervall("1"), 2);
-    EXPECT_EQ(Intervall("2"), 2);
     EXPECT_EQ(Intervall("3"), 3);
-    EXPECT_EQ(Intervall("200"), 200);
     EXPECT_EQ(Intervall("500"), 200);
     EXPECT_EQ(Intervall("abc"), 2);
     EXPECT_EQ(Intervall("-1"), 200);   // 65535 in 16 bits
@@ -255,6 +261,11 @@ TEST_F(ZeileTest, MissingPanelIsReported)
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1259, "%s", sFehlt.c_str()));
     EXPECT_FALSE(Auswerten({}));
     EXPECT_EQ(u.Meldungen.size(), 1u);
+    // The extension from Windows in upper case is a panel too.
+    const std::string sGross = (u.pfProjekte / "NONE.MASKE_INI").string();
+    EXPECT_FALSE(Auswerten({sGross}));
+    ASSERT_EQ(u.Meldungen.size(), 2u);
+    EXPECT_EQ(u.Meldungen[1].sText, PoolTextFormat(1259, "%s", sGross.c_str()));
 }
 
 // Settings are written when the window closes and read when the next one

@@ -110,6 +110,32 @@ TEST_F(AktionTest, FirstSaveAsksForANameAndCreatesTheProjectFolder)
     EXPECT_EQ(ordner(), nVorher);
 }
 
+// A name that would place the panel outside its own folder below the
+// projects folder is asked again after a box that says why; it was asked
+// again without a word, at the first Save and at Save as.
+TEST_F(AktionTest, PanelNamesWithAFolderInThemAreExplainedBeforeAskingAgain)
+{
+    LED_(pForm, 1, 10);
+    pForm->SetMaskeGeaendert(true);
+    EingabenVorgeben({"Linie/2", " a\\b ", ".", "..", "...", "Gut"});
+    pForm->aDatei_SpeichernExecute();
+    const std::vector<std::string> Soll = {
+        PoolTextFormat(6716, "%s", "Linie/2"), PoolTextFormat(6716, "%s", "a\\b"),
+        PoolTextFormat(6717, "%s", "."),       PoolTextFormat(6717, "%s", ".."),
+        PoolTextFormat(6717, "%s", "...")};
+    ASSERT_EQ(u.Meldungen.size(), Soll.size()) << u.MeldungsTexte();
+    for (std::size_t i = 0; i < Soll.size(); ++i) EXPECT_EQ(u.Meldungen[i].sText, Soll[i]);
+    EXPECT_EQ(MaskeFile, (u.pfProjekte / "Gut" / "Gut.maske_ini").string());
+    EXPECT_FALSE(fs::exists(u.pfProjekte / "Linie"));
+
+    u.Meldungen.clear();
+    EingabenVorgeben({"x/y", "Neu"});
+    pForm->aDatei_SpeichernUnterExecute();
+    ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6716, "%s", "x/y"));
+    EXPECT_EQ(MaskeFile, (u.pfProjekte / "Neu" / "Neu.maske_ini").string());
+}
+
 TEST_F(AktionTest, SaveIsRefusedReadOnlyAndWithTheToolBarHidden)
 {
     const std::string sDatei = ErstesSpeichern("Demo");
@@ -137,7 +163,7 @@ TEST_F(AktionTest, SaveIsRefusedReadOnlyAndWithTheToolBarHidden)
     EXPECT_FALSE(pForm->bMaskeGeaendert);
 }
 
-TEST_F(AktionTest, SaveAsOfAModifiedPanelCopiesTheLastSavedState)
+TEST_F(AktionTest, SaveAsWritesThePanelInMemoryWhereSaveWouldWrite)
 {
     LED_(pForm, 1, 10);
     const std::string sAlt = ErstesSpeichern("Alt");
@@ -153,13 +179,32 @@ TEST_F(AktionTest, SaveAsOfAModifiedPanelCopiesTheLastSavedState)
     const fs::path pfNeu = u.pfProjekte / "Neu";
     EXPECT_EQ(MaskeFile, (pfNeu / "Neu.maske_ini").string());
     EXPECT_EQ(cMaskenVerzeichnis, pfNeu.string() + "/");
-    EXPECT_EQ(testhilfe::DateiLesen(pfNeu / "Neu.maske_ini"), sGespeichert);
+    // The new project holds what the screen shows; the old one is as it was.
+    const std::string sNeu = testhilfe::DateiLesen(pfNeu / "Neu.maske_ini");
+    EXPECT_NE(sNeu.find("$Adr=2,"), std::string::npos);
+    EXPECT_FALSE(pForm->bMaskeGeaendert);
+    EXPECT_EQ(testhilfe::DateiLesen(sAlt), sGespeichert);
     EXPECT_FALSE(fs::exists(pfNeu / "Alt.maske_ini"));
     EXPECT_TRUE(fs::exists(pfNeu / "bild.bmp"));
-    EXPECT_TRUE(fs::exists(sAlt));
-    EXPECT_TRUE(pForm->bMaskeGeaendert);
+    EXPECT_TRUE(fs::exists(pfNeu / "IPADR.DAT"));
     EXPECT_EQ(pForm->iAnzahlObjekte, 2);
     EXPECT_NE(pForm->windowTitle().toStdString().find("[Neu.maske_ini]"), std::string::npos);
+
+    // Where Save would not write (tool bar hidden, read-only), the copy
+    // holds the last saved state and the panel stays modified.
+    LED_(pForm, 3, 50);
+    pForm->SetMaskeGeaendert(true);
+    pForm->ToolBar1->hide();
+    EingabenVorgeben({"Neu2"});
+    pForm->aDatei_SpeichernUnterExecute();
+    pForm->ToolBar1->show();
+    bNurLesen = true;
+    EingabenVorgeben({"Neu3"});
+    pForm->aDatei_SpeichernUnterExecute();
+    bNurLesen = false;
+    for (const char* pc : {"Neu2", "Neu3"})
+        EXPECT_EQ(testhilfe::DateiLesen(u.pfProjekte / pc / (std::string(pc) + ".maske_ini")), sNeu) << pc;
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
 
     // A panel never saved: save as is its first save.
     pForm->MaskeLoeschen();
@@ -358,12 +403,24 @@ TEST_F(AktionTest, FailedWritesKeepTheOldFileAndTheModifiedFlag)
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1342, "%s", pfClip.string().c_str()));
     EXPECT_EQ(testhilfe::DateiLesen(pfClip), "$Obj=3,$Op=A,$Adr=5\n");
 
-    // The CPU properties cannot be written: reported, and still modified.
+    // Neither the CPU properties nor the IP data can be written: each is
+    // reported, and the panel is still modified.
     u.Meldungen.clear();
     cMaskenVerzeichnis = (u.pfProjekte / "gone").string() + "/";
     EXPECT_FALSE(pForm->bMaskeSchreiben(sDatei));
-    ASSERT_EQ(u.Meldungen.size(), 1u);
+    ASSERT_EQ(u.Meldungen.size(), 2u);
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1342, "%s", (cMaskenVerzeichnis + "PLC.DAT").c_str()));
+    EXPECT_EQ(u.Meldungen[1].sText, PoolTextFormat(1342, "%s", (cMaskenVerzeichnis + "IPADR.DAT").c_str()));
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
+    // Only the IP data file cannot be replaced (a folder stands in its
+    // place): the failure is not reported as a save.
+    cMaskenVerzeichnis = fs::path(sDatei).parent_path().string() + "/";
+    fs::remove(cMaskenVerzeichnis + "IPADR.DAT");
+    fs::create_directory(cMaskenVerzeichnis + "IPADR.DAT");
+    u.Meldungen.clear();
+    EXPECT_FALSE(pForm->bMaskeSchreiben(sDatei));
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1342, "%s", (cMaskenVerzeichnis + "IPADR.DAT").c_str()));
     EXPECT_TRUE(pForm->bMaskeGeaendert);
 }
 

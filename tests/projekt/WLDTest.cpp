@@ -32,6 +32,8 @@ using namespace projekttest;
 namespace {
 struct TUebergabe { unsigned uTyp, uNr, uLaenge, uKopfwert; };
 std::vector<TUebergabe> g_uebergaben;
+// Set: the directory read fails after a part of the list was written.
+bool g_bVerzeichnisFehler = false;
 } // namespace
 
 extern "C" bool D7ED_BstWrite(unsigned char byTyp, uint16_t wNr, uint16_t wLaenge,
@@ -41,6 +43,18 @@ extern "C" bool D7ED_BstWrite(unsigned char byTyp, uint16_t wNr, uint16_t wLaeng
     static Fn echt = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, "D7ED_BstWrite"));
     g_uebergaben.push_back({byTyp, wNr, wLaenge, wKopfwert});
     return echt(byTyp, wNr, wLaenge, wKopfwert, pBild, piFehler);
+}
+
+extern "C" bool D7ED_GetBausteinverzeichnis(uint16_t* pwPuffer, uint32_t dwMaxWorte,
+                                             unsigned char* pbGekuerzt, int* piFehler)
+{
+    using Fn = bool (*)(uint16_t*, uint32_t, unsigned char*, int*);
+    static Fn echt = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, "D7ED_GetBausteinverzeichnis"));
+    if (!g_bVerzeichnisFehler) return echt(pwPuffer, dwMaxWorte, pbGekuerzt, piFehler);
+    echt(pwPuffer, std::min<uint32_t>(dwMaxWorte, 200), pbGekuerzt, piFehler);
+    if (pbGekuerzt) *pbGekuerzt = 0;
+    if (piFehler) *piFehler = D7ED_FEHLER_PARAMETER;
+    return false;
 }
 
 namespace {
@@ -124,6 +138,7 @@ protected:
     }
     void TearDown() override
     {
+        g_bVerzeichnisFehler = false;
         TestUhrFreigeben();
         AlleBausteineLoeschen();
         AnlagenTest::TearDown();
@@ -280,18 +295,38 @@ TEST_F(WLDTest, LoadKeepsTheFileRulesAndReplacesTheEngineBlocks)
 
 TEST_F(WLDTest, OversizedImageAndTimeLimitKeepTheBlocksBefore)
 {
-    Fuellen({Bild(D7ED_BST_OB, 1, 200)});
+    const Bausteine vorher = Fuellen({Bild(D7ED_BST_OB, 1, 200)});
     const std::string a = Bild(D7ED_BST_FC, 1, 100), b = Bild(D7ED_BST_FC, 2, 100);
     std::string sGross = Bild(D7ED_BST_FB, 77, 36);
     sGross[8] = 0;
     sGross[9] = 1;   // 65536 bytes
     sGross[10] = sGross[11] = 0;
     int iAnzahl = 0;
+    // Nothing loadable before it (a system function is never loaded): the
+    // file is refused as damaged and the engine keeps its blocks.
+    for (const std::string& sDatei : {sGross + b, Bild(D7ED_BST_SFC, 20, 36) + sGross}) {
+        u.Meldungen.clear();
+        iAnzahl = -7;
+        EXPECT_FALSE(bWLDDateiLaden(Datei("gross.wld", sDatei), iAnzahl));
+        EXPECT_EQ(iAnzahl, -7);
+        EXPECT_EQ(ImEngine(), vorher);
+        ASSERT_EQ(u.Meldungen.size(), 1u);
+        EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6750, "%s", "FB77"));
+    }
+    // A first record of type 0 still ends the file: an empty block file.
+    std::string sEnde(14, '\0');
+    sEnde[0] = sEnde[1] = 'p';
+    u.Meldungen.clear();
+    ASSERT_TRUE(bWLDDateiLaden(Datei("gross.wld", sEnde + sGross), iAnzahl));
+    EXPECT_EQ(iAnzahl, 0);
+    EXPECT_TRUE(ImEngine().empty());
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    // Blocks before it are loaded, and the box says how many.
     ASSERT_TRUE(bWLDDateiLaden(Datei("gross.wld", a + sGross + b), iAnzahl));
     EXPECT_EQ(iAnzahl, 1);
     EXPECT_EQ(ImEngine(), (Bausteine{{{D7ED_BST_FC, 1}, a}}));
     ASSERT_EQ(u.Meldungen.size(), 1u);
-    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1250, "%s", "FB77"));
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6751, "%s%d", "FB77", 1));
 
     // Each look at the clock costs a second: the limit of 5 s ends the load
     // after a few blocks, and those stay.
@@ -331,6 +366,51 @@ TEST_F(WLDTest, FailedDumpKeepsTheLastGoodOne)
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1323, "%s", Dump().string().c_str()));
     for (const auto& e : fs::directory_iterator(pfOrdner))
         EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
+TEST_F(WLDTest, RefusedDumpAtOpenIsToldAndNotOverwrittenByTheBlocksOfThePanelBefore)
+{
+    // The blocks of the panel opened before, and this project's damaged dump.
+    Fuellen({Bild(D7ED_BST_FC, 1, 300), Bild(D7ED_BST_OB, 1, 120)});
+    const std::string sKaputt = "Hier stand einmal eine Bausteinsicherung.";
+    Datei("Startup.wld", sKaputt);
+    ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
+    ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6752, "%s", Dump().string().c_str()));
+    EXPECT_TRUE(ImEngine().empty());
+    ZuEditor();
+    EXPECT_EQ(testhilfe::DateiLesen(Dump()), sKaputt);
+}
+
+TEST_F(WLDTest, LongDirectoryIsDumpedWholeAndAFailedReadWritesNoDump)
+{
+    // More blocks than a directory of 20000 words holds.
+    AlleBausteineLoeschen();
+    std::string sErwartet;
+    const unsigned uViele = 10100;
+    for (unsigned i = 1; i <= uViele; ++i) {
+        const std::string s = Bild(D7ED_BST_FC, i, 40);
+        ASSERT_TRUE(Schreiben(s)) << i;
+        sErwartet += s;
+    }
+    ZuEditor();
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    EXPECT_EQ(Status(), PoolTextFormat(1324, "%d", int(uViele)));
+    EXPECT_TRUE(testhilfe::DateiLesen(Dump()) == sErwartet);
+
+    // A directory that cannot be read: no dump, the last good one stays.
+    g_bVerzeichnisFehler = true;
+    ZuEditor();
+    g_bVerzeichnisFehler = false;
+    EXPECT_TRUE(testhilfe::DateiLesen(Dump()) == sErwartet);
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6753, "%s", Dump().string().c_str()));
+
+    // Deleting all blocks reaches the last of them too.
+    AlleBausteineLoeschen();
+    uint16_t aw[40];
+    uint16_t wWorte = 0;
+    EXPECT_FALSE(D7ED_BstRead(D7ED_BST_FC, uViele, aw, 40, &wWorte, nullptr));
 }
 
 // Root writes into any folder, so the folder is made read-only by a

@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLabel>
 
 #include <filesystem>
+#include <map>
 
 #include "BildBibliothek.h"
 #include "DlgEinstellungenForm.h"
+#include "DlgLEDForm.h"
 #include "Einstellungen.h"
 #include "HauptForm.h"
 #include "Hilfe.h"
@@ -225,6 +228,120 @@ TEST_F(WindowsProjekt, PlcSettingsOkReplacesAnUnreadablePlcDatWithoutAskingAgain
     ASSERT_TRUE(pForm->bMaskeSchreiben(pfMaske.string()));
     EXPECT_EQ(u.Meldungen.size(), nBoxen) << u.MeldungsTexte();
     EXPECT_EQ(Lesen(pfOrdner / "PLC.DAT"), sVomDialog);
+}
+
+namespace {
+
+// Every file of a folder by its name on disk, with its bytes.
+std::map<std::string, std::string> OrdnerInhalt(const fs::path& pfOrdner)
+{
+    std::map<std::string, std::string> m;
+    for (const auto& e : fs::directory_iterator(pfOrdner))
+        m[e.path().filename().string()] = Lesen(e.path());
+    return m;
+}
+
+// Names in one of the two code pages that Windows archives use.
+struct Codepage {
+    const char* pcOrdner;   // "Förderband"
+    const char* pcMaske;    // "ÜBERSICHT.MASKE_INI"
+    const char* pcHalle;    // "Halle_Süd.bmp"
+    const char* pcAn;       // "Lampe_grün.bmp"
+    const char* pcAus;      // "Lämpchen_aus.BMP"
+};
+
+} // namespace
+
+TEST_F(WindowsProjekt, NamesInOldCodePagesAreFoundAndWrittenBackAsUtf8)
+{
+    // The panel as Windows writes it (Windows-1252), naming its pictures in
+    // other letter case than the files have.
+    const std::string sPanel =
+        "[Hintergrundbild]\r\n$FileBack=C:\\Projekte\\HALLE_S\xDC" "D.BMP\r\n[Objekte]\r\n"
+        "$Obj=3,$Op=E,$Adr=0,$Bit=1,$ColorHi=255,$ColorLo=0,$Clickable=1,$Variable=0,"
+        "$Grundstellung=0,$HotKeyAktiv=0,$HotKey=0,$GrafikAbs=0,$GrafikAkt=1,"
+        "$Grafik1=lampe_gr\xFCn.bmp,$Grafik0=L\xC4MPCHEN_AUS.bmp,$MoveNr=-1,$MoveAktiv=0,"
+        "$Taster=0,$x=20,$y=40,$w=12,$h=12\r\n//\r\n";
+    const Codepage cp1252{"F\xF6rderband", "\xDC" "BERSICHT.MASKE_INI", "Halle_S\xFC" "d.bmp",
+                          "Lampe_gr\xFC" "n.bmp", "L\xE4" "mpchen_aus.BMP"};
+    const Codepage cp850{"F\x94rderband", "\x9A" "BERSICHT.MASKE_INI", "Halle_S\x81" "d.bmp",
+                         "Lampe_gr\x81" "n.bmp", "L\x84" "mpchen_aus.BMP"};
+    for (const Codepage* pCp : {&cp1252, &cp850}) {
+        const bool b850 = pCp == &cp850;
+        const fs::path pfProjekt = u.pfProjekte / (b850 ? "cp850" : "cp1252") / pCp->pcOrdner;
+        fs::create_directories(pfProjekt);
+        const fs::path pfMaske = pfProjekt / pCp->pcMaske;
+        testhilfe::DateiSchreiben(pfMaske.string(), sPanel);
+        const std::pair<const char*, QSize> bilder[] = {
+            {pCp->pcHalle, {40, 30}}, {pCp->pcAn, {12, 12}}, {pCp->pcAus, {16, 16}}};
+        for (const auto& [pcName, groesse] : bilder) {
+            const fs::path pf = u.pfProjekte / "neu.bmp";
+            BmpSchreiben(pf, groesse.width(), groesse.height(), 0x3366CC);
+            fs::rename(pf, pfProjekt / pcName);
+        }
+        const auto vorher = OrdnerInhalt(pfProjekt);
+
+        // From the command line with the extension in upper case: the bytes
+        // on disk, or the path as a Linux user types it (UTF-8, any case).
+        const std::string sGenannt =
+            b850 ? (pfProjekt.parent_path() / "förderband" / "Übersicht.MASKE_INI").string()
+                 : pfMaske.string();
+        KommandozeileVorgeben((u.pfProgramm / "Veltrano").string(), {sGenannt});
+        bool bGeladen = false;
+        KommandozeileAuswerten(bGeladen);
+        ASSERT_TRUE(bGeladen) << sGenannt << "\n" << u.MeldungsTexte();
+        EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+        EXPECT_EQ(MaskeFile, pfMaske.string());
+        EXPECT_NE(pForm->windowTitle().toStdString().find("[ÜBERSICHT.MASKE_INI]"), std::string::npos)
+            << pForm->windowTitle().toStdString();
+        EXPECT_EQ(pForm->cHintergrundDatei, (pfProjekt / pCp->pcHalle).string());
+        EXPECT_EQ(pForm->Image300CPU->size(), QSize(40, 30));
+        ASSERT_EQ(pForm->iAnzahlObjekte, 1);
+        TMyObj* pLed = pForm->Objekte[0];
+        ASSERT_NE(pLed->pBild1, nullptr) << b850;
+        ASSERT_NE(pLed->pBild0, nullptr) << b850;
+        EXPECT_EQ(pLed->pBild1->size(), QSize(12, 12));
+        EXPECT_EQ(pLed->pBild0->size(), QSize(16, 16));
+
+        // The LED dialog shows the files it found by their readings, and OK
+        // takes those names (before, as U+FFFD).
+        {
+            TDlgLED d(pForm, false, pLed);
+            const std::string sLabel = d.lGrafik1File->text().toStdString();
+            EXPECT_TRUE(sLabel.ends_with("/Förderband/Lampe_grün.bmp")) << sLabel;
+            EXPECT_FALSE(d.Image0->pixmap().isNull());
+            d.bOkClick();
+            ASSERT_EQ(d.result(), 1);
+        }
+        EXPECT_EQ(pLed->Grafik1, "Lampe_grün.bmp");
+        EXPECT_EQ(pLed->Grafik0, "Lämpchen_aus.BMP");
+        const std::string sLedZeile = pLed->pcGetINIString();
+
+        pForm->showNormal();
+        ASSERT_TRUE(pForm->bMaskeSchreiben(MaskeFile));
+        const std::string sGespeichert = Lesen(pfMaske);
+        EXPECT_TRUE(bIstUtf8(sGespeichert)) << sGespeichert;
+        EXPECT_NE(sGespeichert.find("\n$FileBack=Halle_Süd.bmp\n"), std::string::npos) << sGespeichert;
+        EXPECT_NE(sGespeichert.find("$Grafik1=Lampe_grün.bmp,$Grafik0=Lämpchen_aus.BMP,"),
+                  std::string::npos);
+        // Every file keeps its name and bytes, and no UTF-8 twin appears;
+        // only the panel and the engine's own files are written.
+        auto nachher = OrdnerInhalt(pfProjekt);
+        nachher.erase(pCp->pcMaske);
+        nachher.erase("PLC.DAT");
+        nachher.erase("IPADR.DAT");
+        auto erwartet = vorher;
+        erwartet.erase(pCp->pcMaske);
+        EXPECT_EQ(nachher, erwartet);
+
+        // Read back, the names find the same files again.
+        ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
+        ASSERT_EQ(pForm->iAnzahlObjekte, 1);
+        EXPECT_EQ(pForm->Objekte[0]->pcGetINIString(), sLedZeile);
+        EXPECT_NE(pForm->Objekte[0]->pBild0, nullptr);
+        EXPECT_EQ(pForm->cHintergrundDatei, (pfProjekt / pCp->pcHalle).string());
+        EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    }
 }
 
 TEST(WindowsBild, Bmp32WithAllAlphaZeroIsOpaque)

@@ -38,6 +38,7 @@ class QRubberBand;
 class TMyObj;
 class EAThread;
 struct BewegungsOperand;
+struct TMaskenKopf;
 
 inline constexpr int iMaxObjekte = 500;
 inline constexpr int iMaxStatusPanels = 10;
@@ -412,6 +413,9 @@ private:
     void MenuesAufbauen();
     void WerkzeugleisteAufbauen();
     void ArbeitsflaecheAnordnen();
+    // What bMaskeLesen takes from the header right after reading the file:
+    // motion table, block-dump flag, CPU type, background picture.
+    void MaskenKopfAnwenden(const TMaskenKopf& kopf);
 };
 
 extern THauptformular* Hauptformular;

@@ -40,6 +40,7 @@ class QRubberBand;
 class TMyObj;
 class EAThread;
 struct BewegungsOperand;
+struct TMaskenKopf;
 
 inline constexpr int iMaxObjekte = 500;
 inline constexpr int iMaxStatusPanels = 10;
@@ -413,6 +414,9 @@ private:
     void MenuesAufbauen();
     void WerkzeugleisteAufbauen();
     void ArbeitsflaecheAnordnen();
+    // What bMaskeLesen takes from the header right after reading the file:
+    // motion table, block-dump flag, CPU type, background picture.
+    void MaskenKopfAnwenden(const TMaskenKopf& kopf);
 };
 
 extern THauptformular* Hauptformular;

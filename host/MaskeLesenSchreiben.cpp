@@ -16,6 +16,7 @@
 #include "Bewegungsprofil.h"
 #include "BildBibliothek.h"
 #include "Maske.h"
+#include "MaskenKopf.h"
 #include "Meldungen.h"
 #include "MyObj.h"
 #include "IPDaten.h"
@@ -41,13 +42,6 @@ namespace {
 bool bEnthaelt(const std::string& s, const char* pcTeil)
 {
     return s.find(pcTeil) != std::string::npos;
-}
-
-// The value of a key line: the text after the first '=' of the line.
-std::string WertNachGleich(const std::string& s)
-{
-    const std::size_t n = s.find('=');
-    return n == std::string::npos ? std::string() : s.substr(n + 1);
 }
 
 // The file-name part of a name from a panel file, which may come from
@@ -271,6 +265,54 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
     return true;
 }
 
+void THauptformular::MaskenKopfAnwenden(const TMaskenKopf& kopf)
+{
+    for (const std::string& s : kopf.bewegungsZeilen) bBewegungsprofilZeileAuswerten(s.c_str());
+    if (kopf.bBausteineRestaurieren) BausteineRestaurieren = *kopf.bBausteineRestaurieren;
+
+    // CPU type.
+    if (!kopf.sSPSTyp.empty()) {
+        std::string sTypPfad, sTypName;
+        pcSPSTypDateiPfad(kopf.sSPSTyp, sTypPfad, true);
+        pcSPSTypDateiPfad(kopf.sSPSTyp, sTypName, false);
+        if (!sTypName.empty() && !DateiImOrdner(cExeVerzeichnis + cSPSTypOrdner, sTypName).empty()) {
+            cSPSTyp = kopf.sSPSTyp;
+            bSPSTypUebernehmen();
+        } else {
+            SPSTypDateiFehlt(sTypPfad);
+        }
+    }
+
+    // Background.
+    if (!kopf.sHintergrund.empty()) {
+        const std::string sGefunden =
+            DateiImOrdner(cMaskenVerzeichnis, DateinameAusWert(kopf.sHintergrund));
+        cHintergrundDatei = sGefunden;
+        if (!sGefunden.empty()) HintergrundbildLaden(sGefunden);
+    }
+    update();
+}
+
+// The outer size the panel file asks for, each side only when the file
+// names it.
+static void FenstergroesseUebernehmen(THauptformular* pForm, const TMaskenKopf& kopf)
+{
+    long lBreite = kopf.lFensterBreite.value_or(0);
+    long lHoehe = kopf.lFensterHoehe.value_or(0);
+    if (lBreite <= 0 && lHoehe <= 0) return;
+    // Held to what the screens can show: the window's backing store
+    // follows its size, and a damaged file could ask for gigabytes.
+    if (const QScreen* pSchirm = pForm->screen()) {
+        const QSize flaeche = pSchirm->availableVirtualGeometry().size();
+        lBreite = std::min<long>(lBreite, flaeche.width());
+        lHoehe = std::min<long>(lHoehe, flaeche.height());
+    }
+    const int iRandB = pForm->frameGeometry().width() - pForm->width();
+    const int iRandH = pForm->frameGeometry().height() - pForm->height();
+    pForm->resize(lBreite > 0 ? static_cast<int>(lBreite) - iRandB : pForm->width(),
+                  lHoehe > 0 ? static_cast<int>(lHoehe) - iRandH : pForm->height());
+}
+
 bool THauptformular::bMaskeLesen(const std::string& cPfad)
 {
     BausteineRestaurieren = true;
@@ -300,58 +342,8 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     // previous project's picture would stand in for this one's of that name.
     BilderFreigeben();
 
-    std::string sTyp, sBack;
-    long lBreite = 0, lHoehe = 0;
-    bool bBreite = false, bHoehe = false, bBewegungen = false;
-    std::string s;
-    while (bMaskenZeileLesen(f, s)) {
-        if (s.empty() || s[0] == ';' || s[0] == '/') continue;
-        // A key line is never a section head: a background picture named
-        // "Halle[Objekte].jpg" would otherwise end the header there.
-        const bool bSchluesselZeile = s[0] == '$';
-        if (!bSchluesselZeile && bEnthaelt(s, "[Objekte]")) {
-            bObjekteLesen(cPfad, f, false);
-            continue;
-        }
-        if (!bSchluesselZeile && bEnthaelt(s, "[Bewegungsprofile]")) {
-            bBewegungen = true;
-            continue;
-        }
-        if (bBewegungen && bEnthaelt(s, "$BewegungNr=")) bBewegungsprofilZeileAuswerten(s.c_str());
-        if (bEnthaelt(s, "$SPSTyp=")) sTyp = WertNachGleich(s);
-        if (bEnthaelt(s, "$BausteineRestaurieren="))
-            BausteineRestaurieren = std::atol(WertNachGleich(s).c_str()) != 0;
-        if (bEnthaelt(s, "$FileBack=")) sBack = WertNachGleich(s);
-        if (bEnthaelt(s, "$WindowW=")) {
-            lBreite = std::atol(WertNachGleich(s).c_str());
-            bBreite = true;
-        }
-        if (bEnthaelt(s, "$WindowH=")) {
-            lHoehe = std::atol(WertNachGleich(s).c_str());
-            bHoehe = true;
-        }
-    }
-
-    // CPU type.
-    if (!sTyp.empty()) {
-        std::string sTypPfad, sTypName;
-        pcSPSTypDateiPfad(sTyp, sTypPfad, true);
-        pcSPSTypDateiPfad(sTyp, sTypName, false);
-        if (!sTypName.empty() && !DateiImOrdner(cExeVerzeichnis + cSPSTypOrdner, sTypName).empty()) {
-            cSPSTyp = sTyp;
-            bSPSTypUebernehmen();
-        } else {
-            SPSTypDateiFehlt(sTypPfad);
-        }
-    }
-
-    // Background.
-    if (!sBack.empty()) {
-        const std::string sGefunden = DateiImOrdner(cMaskenVerzeichnis, DateinameAusWert(sBack));
-        cHintergrundDatei = sGefunden;
-        if (!sGefunden.empty()) HintergrundbildLaden(sGefunden);
-    }
-    update();
+    const TMaskenKopf kopf = MaskenKopfLesen(f, [&] { bObjekteLesen(cPfad, f, false); });
+    MaskenKopfAnwenden(kopf);
 
     // Pictures of the project folder, in name order.
     std::vector<std::string> bilder;
@@ -389,19 +381,7 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     int iFehler = 0;
     D7ED_Start(D7ED_STARTART_NEUSTART, &iFehler);
 
-    if ((bBreite && lBreite > 0) || (bHoehe && lHoehe > 0)) {
-        // Held to what the screens can show: the window's backing store
-        // follows its size, and a damaged file could ask for gigabytes.
-        if (const QScreen* pSchirm = screen()) {
-            const QSize flaeche = pSchirm->availableVirtualGeometry().size();
-            lBreite = std::min<long>(lBreite, flaeche.width());
-            lHoehe = std::min<long>(lHoehe, flaeche.height());
-        }
-        const int iRandB = frameGeometry().width() - width();
-        const int iRandH = frameGeometry().height() - height();
-        resize(bBreite && lBreite > 0 ? static_cast<int>(lBreite) - iRandB : width(),
-               bHoehe && lHoehe > 0 ? static_cast<int>(lHoehe) - iRandH : height());
-    }
+    FenstergroesseUebernehmen(this, kopf);
 
     if (lBlanc_Hinweis) lBlanc_Hinweis->hide();
     MaskeFile = cPfad;

@@ -10,6 +10,7 @@
 #include "Bewegungsprofil.h"
 #include "HauptForm.h"
 #include "Maske.h"
+#include "MaskenKopf.h"
 #include "MyObj.h"
 #include "PoolText.h"
 #include "ProjektTestHilfe.h"
@@ -357,4 +358,59 @@ TEST(PanelZeile, LinesAreReadWhole)
     EXPECT_EQ(laengen, (std::vector<std::size_t>{2000, 4, 0, 6}));
     TLeseDatei leer((pf.parent_path() / "none").string());
     EXPECT_EQ(leer.Datei(), nullptr);
+}
+
+// The header reader alone: which line gives which key, where the object
+// section is handed over, which lines are motion lines.
+TEST(PanelKopf, KeysSectionsAndMotionLines)
+{
+    const fs::path pf = testhilfe::NeuerOrdner("kopf") / "Halle.maske_ini";
+    std::vector<std::string> objektZeilen;
+    const auto Lesen = [&](const std::string& sInhalt) {
+        testhilfe::DateiSchreiben(pf, sInhalt);
+        TLeseDatei d(pf.string());
+        objektZeilen.clear();
+        // Stands in for the object reader: its section ends at a '/' line.
+        return MaskenKopfLesen(d.Datei(), [&] {
+            std::string s;
+            while (bMaskenZeileLesen(d.Datei(), s) && s.rfind('/', 0) != 0)
+                objektZeilen.push_back(s);
+        });
+    };
+
+    const TMaskenKopf kopf = Lesen(
+        "[Hintergrundbild]\n"
+        "$FileBack=C:\\Anlagen\\Halle[Objekte][Bewegungsprofile].bmp\n"
+        "[Einstellungen]\n"
+        "$WindowW=820\n"
+        "$SPSTyp=CPU314.TXT (CPU 314)\n"
+        "$BausteineRestaurieren=0\n"
+        "$BewegungNr=1,$ObenOp=E, $Geschw=1\n"
+        "[Objekte]\n"
+        "$Obj=1,$x=5,$Text=$WindowW=5\n"
+        "//\n"
+        "[Bewegungsprofile]\n"
+        "$BewegungNr=2,$ObenOp=M, $Geschw=4\n"
+        "$WindowH=610\n"
+        "//$SPSTyp=CPU315.TXT (CPU 315)\n"
+        "; $WindowH=999\n");
+    // A key line naming a section opens none; the picture keeps its folder.
+    EXPECT_EQ(kopf.sHintergrund, "C:\\Anlagen\\Halle[Objekte][Bewegungsprofile].bmp");
+    EXPECT_EQ(objektZeilen, std::vector<std::string>{"$Obj=1,$x=5,$Text=$WindowW=5"});
+    EXPECT_EQ(kopf.sSPSTyp, "CPU314.TXT (CPU 314)");
+    EXPECT_EQ(kopf.bBausteineRestaurieren, false);
+    EXPECT_EQ(kopf.lFensterBreite, 820);
+    // Comments and object lines give no key; the motion section does.
+    EXPECT_EQ(kopf.lFensterHoehe, 610);
+    EXPECT_EQ(kopf.bewegungsZeilen, std::vector<std::string>{"$BewegungNr=2,$ObenOp=M, $Geschw=4"});
+
+    // Keys the file does not hold stay unset, and so does a section never opened.
+    const TMaskenKopf leer = Lesen("[Einstellungen]\n$SPSTyp=\n$WindowH=0\n");
+    EXPECT_TRUE(leer.sSPSTyp.empty());
+    EXPECT_TRUE(leer.sHintergrund.empty());
+    EXPECT_FALSE(leer.bBausteineRestaurieren.has_value());
+    EXPECT_FALSE(leer.lFensterBreite.has_value());
+    EXPECT_EQ(leer.lFensterHoehe, 0);
+    EXPECT_TRUE(leer.bewegungsZeilen.empty());
+    EXPECT_TRUE(objektZeilen.empty());
 }

@@ -72,6 +72,28 @@ QPixmap RichtungsBild()
     return Bild;
 }
 
+void LabelAnlegen(QLabel*& pLabel, QWidget* pEltern, const char* pcName, int x, int y)
+{
+    pLabel = new QLabel(pEltern);
+    pLabel->setObjectName(pcName);
+    pLabel->move(x, y);
+}
+
+void KnopfAnlegen(QPushButton*& pKnopf, QWidget* pEltern, const char* pcName, QRect r)
+{
+    pKnopf = new QPushButton(pEltern);
+    pKnopf->setObjectName(pcName);
+    pKnopf->setGeometry(r);
+    pKnopf->setAutoDefault(false);
+}
+
+void EditAnlegen(QLineEdit*& pEdit, QWidget* pEltern, const char* pcName, int x, int y, int w)
+{
+    pEdit = new QLineEdit(pEltern);
+    pEdit->setObjectName(pcName);
+    pEdit->setGeometry(x, y, w, 22);
+}
+
 } // namespace
 
 bool bBewegungsOperandGueltig(const std::string& s)
@@ -90,43 +112,42 @@ TDlgBewegung::TDlgBewegung(QWidget* pBesitzer, TBewegungsUmgebung& Umgebung)
 {
     setObjectName("DlgBewegung");
     setFixedSize(425, 521);
+    ProfillisteAnlegen();
+    RichtungenAnlegen();
+    VorschubAnlegen();
+    KnoepfeAnlegen();
+    TexteSetzen();
+    WerteZeigen();
+    Verbinden();
+    Timer1->start();
+}
 
-    auto label = [](QLabel*& pLabel, QWidget* pEltern, const char* pcName, int x, int y) {
-        pLabel = new QLabel(pEltern);
-        pLabel->setObjectName(pcName);
-        pLabel->move(x, y);
-    };
-    auto knopf = [](QPushButton*& pKnopf, QWidget* pEltern, const char* pcName, QRect r) {
-        pKnopf = new QPushButton(pEltern);
-        pKnopf->setObjectName(pcName);
-        pKnopf->setGeometry(r);
-        pKnopf->setAutoDefault(false);
-    };
-    auto edit = [](QLineEdit*& pEdit, QWidget* pEltern, const char* pcName, int x, int y, int w) {
-        pEdit = new QLineEdit(pEltern);
-        pEdit->setObjectName(pcName);
-        pEdit->setGeometry(x, y, w, 22);
-    };
-
-    label(lInfoSelObj, this, "lInfoSelObj", 8, 10);
+// The profile list with the assign, remove and show buttons and their hints.
+void TDlgBewegung::ProfillisteAnlegen()
+{
+    LabelAnlegen(lInfoSelObj, this, "lInfoSelObj", 8, 10);
     QFont fett = lInfoSelObj->font();
     fett.setBold(true);
     lInfoSelObj->setFont(fett);
     gb = new QGroupBox(this);
     gb->setObjectName("gb");
     gb->setGeometry(8, 32, 409, 441);
-    label(Label1, gb, "Label1", 8, 8);
+    LabelAnlegen(Label1, gb, "Label1", 8, 8);
     lb = new QListWidget(gb);
     lb->setObjectName("lb");
     lb->setGeometry(8, 24, 121, 265);
-    label(lZuweisenHinweis, gb, "lZuweisenHinweis", 8, 296);
-    knopf(bZuweisen, gb, "bZuweisen", QRect(8, 312, 105, 25));
-    label(lEntfernenHinweis, gb, "lEntfernenHinweis", 8, 344);
-    knopf(bReset, gb, "bReset", QRect(8, 363, 105, 25));
-    label(lAnzeigenHinweis, gb, "lAnzeigenHinweis", 8, 392);
-    knopf(bAnzeigen, gb, "bAnzeigen", QRect(8, 408, 105, 25));
-    label(lAnzeigenInfo, gb, "lAnzeigenInfo", 120, 414);
+    LabelAnlegen(lZuweisenHinweis, gb, "lZuweisenHinweis", 8, 296);
+    KnopfAnlegen(bZuweisen, gb, "bZuweisen", QRect(8, 312, 105, 25));
+    LabelAnlegen(lEntfernenHinweis, gb, "lEntfernenHinweis", 8, 344);
+    KnopfAnlegen(bReset, gb, "bReset", QRect(8, 363, 105, 25));
+    LabelAnlegen(lAnzeigenHinweis, gb, "lAnzeigenHinweis", 8, 392);
+    KnopfAnlegen(bAnzeigen, gb, "bAnzeigen", QRect(8, 408, 105, 25));
+    LabelAnlegen(lAnzeigenInfo, gb, "lAnzeigenInfo", 120, 414);
+}
 
+// The four direction operands around the direction picture.
+void TDlgBewegung::RichtungenAnlegen()
+{
     gb2 = new QGroupBox(gb);
     gb2->setObjectName("gb2");
     gb2->setGeometry(144, 24, 249, 177);
@@ -134,34 +155,42 @@ TDlgBewegung::TDlgBewegung(QWidget* pBesitzer, TBewegungsUmgebung& Umgebung)
     Image1->setObjectName("Image1");
     Image1->setGeometry(73, 53, 80, 80);
     Image1->setPixmap(RichtungsBild());
-    edit(eOben, gb2, "eOben", 72, 24, 81);
-    edit(eLinks, gb2, "eLinks", 7, 84, 57);
-    edit(eRechts, gb2, "eRechts", 160, 82, 57);
-    edit(eUnten, gb2, "eUnten", 72, 142, 81);
-    for (QLineEdit* e : {eOben, eLinks, eRechts, eUnten}) {
-        // The entry is read into 255 characters; longer text cannot be typed.
+    EditAnlegen(eOben, gb2, "eOben", 72, 24, 81);
+    EditAnlegen(eLinks, gb2, "eLinks", 7, 84, 57);
+    EditAnlegen(eRechts, gb2, "eRechts", 160, 82, 57);
+    EditAnlegen(eUnten, gb2, "eUnten", 72, 142, 81);
+    // The entry is read into 255 characters; longer text cannot be typed.
+    for (QLineEdit* e : {eOben, eLinks, eRechts, eUnten})
         e->setMaxLength(255);
-        connect(e, &QLineEdit::textChanged, this, [this, e] { eOperandChange(e); });
-    }
+}
 
+// Pixel step and end switches.
+void TDlgBewegung::VorschubAnlegen()
+{
     gb3 = new QGroupBox(gb);
     gb3->setObjectName("gb3");
     gb3->setGeometry(144, 208, 249, 81);
-    label(lPixelvorschub, gb3, "lPixelvorschub", 8, 22);
-    edit(eGeschwindigkeit, gb3, "eGeschwindigkeit", 177, 19, 41);
+    LabelAnlegen(lPixelvorschub, gb3, "lPixelvorschub", 8, 22);
+    EditAnlegen(eGeschwindigkeit, gb3, "eGeschwindigkeit", 177, 19, 41);
     cbEndschalterBetaetigen = new QCheckBox(gb3);
     cbEndschalterBetaetigen->setObjectName("cbEndschalterBetaetigen");
     cbEndschalterBetaetigen->setGeometry(8, 50, 209, 20);
+}
 
-    knopf(bOk, this, "bOk", QRect(88, 480, 121, 33));
+void TDlgBewegung::KnoepfeAnlegen()
+{
+    KnopfAnlegen(bOk, this, "bOk", QRect(88, 480, 121, 33));
     bOk->setDefault(true);
-    knopf(AbbruchButton, this, "AbbruchButton", QRect(216, 480, 111, 33));
-    knopf(bHilfe, this, "bHilfe", QRect(336, 480, 81, 33));
+    KnopfAnlegen(AbbruchButton, this, "AbbruchButton", QRect(216, 480, 111, 33));
+    KnopfAnlegen(bHilfe, this, "bHilfe", QRect(336, 480, 81, 33));
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(100);
+}
 
-    // The texts, in the order of the components.
+// The texts, in the order of the components.
+void TDlgBewegung::TexteSetzen()
+{
     setWindowTitle(Q(PoolText(1021)));
     lInfoSelObj->setText("lInfoSelObj");
     Label1->setText(Q(PoolText(1022)));
@@ -188,7 +217,11 @@ TDlgBewegung::TDlgBewegung(QWidget* pBesitzer, TBewegungsUmgebung& Umgebung)
     if (iNachLabel > eGeschwindigkeit->x())
         eGeschwindigkeit->move(std::min(iNachLabel, gb3->width() - eGeschwindigkeit->width() - 4),
                                eGeschwindigkeit->y());
+}
 
+// The profile names, empty edits, and what the selection and the mode allow.
+void TDlgBewegung::WerteZeigen()
+{
     lb->clear();
     for (int i = 0; i < ANZAHL_BEWEGUNGSPROFILE; ++i)
         lb->addItem(Q(PoolTextFormat(1031, "%d", i)));
@@ -216,7 +249,12 @@ TDlgBewegung::TDlgBewegung(QWidget* pBesitzer, TBewegungsUmgebung& Umgebung)
         bReset->setEnabled(false);
         bAnzeigen->setEnabled(false);
     }
+}
 
+void TDlgBewegung::Verbinden()
+{
+    for (QLineEdit* e : {eOben, eLinks, eRechts, eUnten})
+        connect(e, &QLineEdit::textChanged, this, [this, e] { eOperandChange(e); });
     connect(bOk, &QPushButton::clicked, this, &TDlgBewegung::bOkClick);
     connect(AbbruchButton, &QPushButton::clicked, this, &TDlgBewegung::reject);
     connect(bHilfe, &QPushButton::clicked, this, &TDlgBewegung::bHilfeClick);
@@ -224,7 +262,6 @@ TDlgBewegung::TDlgBewegung(QWidget* pBesitzer, TBewegungsUmgebung& Umgebung)
     connect(bReset, &QPushButton::clicked, this, &TDlgBewegung::bResetClick);
     connect(bAnzeigen, &QPushButton::clicked, this, &TDlgBewegung::bAnzeigenClick);
     connect(Timer1, &QTimer::timeout, this, &TDlgBewegung::Timer1Timer);
-    Timer1->start();
 }
 
 void TDlgBewegung::reject()

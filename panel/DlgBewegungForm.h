@@ -113,5 +113,14 @@ public:
     bool bOperandAbgelehnt(const QLineEdit* pEdit) const;
 
 private:
+    // One function per group, the texts, the values, then the signals.
+    void ProfillisteAnlegen();
+    void RichtungenAnlegen();
+    void VorschubAnlegen();
+    void KnoepfeAnlegen();
+    void TexteSetzen();
+    void WerteZeigen();
+    void Verbinden();
+
     TBewegungsUmgebung& m_Umgebung;
 };

@@ -35,34 +35,47 @@ std::string OhneKommas(const QString& s)
 } // namespace
 
 TDlgDynamischerTextForm::TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
-    : TDlgObjektRahmen(pBesitzer, pObj_, bNeu, "DlgDynamischerText.htm", true)
+    : TDlgObjektRahmen(pBesitzer, pObj_, bNeu, "DlgDynamischerText.htm", true),
+      TOperandGruppe({"rbText_Operand", 1062, "Label1", "Label3", "rbText_Variable", 1063, true, false})
 {
     setObjectName("DlgDynamischerTextForm");
     setWindowTitle(ObjektText(1053));
     PageControl1 = ElementAnlegen<QTabWidget>(this, "PageControl1");
+    SeiteUrsprungAnlegen();
+    SeiteFarbeAnlegen();
+    SeiteTextanzeigeAnlegen();
+    PageControl1->addTab(tsUrsprung, ObjektText(1054));
+    PageControl1->addTab(tsFarbe, ObjektText(1065));
+    PageControl1->addTab(tsTextanzeige, ObjektText(1069));
+    auto* pForm = new QVBoxLayout(this);
+    pForm->addWidget(PageControl1);
+    pForm->addLayout(KnopfLeiste());
 
-    // --- Source of the value --------------------------------------------
+    PageControl1->setCurrentIndex(0);
+    // The controls are filled here rather than at the first paint, so that
+    // the dialog is complete before it is shown. A new object starts with
+    // the operand shown before its value.
+    DialogFuellen();
+    if (bNeuesObjekt) {
+        cbAnzeigeMitOperand->setChecked(true);
+        MusterAktualisieren();
+    }
+    Verbinden();
+    GroesseFestlegen();
+}
+
+// Source of the value: the operand group with width, format and the two
+// check boxes of an operand.
+void TDlgDynamischerTextForm::SeiteUrsprungAnlegen()
+{
     tsUrsprung = ElementAnlegen<QWidget>(PageControl1, "tsUrsprung");
     gbUrsprung = ElementAnlegen<QGroupBox>(tsUrsprung, "gbUrsprung");
     gbUrsprung->setTitle(ObjektText(1054));
-    rbText_Operand = ElementAnlegen<QRadioButton>(gbUrsprung, "rbText_Operand");
-    rbText_Operand->setText(ObjektText(1062));
-    lOpTyp = ElementAnlegen<QLabel>(gbUrsprung, "lOpTyp");
-    lOpTyp->setText(ObjektText(1056));
-    cbOperand = ElementAnlegen<QComboBox>(gbUrsprung, "cbOperand");
+    OperandAnlegen(gbUrsprung);
     lBreite = ElementAnlegen<QLabel>(gbUrsprung, "lBreite");
     lBreite->setText(ObjektText(1059));
     cbBitBreite = ElementAnlegen<QComboBox>(gbUrsprung, "cbBitBreite");
-    Label1 = ElementAnlegen<QLabel>(gbUrsprung, "Label1");
-    Label1->setText(ObjektText(1057));
-    eByteAdr = ElementAnlegen<QLineEdit>(gbUrsprung, "eByteAdr");
-    eByteAdr->setText("0");
-    Label3 = ElementAnlegen<QLabel>(gbUrsprung, "Label3");
-    Label3->setText(ObjektText(1061));
-    cbBit = ElementAnlegen<QComboBox>(gbUrsprung, "cbBit");
-    Label2 = ElementAnlegen<QLabel>(gbUrsprung, "Label2");
-    Label2->setText(ObjektText(1058));
-    eDBNr = ElementAnlegen<QLineEdit>(gbUrsprung, "eDBNr");
+    AdresseAnlegen(gbUrsprung);
     lDarstellung = ElementAnlegen<QLabel>(gbUrsprung, "lDarstellung");
     lDarstellung->setText(ObjektText(1060));
     cbDarstellung = ElementAnlegen<QComboBox>(gbUrsprung, "cbDarstellung");
@@ -70,44 +83,41 @@ TDlgDynamischerTextForm::TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeu, 
     cbAnzeigeMitOperand->setText(ObjektText(1064));
     cbOpVeraenderbar = ElementAnlegen<QCheckBox>(gbUrsprung, "cbOpVeraenderbar");
     cbOpVeraenderbar->setText(ObjektText(1375));
-    rbText_Variable = ElementAnlegen<QRadioButton>(gbUrsprung, "rbText_Variable");
-    rbText_Variable->setText(ObjektText(1063));
-    cbVariable = ElementAnlegen<QComboBox>(gbUrsprung, "cbVariable");
-    lAnzahl = ElementAnlegen<QLabel>(tsUrsprung, "lAnzahl");
-    lAnzahl->setText(ObjektText(1055));
-    cbAnzahl = ElementAnlegen<QComboBox>(tsUrsprung, "cbAnzahl");
-    ZahlfelderBemessen(eByteAdr, eDBNr);
-    {
-        auto* g = new QGridLayout(gbUrsprung);
-        g->addWidget(rbText_Operand, 0, 0, 1, 5);
-        g->addWidget(lOpTyp, 1, 0);
-        g->addWidget(cbOperand, 1, 1);
-        g->addWidget(lBreite, 1, 2);
-        g->addWidget(cbBitBreite, 1, 3);
-        g->addWidget(Label1, 2, 0);
-        g->addWidget(eByteAdr, 2, 1);
-        g->addWidget(Label3, 2, 2);
-        g->addWidget(cbBit, 2, 3);
-        g->addWidget(Label2, 3, 0);
-        g->addWidget(eDBNr, 3, 1);
-        g->addWidget(lDarstellung, 3, 2);
-        g->addWidget(cbDarstellung, 3, 3);
-        g->addWidget(cbAnzeigeMitOperand, 4, 1, 1, 4);
-        g->addWidget(cbOpVeraenderbar, 5, 1, 1, 4);
-        g->addWidget(rbText_Variable, 6, 0, 1, 5);
-        g->addWidget(cbVariable, 7, 1, 1, 3);
-        g->setColumnStretch(4, 1);
-        auto* pAnzahl = new QHBoxLayout;
-        pAnzahl->addWidget(lAnzahl);
-        pAnzahl->addWidget(cbAnzahl);
-        pAnzahl->addStretch(1);
-        auto* v = new QVBoxLayout(tsUrsprung);
-        v->addWidget(gbUrsprung);
-        v->addLayout(pAnzahl);
-        v->addStretch(1);
-    }
+    VariableAnlegen(gbUrsprung);
+    AnzahlAnlegen(tsUrsprung);
 
-    // --- Colours --------------------------------------------------------
+    auto* g = new QGridLayout(gbUrsprung);
+    g->addWidget(rbText_Operand, 0, 0, 1, 5);
+    g->addWidget(lOpTyp, 1, 0);
+    g->addWidget(cbOperand, 1, 1);
+    g->addWidget(lBreite, 1, 2);
+    g->addWidget(cbBitBreite, 1, 3);
+    g->addWidget(Label1, 2, 0);
+    g->addWidget(eByteAdr, 2, 1);
+    g->addWidget(Label3, 2, 2);
+    g->addWidget(cbBit, 2, 3);
+    g->addWidget(Label2, 3, 0);
+    g->addWidget(eDBNr, 3, 1);
+    g->addWidget(lDarstellung, 3, 2);
+    g->addWidget(cbDarstellung, 3, 3);
+    g->addWidget(cbAnzeigeMitOperand, 4, 1, 1, 4);
+    g->addWidget(cbOpVeraenderbar, 5, 1, 1, 4);
+    g->addWidget(rbText_Variable, 6, 0, 1, 5);
+    g->addWidget(cbVariable, 7, 1, 1, 3);
+    g->setColumnStretch(4, 1);
+    auto* pAnzahl = new QHBoxLayout;
+    pAnzahl->addWidget(lAnzahl);
+    pAnzahl->addWidget(cbAnzahl);
+    pAnzahl->addStretch(1);
+    auto* v = new QVBoxLayout(tsUrsprung);
+    v->addWidget(gbUrsprung);
+    v->addLayout(pAnzahl);
+    v->addStretch(1);
+}
+
+// Colours: text and background, with the preview.
+void TDlgDynamischerTextForm::SeiteFarbeAnlegen()
+{
     tsFarbe = ElementAnlegen<QWidget>(PageControl1, "tsFarbe");
     gbFarben = ElementAnlegen<QGroupBox>(tsFarbe, "gbFarben");
     gbFarben->setTitle(ObjektText(1065));
@@ -123,23 +133,25 @@ TDlgDynamischerTextForm::TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeu, 
     LabelMuster->setAutoFillBackground(true);
     LabelMuster->setTextFormat(Qt::PlainText);
     LabelMuster->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-    {
-        auto* pVorschau = new QHBoxLayout(gbVorschau);
-        pVorschau->addWidget(LabelMuster);
-        pVorschau->addStretch(1);
-        auto* pKnoepfe = new QVBoxLayout;
-        pKnoepfe->addWidget(bFarbeT);
-        pKnoepfe->addWidget(bFarbeH);
-        pKnoepfe->addStretch(1);
-        auto* g = new QHBoxLayout(gbFarben);
-        g->addLayout(pKnoepfe);
-        g->addWidget(gbVorschau, 1);
-        auto* v = new QVBoxLayout(tsFarbe);
-        v->addWidget(gbFarben);
-        v->addStretch(1);
-    }
 
-    // --- Texts for bit operands -----------------------------------------
+    auto* pVorschau = new QHBoxLayout(gbVorschau);
+    pVorschau->addWidget(LabelMuster);
+    pVorschau->addStretch(1);
+    auto* pKnoepfe = new QVBoxLayout;
+    pKnoepfe->addWidget(bFarbeT);
+    pKnoepfe->addWidget(bFarbeH);
+    pKnoepfe->addStretch(1);
+    auto* g = new QHBoxLayout(gbFarben);
+    g->addLayout(pKnoepfe);
+    g->addWidget(gbVorschau, 1);
+    auto* v = new QVBoxLayout(tsFarbe);
+    v->addWidget(gbFarben);
+    v->addStretch(1);
+}
+
+// Texts for bit operands.
+void TDlgDynamischerTextForm::SeiteTextanzeigeAnlegen()
+{
     tsTextanzeige = ElementAnlegen<QWidget>(PageControl1, "tsTextanzeige");
     gbTextanzeige = ElementAnlegen<QGroupBox>(tsTextanzeige, "gbTextanzeige");
     gbTextanzeige->setTitle(ObjektText(1069));
@@ -153,42 +165,23 @@ TDlgDynamischerTextForm::TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeu, 
     lTextBei0->setText(ObjektText(1070) + " 0:");
     eText0 = ElementAnlegen<QLineEdit>(gbTextanzeige, "eText0");
     eText0->setMaxLength(iMaxTextLaenge);
-    {
-        auto* g = new QGridLayout(gbTextanzeige);
-        g->addWidget(cbTextanzeigeAktivieren, 0, 0, 1, 2);
-        g->addWidget(lTextBei1, 1, 0);
-        g->addWidget(eText1, 1, 1);
-        g->addWidget(lTextBei0, 2, 0);
-        g->addWidget(eText0, 2, 1);
-        g->setColumnStretch(1, 1);
-        auto* v = new QVBoxLayout(tsTextanzeige);
-        v->addWidget(gbTextanzeige);
-        v->addStretch(1);
-    }
 
-    PageControl1->addTab(tsUrsprung, ObjektText(1054));
-    PageControl1->addTab(tsFarbe, ObjektText(1065));
-    PageControl1->addTab(tsTextanzeige, ObjektText(1069));
-    auto* pForm = new QVBoxLayout(this);
-    pForm->addWidget(PageControl1);
-    pForm->addLayout(KnopfLeiste());
+    auto* g = new QGridLayout(gbTextanzeige);
+    g->addWidget(cbTextanzeigeAktivieren, 0, 0, 1, 2);
+    g->addWidget(lTextBei1, 1, 0);
+    g->addWidget(eText1, 1, 1);
+    g->addWidget(lTextBei0, 2, 0);
+    g->addWidget(eText0, 2, 1);
+    g->setColumnStretch(1, 1);
+    auto* v = new QVBoxLayout(tsTextanzeige);
+    v->addWidget(gbTextanzeige);
+    v->addStretch(1);
+}
 
-    PageControl1->setCurrentIndex(0);
-    if (!bNeuesObjekt) {
-        lAnzahl->hide();
-        cbAnzahl->hide();
-    }
-    // The controls are filled here rather than at the first paint, so that
-    // the dialog is complete before it is shown. A new object starts with
-    // the operand shown before its value.
-    DialogFuellen();
-    if (bNeuesObjekt) {
-        cbAnzeigeMitOperand->setChecked(true);
-        MusterAktualisieren();
-    }
-
+void TDlgDynamischerTextForm::Verbinden()
+{
+    OperandGruppeVerbinden();
     connect(bOk, &QPushButton::clicked, this, &TDlgDynamischerTextForm::bOkClick);
-    connect(cbOperand, &QComboBox::currentIndexChanged, this, &TDlgDynamischerTextForm::cbOperandChange);
     connect(cbBitBreite, &QComboBox::currentIndexChanged, this,
             &TDlgDynamischerTextForm::cbBitBreiteChange);
     connect(cbDarstellung, &QComboBox::currentIndexChanged, this,
@@ -198,7 +191,6 @@ TDlgDynamischerTextForm::TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeu, 
     connect(bFarbeH, &QPushButton::clicked, this, &TDlgDynamischerTextForm::bFarbeHClick);
     connect(rbText_Operand, &QRadioButton::clicked, this, &TDlgDynamischerTextForm::rbText_OperandClick);
     connect(rbText_Variable, &QRadioButton::clicked, this, &TDlgDynamischerTextForm::rbText_VariableClick);
-    GroesseFestlegen();
 }
 
 int TDlgDynamischerTextForm::iGewaehlteBreite() const
@@ -214,8 +206,7 @@ int32_t TDlgDynamischerTextForm::iGewaehltesFormat() const
 
 void TDlgDynamischerTextForm::DialogFuellen()
 {
-    cbOperand->clear();
-    OperandListeFuellen(cbOperand, pObj->Op, true);
+    OperandGruppeZeigen(*pObj, bNeuesObjekt);
     AnzahlFuellen(cbAnzahl);
     cbBitBreite->clear();
     cbBitBreite->addItem("BIT", 1);
@@ -231,38 +222,20 @@ void TDlgDynamischerTextForm::DialogFuellen()
     cbBitBreiteChange();
     if (pObj->Darstellung >= 0 && pObj->Darstellung < cbDarstellung->count())
         cbDarstellung->setCurrentIndex(pObj->Darstellung);
-    eByteAdr->setText(QString::number(pObj->Adr));
-    eDBNr->setText(DBNrText(pObj->DBNR));
     cbTextanzeigeAktivieren->setChecked(pObj->BoolText);
     eText1->setText(QString::fromStdString(pObj->Text1));
     eText0->setText(QString::fromStdString(pObj->Text0));
-    cbBit->clear();
-    for (int i = 0; i <= 7; ++i) cbBit->addItem(QString::number(i));
-    cbBit->setCurrentIndex(pObj->Bit <= 7 ? pObj->Bit : 0);
-    cbVariable->clear();
-    for (const TSystemVariable* p = SystemVariable; p->cName[0]; ++p)
-        if (!p->bBool) cbVariable->addItem(QString::fromLatin1(p->cName), p->iID);
-    const int iVariable = cbVariable->findData(pObj->Variable);
-    cbVariable->setCurrentIndex(iVariable >= 0 ? iVariable : 0);
     iMusterHintergrund = pObj->ColorHi;
     iMusterTextfarbe = pObj->ColorLo;
     if (pObj->Variable != 0) {
-        rbText_Variable->setChecked(true);
         cbVariable->setFocus();
         cbAnzahl->setEnabled(false);
     } else {
-        rbText_Operand->setChecked(true);
         cbAnzahl->setEnabled(true);
     }
     cbAnzeigeMitOperand->setChecked(pObj->MitOpAnzeigen);
     cbOpVeraenderbar->setChecked(pObj->Clickable);
     MusterAktualisieren();
-    cbOperandChange();
-}
-
-void TDlgDynamischerTextForm::cbOperandChange()
-{
-    eDBNr->setEnabled(cbOperand->currentText().startsWith(QLatin1Char('D')));
 }
 
 void TDlgDynamischerTextForm::cbBitBreiteChange()
@@ -337,11 +310,7 @@ void TDlgDynamischerTextForm::bOkClick()
     int32_t iAdr = 0, iDBNr = 0;
     if (!bAdresseUndDBNrLesen(eByteAdr, eDBNr, iAdr, iDBNr)) return;
     pObj->OpGroesse = iGewaehlteBreite() / 8;
-    pObj->Op = cOperandAusListe(cbOperand, pObj->Op);
-    pObj->Adr = static_cast<uint16_t>(iAdr);
-    pObj->DBNR = static_cast<uint16_t>(iDBNr);
-    pObj->Anzahl = cbAnzahl->currentIndex() + 1;
-    pObj->Variable = rbText_Variable->isChecked() ? cbVariable->currentData().toInt() : 0;
+    OperandGruppeSchreiben(*pObj, iAdr, iDBNr);
     pObj->ColorHi = iMusterHintergrund;
     pObj->ColorLo = iMusterTextfarbe;
     pObj->MitOpAnzeigen = cbAnzeigeMitOperand->isChecked();
@@ -351,7 +320,6 @@ void TDlgDynamischerTextForm::bOkClick()
     pObj->BoolText = cbTextanzeigeAktivieren->isChecked();
     pObj->Text1 = OhneKommas(eText1->text());
     pObj->Text0 = OhneKommas(eText0->text());
-    pObj->Bit = static_cast<uint16_t>(cbBit->currentIndex());
 
     // The size the object needs for what it shows, in its own font.
     const QFontMetrics fm(pObj->font());

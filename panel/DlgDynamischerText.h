@@ -5,6 +5,7 @@
 #pragma once
 
 #include "DlgObjektRahmen.h"
+#include "OperandGruppe.h"
 
 #include <cstdint>
 
@@ -17,7 +18,7 @@ class QRadioButton;
 class QTabWidget;
 class QWidget;
 
-class TDlgDynamischerTextForm : public TDlgObjektRahmen {
+class TDlgDynamischerTextForm : public TDlgObjektRahmen, public TOperandGruppe {
     Q_OBJECT
 public:
     TDlgDynamischerTextForm(QWidget* pBesitzer, bool bNeuesObjekt, TMyObj* pObj);
@@ -25,25 +26,18 @@ public:
     QTabWidget* PageControl1 = nullptr;
     QWidget* tsUrsprung = nullptr;
     QGroupBox* gbUrsprung = nullptr;
-    QRadioButton* rbText_Operand = nullptr;
-    QLabel* lOpTyp = nullptr;
-    QComboBox* cbOperand = nullptr;
+    // The operand group's radio buttons and labels under this dialog's
+    // names.
+    QRadioButton*& rbText_Operand = rbOperand;
+    QLabel*& Label1 = lByteAdr;
+    QLabel*& Label3 = lBit;
+    QRadioButton*& rbText_Variable = rbVariable;
     QLabel* lBreite = nullptr;
     QComboBox* cbBitBreite = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* eByteAdr = nullptr;
-    QLabel* Label3 = nullptr;
-    QComboBox* cbBit = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* eDBNr = nullptr;
     QLabel* lDarstellung = nullptr;
     QComboBox* cbDarstellung = nullptr;
     QCheckBox* cbAnzeigeMitOperand = nullptr;
     QCheckBox* cbOpVeraenderbar = nullptr;
-    QRadioButton* rbText_Variable = nullptr;
-    QComboBox* cbVariable = nullptr;
-    QLabel* lAnzahl = nullptr;
-    QComboBox* cbAnzahl = nullptr;
 
     QWidget* tsFarbe = nullptr;
     QGroupBox* gbFarben = nullptr;
@@ -66,7 +60,6 @@ public:
     int32_t iMusterTextfarbe = 0;
 
     void bOkClick();
-    void cbOperandChange();
     void cbBitBreiteChange();
     void cbDarstellungChange();
     void bFarbeTClick();
@@ -80,6 +73,12 @@ public:
     static constexpr int iMaxTextLaenge = 1023;
 
 private:
+    // One function per page, then the signals; DialogFuellen shows the
+    // object's values.
+    void SeiteUrsprungAnlegen();
+    void SeiteFarbeAnlegen();
+    void SeiteTextanzeigeAnlegen();
+    void Verbinden();
     // Width in bits of the chosen entry of cbBitBreite (1, 8, 16, 32).
     int iGewaehlteBreite() const;
     int32_t iGewaehltesFormat() const;

@@ -83,37 +83,44 @@ void TLEDVorschau::paintEvent(QPaintEvent*)
 }
 
 TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
-    : TDlgObjektRahmen(pBesitzer, pObj_, bNeu, "DlgLED.htm", true)
+    : TDlgObjektRahmen(pBesitzer, pObj_, bNeu, "DlgLED.htm", true),
+      TOperandGruppe({"rbLED_Operand", 1212, "lByteAdr", "lBit", "rbLED_Variable", 1213, false, true})
 {
     setObjectName("DlgLED");
     setWindowTitle(ObjektText(1209));
     PageControl1 = ElementAnlegen<QTabWidget>(this, "PageControl1");
+    SeiteAllgemeinAnlegen();
+    SeiteFarbeAnlegen();
+    SeiteInteraktionAnlegen();
+    SeiteGrafikAnlegen();
+    PageControl1->addTab(tsAllgemein, ObjektText(1210));
+    PageControl1->addTab(tsFarbe, ObjektText(1216));
+    PageControl1->addTab(tsInteraktion, ObjektText(1222));
+    PageControl1->addTab(tsGrafik, ObjektText(1226));
+    auto* pForm = new QVBoxLayout(this);
+    pForm->addWidget(PageControl1);
+    pForm->addLayout(KnopfLeiste());
 
-    // --- General: operand, count, initial state -------------------------
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(500);
+
+    WerteZeigen();
+    Verbinden();
+    Timer1->start();
+    GroesseFestlegen();
+}
+
+// Operand, count, initial state.
+void TDlgLED::SeiteAllgemeinAnlegen()
+{
     tsAllgemein = ElementAnlegen<QWidget>(PageControl1, "tsAllgemein");
     gb = ElementAnlegen<QGroupBox>(tsAllgemein, "gb");
     gb->setTitle(ObjektText(1003));
-    rbLED_Operand = ElementAnlegen<QRadioButton>(gb, "rbLED_Operand");
-    rbLED_Operand->setText(ObjektText(1212));
-    lOpTyp = ElementAnlegen<QLabel>(gb, "lOpTyp");
-    lOpTyp->setText(ObjektText(1056));
-    cbOperand = ElementAnlegen<QComboBox>(gb, "cbOperand");
-    lByteAdr = ElementAnlegen<QLabel>(gb, "lByteAdr");
-    lByteAdr->setText(ObjektText(1057));
-    eByteAdr = ElementAnlegen<QLineEdit>(gb, "eByteAdr");
-    eByteAdr->setText("0");
-    lBit = ElementAnlegen<QLabel>(gb, "lBit");
-    lBit->setText(ObjektText(1061));
-    cbBit = ElementAnlegen<QComboBox>(gb, "cbBit");
-    Label2 = ElementAnlegen<QLabel>(gb, "Label2");
-    Label2->setText(ObjektText(1058));
-    eDBNr = ElementAnlegen<QLineEdit>(gb, "eDBNr");
-    rbLED_Variable = ElementAnlegen<QRadioButton>(gb, "rbLED_Variable");
-    rbLED_Variable->setText(ObjektText(1213));
-    cbVariable = ElementAnlegen<QComboBox>(gb, "cbVariable");
-    lAnzahl = ElementAnlegen<QLabel>(tsAllgemein, "lAnzahl");
-    lAnzahl->setText(ObjektText(1055));
-    cbAnzahl = ElementAnlegen<QComboBox>(tsAllgemein, "cbAnzahl");
+    OperandAnlegen(gb);
+    AdresseAnlegen(gb);
+    VariableAnlegen(gb);
+    AnzahlAnlegen(tsAllgemein);
     lWieViele = ElementAnlegen<QLabel>(tsAllgemein, "lWieViele");
     lWieViele->setText(ObjektText(1211));
     GroupBox2 = ElementAnlegen<QGroupBox>(tsAllgemein, "GroupBox2");
@@ -121,38 +128,39 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     lGrundstellung = ElementAnlegen<QLabel>(GroupBox2, "lGrundstellung");
     lGrundstellung->setText(ObjektText(1215));
     cbE_Grundstellung = ElementAnlegen<QComboBox>(GroupBox2, "cbE_Grundstellung");
-    ZahlfelderBemessen(eByteAdr, eDBNr);
-    {
-        auto* g = new QGridLayout(gb);
-        g->addWidget(rbLED_Operand, 0, 0, 1, 4);
-        g->addWidget(lOpTyp, 1, 0);
-        g->addWidget(cbOperand, 1, 1);
-        g->addWidget(lByteAdr, 1, 2);
-        g->addWidget(eByteAdr, 1, 3);
-        g->addWidget(lBit, 2, 0);
-        g->addWidget(cbBit, 2, 1);
-        g->addWidget(Label2, 2, 2);
-        g->addWidget(eDBNr, 2, 3);
-        g->addWidget(rbLED_Variable, 3, 0, 1, 4);
-        g->addWidget(cbVariable, 4, 1, 1, 3);
-        g->setColumnStretch(4, 1);
-        auto* pAnzahl = new QHBoxLayout;
-        pAnzahl->addWidget(lAnzahl);
-        pAnzahl->addWidget(cbAnzahl);
-        pAnzahl->addWidget(lWieViele);
-        pAnzahl->addStretch(1);
-        auto* pGrund = new QHBoxLayout(GroupBox2);
-        pGrund->addWidget(lGrundstellung);
-        pGrund->addWidget(cbE_Grundstellung);
-        pGrund->addStretch(1);
-        auto* v = new QVBoxLayout(tsAllgemein);
-        v->addWidget(gb);
-        v->addLayout(pAnzahl);
-        v->addWidget(GroupBox2);
-        v->addStretch(1);
-    }
 
-    // --- Colours --------------------------------------------------------
+    auto* g = new QGridLayout(gb);
+    g->addWidget(rbLED_Operand, 0, 0, 1, 4);
+    g->addWidget(lOpTyp, 1, 0);
+    g->addWidget(cbOperand, 1, 1);
+    g->addWidget(lByteAdr, 1, 2);
+    g->addWidget(eByteAdr, 1, 3);
+    g->addWidget(lBit, 2, 0);
+    g->addWidget(cbBit, 2, 1);
+    g->addWidget(Label2, 2, 2);
+    g->addWidget(eDBNr, 2, 3);
+    g->addWidget(rbLED_Variable, 3, 0, 1, 4);
+    g->addWidget(cbVariable, 4, 1, 1, 3);
+    g->setColumnStretch(4, 1);
+    auto* pAnzahl = new QHBoxLayout;
+    pAnzahl->addWidget(lAnzahl);
+    pAnzahl->addWidget(cbAnzahl);
+    pAnzahl->addWidget(lWieViele);
+    pAnzahl->addStretch(1);
+    auto* pGrund = new QHBoxLayout(GroupBox2);
+    pGrund->addWidget(lGrundstellung);
+    pGrund->addWidget(cbE_Grundstellung);
+    pGrund->addStretch(1);
+    auto* v = new QVBoxLayout(tsAllgemein);
+    v->addWidget(gb);
+    v->addLayout(pAnzahl);
+    v->addWidget(GroupBox2);
+    v->addStretch(1);
+}
+
+// Colours: on and off, the blinking preview, the standard colours.
+void TDlgLED::SeiteFarbeAnlegen()
+{
     tsFarbe = ElementAnlegen<QWidget>(PageControl1, "tsFarbe");
     gbEigenschaften = ElementAnlegen<QGroupBox>(tsFarbe, "gbEigenschaften");
     gbEigenschaften->setTitle(ObjektText(1217));
@@ -180,28 +188,30 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     bStandardInputFarbe->setText(ObjektText(1220));
     bStandardOutputFarbe = Knopf(GroupBox4, "bStandardOutputFarbe");
     bStandardOutputFarbe->setText(ObjektText(1221));
-    {
-        auto* pVorschau = new QHBoxLayout(gbVorschau);
-        pVorschau->addWidget(PaintBox);
-        auto* pKnoepfe = new QVBoxLayout;
-        pKnoepfe->addWidget(bFarbeHi);
-        pKnoepfe->addWidget(bFarbeLo);
-        pKnoepfe->addStretch(1);
-        auto* g = new QGridLayout(gbEigenschaften);
-        g->addLayout(pKnoepfe, 0, 0);
-        g->addWidget(gbVorschau, 0, 1);
-        g->addWidget(lGrafikIstAktiviert, 1, 0, 1, 3);
-        g->setColumnStretch(2, 1);
-        auto* pStandard = new QVBoxLayout(GroupBox4);
-        pStandard->addWidget(bStandardInputFarbe);
-        pStandard->addWidget(bStandardOutputFarbe);
-        auto* v = new QVBoxLayout(tsFarbe);
-        v->addWidget(gbEigenschaften);
-        v->addWidget(GroupBox4);
-        v->addStretch(1);
-    }
 
-    // --- Click and hot key ----------------------------------------------
+    auto* pVorschau = new QHBoxLayout(gbVorschau);
+    pVorschau->addWidget(PaintBox);
+    auto* pKnoepfe = new QVBoxLayout;
+    pKnoepfe->addWidget(bFarbeHi);
+    pKnoepfe->addWidget(bFarbeLo);
+    pKnoepfe->addStretch(1);
+    auto* g = new QGridLayout(gbEigenschaften);
+    g->addLayout(pKnoepfe, 0, 0);
+    g->addWidget(gbVorschau, 0, 1);
+    g->addWidget(lGrafikIstAktiviert, 1, 0, 1, 3);
+    g->setColumnStretch(2, 1);
+    auto* pStandard = new QVBoxLayout(GroupBox4);
+    pStandard->addWidget(bStandardInputFarbe);
+    pStandard->addWidget(bStandardOutputFarbe);
+    auto* v = new QVBoxLayout(tsFarbe);
+    v->addWidget(gbEigenschaften);
+    v->addWidget(GroupBox4);
+    v->addStretch(1);
+}
+
+// Click and hot key.
+void TDlgLED::SeiteInteraktionAnlegen()
+{
     tsInteraktion = ElementAnlegen<QWidget>(PageControl1, "tsInteraktion");
     GroupBox3 = ElementAnlegen<QGroupBox>(tsInteraktion, "GroupBox3");
     GroupBox3->setTitle(ObjektText(1222));
@@ -216,22 +226,24 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     lHotkeyHinweis->setText("(A..Z, 0..9)");
     cbTaster = ElementAnlegen<QCheckBox>(GroupBox3, "cbTaster");
     cbTaster->setText(ObjektText(1225));
-    {
-        auto* pHotkey = new QHBoxLayout;
-        pHotkey->addWidget(cbHotkeyAktiv);
-        pHotkey->addWidget(eHotkey);
-        pHotkey->addWidget(lHotkeyHinweis);
-        pHotkey->addStretch(1);
-        auto* g = new QVBoxLayout(GroupBox3);
-        g->addWidget(cbLEDClickable);
-        g->addLayout(pHotkey);
-        g->addWidget(cbTaster);
-        auto* v = new QVBoxLayout(tsInteraktion);
-        v->addWidget(GroupBox3);
-        v->addStretch(1);
-    }
 
-    // --- Pictures -------------------------------------------------------
+    auto* pHotkey = new QHBoxLayout;
+    pHotkey->addWidget(cbHotkeyAktiv);
+    pHotkey->addWidget(eHotkey);
+    pHotkey->addWidget(lHotkeyHinweis);
+    pHotkey->addStretch(1);
+    auto* g = new QVBoxLayout(GroupBox3);
+    g->addWidget(cbLEDClickable);
+    g->addLayout(pHotkey);
+    g->addWidget(cbTaster);
+    auto* v = new QVBoxLayout(tsInteraktion);
+    v->addWidget(GroupBox3);
+    v->addStretch(1);
+}
+
+// Pictures for the states 1 and 0.
+void TDlgLED::SeiteGrafikAnlegen()
+{
     tsGrafik = ElementAnlegen<QWidget>(PageControl1, "tsGrafik");
     auto Bildzeile = [this](unsigned long ulText, const char* pcLabel, const char* pcKnopf,
                             const char* pcDatei, const char* pcGruppe, const char* pcBild,
@@ -264,57 +276,31 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     cbGrafikImmerAnzeigen->setText(ObjektText(1228));
     cbGrafikAktivieren = ElementAnlegen<QCheckBox>(tsGrafik, "cbGrafikAktivieren");
     cbGrafikAktivieren->setText(ObjektText(1229));
-    {
-        auto* g = new QGridLayout(tsGrafik);
-        g->addWidget(lGrafik1, 0, 0);
-        g->addWidget(bGrafik1, 0, 1);
-        g->addWidget(lGrafik1File, 1, 0, 1, 2);
-        g->addWidget(gb1, 0, 2, 2, 1);
-        g->addWidget(lGrafik0, 2, 0);
-        g->addWidget(bGrafik0, 2, 1);
-        g->addWidget(lGrafik0File, 3, 0, 1, 2);
-        g->addWidget(GroupBox1, 2, 2, 2, 1);
-        g->addWidget(cbGrafikImmerAnzeigen, 4, 0, 1, 3);
-        g->addWidget(cbGrafikAktivieren, 5, 0, 1, 3);
-        g->setColumnStretch(0, 1);
-        g->setRowStretch(6, 1);
-    }
 
-    PageControl1->addTab(tsAllgemein, ObjektText(1210));
-    PageControl1->addTab(tsFarbe, ObjektText(1216));
-    PageControl1->addTab(tsInteraktion, ObjektText(1222));
-    PageControl1->addTab(tsGrafik, ObjektText(1226));
-    auto* pForm = new QVBoxLayout(this);
-    pForm->addWidget(PageControl1);
-    pForm->addLayout(KnopfLeiste());
+    auto* g = new QGridLayout(tsGrafik);
+    g->addWidget(lGrafik1, 0, 0);
+    g->addWidget(bGrafik1, 0, 1);
+    g->addWidget(lGrafik1File, 1, 0, 1, 2);
+    g->addWidget(gb1, 0, 2, 2, 1);
+    g->addWidget(lGrafik0, 2, 0);
+    g->addWidget(bGrafik0, 2, 1);
+    g->addWidget(lGrafik0File, 3, 0, 1, 2);
+    g->addWidget(GroupBox1, 2, 2, 2, 1);
+    g->addWidget(cbGrafikImmerAnzeigen, 4, 0, 1, 3);
+    g->addWidget(cbGrafikAktivieren, 5, 0, 1, 3);
+    g->setColumnStretch(0, 1);
+    g->setRowStretch(6, 1);
+}
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(500);
-
-    // --- The object's values, in the order the handlers expect ----------
+// The object's values, in the order the handlers expect.
+void TDlgLED::WerteZeigen()
+{
     AnzahlFuellen(cbAnzahl);
     FarbeHi = pObj->ColorHi;
     FarbeLo = pObj->ColorLo;
-    for (int i = 0; i <= 7; ++i) cbBit->addItem(QString::number(i));
-    cbBit->setCurrentIndex(pObj->Bit <= 7 ? pObj->Bit : 0);
-    if (!bNeuesObjekt) {
-        cbAnzahl->hide();
-        lAnzahl->hide();
-        lWieViele->hide();
-    }
-    for (const TSystemVariable* p = SystemVariable; p->cName[0]; ++p)
-        if (p->bBool) cbVariable->addItem(QString::fromLatin1(p->cName), p->iID);
-    const int iVariable = cbVariable->findData(pObj->Variable);
-    cbVariable->setCurrentIndex(iVariable >= 0 ? iVariable : 0);
-    if (pObj->Variable == 0)
-        rbLED_Operand->setChecked(true);
-    else
-        rbLED_Variable->setChecked(true);
-    OperandListeFuellen(cbOperand, pObj->Op, false);
+    OperandGruppeZeigen(*pObj, bNeuesObjekt);
+    if (!bNeuesObjekt) lWieViele->hide();
     cbOperandChange();
-    eByteAdr->setText(QString::number(pObj->Adr));
-    eDBNr->setText(DBNrText(pObj->DBNR));
     if (!bNeuesObjekt) cbLEDClickable->setChecked(pObj->Clickable);
     cbGrafikImmerAnzeigen->setChecked(pObj->GrafikAbs);
     cbGrafikAktivieren->setChecked(pObj->GrafikAkt);
@@ -346,7 +332,11 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     GrafikVorschauLaden();
     cbGrafikAktivierenClick();
     PageControl1->setCurrentIndex(0);
+}
 
+void TDlgLED::Verbinden()
+{
+    OperandGruppeVerbinden();
     connect(bOk, &QPushButton::clicked, this, &TDlgLED::bOkClick);
     connect(bFarbeHi, &QPushButton::clicked, this, &TDlgLED::bFarbeHiClick);
     connect(bFarbeLo, &QPushButton::clicked, this, &TDlgLED::bFarbeLoClick);
@@ -360,15 +350,12 @@ TDlgLED::TDlgLED(QWidget* pBesitzer, bool bNeu, TMyObj* pObj_)
     connect(cbGrafikAktivieren, &QCheckBox::toggled, this, &TDlgLED::cbGrafikAktivierenClick);
     connect(cbGrafikImmerAnzeigen, &QCheckBox::toggled, this, &TDlgLED::cbGrafikImmerAnzeigenClick);
     connect(Timer1, &QTimer::timeout, this, &TDlgLED::Timer1Timer);
-    Timer1->start();
-    GroesseFestlegen();
 }
 
 void TDlgLED::cbOperandChange()
 {
     const QString s = cbOperand->currentText();
     const char c = s.isEmpty() ? '\0' : s[0].toLatin1();
-    eDBNr->setEnabled(c == 'D');
     if (bNeuesObjekt) cbLEDClickable->setChecked(c != 'A' && c != 'Q');
     lGrundstellung->setEnabled(false);
     cbE_Grundstellung->setEnabled(false);
@@ -500,9 +487,8 @@ bool TDlgLED::bGrafikPruefen(QLabel* pDateiLabel)
 
 void TDlgLED::bOkClick()
 {
-    int32_t iVariable = 0;
     if (rbLED_Variable->isChecked()) {
-        iVariable = cbVariable->currentData().toInt();
+        const int32_t iVariable = cbVariable->currentData().toInt();
         // A variable LED is clickable only for $RUN and $STOP, has no hot
         // key and is inserted once.
         if (iVariable != SYSVAR_RUN && iVariable != SYSVAR_STOP) cbLEDClickable->setChecked(false);
@@ -523,13 +509,8 @@ void TDlgLED::bOkClick()
     }
     if (!bGrafikPruefen(lGrafik1File) || !bGrafikPruefen(lGrafik0File)) return;
 
-    pObj->Variable = iVariable;
-    pObj->Op = cOperandAusListe(cbOperand, pObj->Op);
-    pObj->Adr = static_cast<uint16_t>(iAdr);
-    pObj->Bit = static_cast<uint16_t>(cbBit->currentIndex());
-    pObj->DBNR = static_cast<uint16_t>(iDBNr);
+    OperandGruppeSchreiben(*pObj, iAdr, iDBNr);
     pObj->Clickable = cbLEDClickable->isChecked();
-    pObj->Anzahl = cbAnzahl->currentIndex() + 1;
     pObj->GrafikAbs = cbGrafikImmerAnzeigen->isChecked();
     pObj->GrafikAkt = cbGrafikAktivieren->isChecked();
     pObj->Grundstellung = cbE_Grundstellung->currentIndex() != 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "DlgObjektRahmen.h"
+#include "OperandGruppe.h"
 
 #include <QWidget>
 
@@ -33,7 +34,7 @@ private:
     TDlgLED* pDlg;
 };
 
-class TDlgLED : public TDlgObjektRahmen {
+class TDlgLED : public TDlgObjektRahmen, public TOperandGruppe {
     Q_OBJECT
 public:
     TDlgLED(QWidget* pBesitzer, bool bNeuesObjekt, TMyObj* pObj);
@@ -41,19 +42,9 @@ public:
     QTabWidget* PageControl1 = nullptr;
     QWidget* tsAllgemein = nullptr;
     QGroupBox* gb = nullptr;
-    QRadioButton* rbLED_Operand = nullptr;
-    QLabel* lOpTyp = nullptr;
-    QComboBox* cbOperand = nullptr;
-    QLabel* lByteAdr = nullptr;
-    QLineEdit* eByteAdr = nullptr;
-    QLabel* lBit = nullptr;
-    QComboBox* cbBit = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* eDBNr = nullptr;
-    QRadioButton* rbLED_Variable = nullptr;
-    QComboBox* cbVariable = nullptr;
-    QLabel* lAnzahl = nullptr;
-    QComboBox* cbAnzahl = nullptr;
+    // The operand group's radio buttons under this dialog's names.
+    QRadioButton*& rbLED_Operand = rbOperand;
+    QRadioButton*& rbLED_Variable = rbVariable;
     QLabel* lWieViele = nullptr;
     QGroupBox* GroupBox2 = nullptr;
     QLabel* lGrundstellung = nullptr;
@@ -122,6 +113,13 @@ public:
     static constexpr const char* cKeineGrafik = "<------->";
 
 private:
+    // One function per page, then the object's values, then the signals.
+    void SeiteAllgemeinAnlegen();
+    void SeiteFarbeAnlegen();
+    void SeiteInteraktionAnlegen();
+    void SeiteGrafikAnlegen();
+    void WerteZeigen();
+    void Verbinden();
     void GrafikWaehlen(unsigned long ulTitel, QLabel* pDateiLabel);
     // Checks one picture label and brings its file into the project folder;
     // false (after the message) when the picture cannot be kept.

@@ -25,42 +25,6 @@ QString ObjektText(unsigned long n)
     return QString::fromStdString(PoolText(n));
 }
 
-void ZahlfelderBemessen(QLineEdit* pByteAdr, QLineEdit* pDBNr)
-{
-    const int iZahlBreite = pByteAdr->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16;
-    pByteAdr->setFixedWidth(iZahlBreite);
-    pDBNr->setFixedWidth(iZahlBreite);
-}
-
-void OperandListeFuellen(QComboBox* pListe, char cOp, bool bMitP)
-{
-    pListe->addItem(QString::fromLatin1(SPR_GetOperand_E()));
-    pListe->addItem(QString::fromLatin1(SPR_GetOperand_A()));
-    pListe->addItem("M");
-    pListe->addItem("D");
-    if (bMitP) pListe->addItem("P");
-    switch (cOp) {
-    case 'A': case 'Q': pListe->setCurrentIndex(1); break;
-    case 'M': pListe->setCurrentIndex(2); break;
-    case 'D': pListe->setCurrentIndex(3); break;
-    case 'P': pListe->setCurrentIndex(bMitP ? 4 : 0); break;
-    default: pListe->setCurrentIndex(0); break;
-    }
-}
-
-char cOperandAusListe(const QComboBox* pListe, char cAlt)
-{
-    const QString sOp = pListe->currentText();
-    switch (sOp.isEmpty() ? '\0' : sOp[0].toLatin1()) {
-    case 'A': case 'Q': return SPR_GetCharOperand_A();
-    case 'E': case 'I': return SPR_GetCharOperand_E();
-    case 'M': return 'M';
-    case 'D': return 'D';
-    case 'P': return 'P';
-    default: return cAlt;
-    }
-}
-
 bool bEinByteZeichenZulaessig(const QString& sText)
 {
     return sText.isEmpty() || (sText.size() == 1 && sText[0].unicode() < 0x80);
@@ -72,13 +36,6 @@ unsigned long ulBildNameAblehnung(const std::string& sName)
         static_cast<int>(sName.size()) > iMaxBildName)
         return 6402;
     return bSchluesselImNamen(sName) ? 6705 : 0;
-}
-
-QString DBNrText(uint32_t dwDBNr)
-{
-    char cZahl[16];
-    U_DWORDToStr(cZahl, dwDBNr);
-    return QString::fromLatin1(cZahl);
 }
 
 TDlgObjektRahmen::TDlgObjektRahmen(QWidget* pBesitzer, TMyObj* pObj_, bool bNeuesObjekt_,

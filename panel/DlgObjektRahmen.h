@@ -36,19 +36,6 @@ W* ElementAnlegen(QWidget* pEltern, const char* pcName)
     return p;
 }
 
-// The byte address and data block fields wide enough for six digits.
-void ZahlfelderBemessen(QLineEdit* pByteAdr, QLineEdit* pDBNr);
-
-// The operand list E (I), A (Q), M, D and, with bMitP, P; the entry of cOp
-// selected, the first when cOp is none of them.
-void OperandListeFuellen(QComboBox* pListe, char cOp, bool bMitP);
-
-// The operand letter for the list's current entry; cAlt when it has none.
-char cOperandAusListe(const QComboBox* pListe, char cAlt);
-
-// The data block number as the object's line writes it.
-QString DBNrText(uint32_t dwDBNr);
-
 // Whether the text of a one-byte character field may be stored: empty, or
 // one character of ASCII. The field keeps a single byte, and a byte outside
 // ASCII would be stored as another character than the one typed, or as

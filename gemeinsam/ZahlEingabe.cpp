@@ -81,11 +81,14 @@ bool bGanzzahlFeldLesen(const std::string& sText, TZahlArt Art, long long& llWer
     const std::size_t a = (s[0] == '-' || s[0] == '+') ? 1 : 0;
     constexpr long long llGrenze = 1LL << 62;
     for (std::size_t i = a; i < s.size(); ++i) {
-        llWert = llWert * 10 + (s[i] - '0');
-        if (llWert >= llGrenze) {
+        // Checked before the step: one more digit on a value near the
+        // bound would overflow a long long.
+        const int iZiffer = s[i] - '0';
+        if (llWert > (llGrenze - iZiffer) / 10) {
             llWert = llGrenze;
             break;
         }
+        llWert = llWert * 10 + iZiffer;
     }
     if (bNegativ) llWert = -llWert;
     return true;

@@ -1,8 +1,10 @@
 #include "DlgBewegungForm.h"
 
 #include "Bewegungsprofil.h"
+#include "Meldungen.h"
 #include "MyObj.h"
 #include "PoolText.h"
+#include "ZahlEingabe.h"
 #include "harlenzutils40.h"
 #include "kolv_spr2.h"
 
@@ -271,7 +273,9 @@ void TDlgBewegung::reject()
 
 void TDlgBewegung::bOkClick()
 {
-    ProfilUebernehmen(iAktuellesProfil);
+    // A speed that is no number keeps the dialog open, so it can be mended.
+    if (!ProfilUebernehmen(iAktuellesProfil))
+        return;
     done(1);
 }
 
@@ -288,10 +292,9 @@ void TDlgBewegung::Timer1Timer()
     }
 }
 
-void TDlgBewegung::ProfilUebernehmen(int32_t iIndex)
+bool TDlgBewegung::ProfilUebernehmen(int32_t iIndex)
 {
-    if (iIndex >= 0)
-        ProfilSpeichern(iIndex);
+    return iIndex < 0 || ProfilSpeichern(iIndex);
 }
 
 void TDlgBewegung::eOperandChange(QLineEdit* pEdit)
@@ -323,11 +326,11 @@ bool TDlgBewegung::bOperandAbgelehnt(const QLineEdit* pEdit) const
     return pEdit->palette().color(QPalette::Base) == FarbeVonWert(iFarbeOperandUngueltig);
 }
 
-void TDlgBewegung::ProfilSpeichern(int32_t iIndex)
+bool TDlgBewegung::ProfilSpeichern(int32_t iIndex)
 {
     Bewegungsprofil* pProfil = pBewegungsprofil(iIndex);
     if (!pProfil)
-        return;
+        return true;
     // The row is put together apart and stored at once: whatever reads the
     // table sees either the old or the new row, never a mix of both.
     Bewegungsprofil Neu = *pProfil;
@@ -349,12 +352,23 @@ void TDlgBewegung::ProfilSpeichern(int32_t iIndex)
             pOperand->Bit = static_cast<uint8_t>(lWert);
         }
     }
+    // "12abc" once became 12 and "abc" 2 without a word; such a text now
+    // keeps the row's speed and is named in a box. Blank still means 2.
     const std::string sGeschw = eGeschwindigkeit->text().toStdString();
-    Neu.Geschw = static_cast<int32_t>(std::strtoll(sGeschw.c_str(), nullptr, 10));
-    if (Neu.Geschw == 0)
-        Neu.Geschw = 2;
+    long long llGeschw = 0;
+    const bool bGeschwOk = bGanzzahlFeldLesen(sGeschw, TZahlArt::Ganzzahl, llGeschw);
+    if (bGeschwOk) {
+        // Shown as an unsigned 32-bit number, so that is what reads back.
+        Neu.Geschw = static_cast<int32_t>(static_cast<uint32_t>(llGeschw));
+        if (Neu.Geschw == 0)
+            Neu.Geschw = 2;
+    } else {
+        FehlerMeldung(ZahlFeldMeldung(sGeschw, TZahlArt::Ganzzahl,
+                                      FeldnameAusBeschriftung(lPixelvorschub->text().toStdString())));
+    }
     Neu.Endsch = cbEndschalterBetaetigen->isChecked() ? 1 : 0;
     *pProfil = Neu;
+    return bGeschwOk;
 }
 
 void TDlgBewegung::OperandBuchstabeAnpassen(char& cBuchstabe)

@@ -98,8 +98,9 @@ public:
     void reject() override;
 
     // The edits into profile iIndex (0..29), all fields at once.
-    void ProfilSpeichern(int32_t iIndex);
-    void ProfilUebernehmen(int32_t iIndex);
+    // False (after a box) when the speed is no number; the row keeps it.
+    bool ProfilSpeichern(int32_t iIndex);
+    bool ProfilUebernehmen(int32_t iIndex);
     // 'I'/'Q' to 'E'/'A' for German texts, the other way for any other.
     static void OperandBuchstabeAnpassen(char& cBuchstabe);
     // The four operand texts of profile i; the letters in the table are

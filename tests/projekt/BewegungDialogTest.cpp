@@ -115,7 +115,7 @@ TEST_F(BewegungDialog, PreselectsTheObjectsRowAndStoresOnlyValidEntries)
         d.eUnten->setText("X1.0");           // refused: not stored
         d.eRechts->clear();                  // empty: direction unused
         d.eLinks->setText("M128.1");         // beyond the image: refused
-        d.eGeschwindigkeit->setText("abc");  // not a number: 2
+        d.eGeschwindigkeit->setText("12abc");  // not a number: refused below
         d.cbEndschalterBetaetigen->setChecked(true);
         EXPECT_EQ(T(d.eOben), "Q 7. 6");
         EXPECT_FALSE(d.bOperandAbgelehnt(d.eOben));
@@ -125,6 +125,15 @@ TEST_F(BewegungDialog, PreselectsTheObjectsRowAndStoresOnlyValidEntries)
         EXPECT_TRUE(d.bOperandAbgelehnt(d.eLinks));
         EXPECT_EQ(d.eRechts->palette().color(QPalette::Base),
                   d.palette().color(QPalette::Base)) << "empty: window colour";
+        GezeigteMeldungenLoeschen();
+        d.bOkClick();
+        EXPECT_EQ(d.result(), 0) << "a speed that is no number keeps the dialog open";
+        const auto boxen = GezeigteMeldungen();
+        EXPECT_EQ(boxen.size(), 1u);
+        for (const auto& box : boxen)
+            EXPECT_NE(box.sText.find("12abc"), std::string::npos) << box.sText;
+        EXPECT_EQ(Bewegungsprofile[5].Geschw, 9) << "the refused speed is not stored";
+        d.eGeschwindigkeit->clear();  // blank: 2
         d.bOkClick();
         return d.result();
     });

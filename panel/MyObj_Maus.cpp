@@ -163,9 +163,11 @@ void TMyObj::WertAbfragen()
     if (!bEingabeDialog(pEltern, sTitel, PoolText(1373), sEingabe, 255) || sEingabe.empty())
         return;
 
-    std::vector<char> acText(sEingabe.begin(), sEingabe.end());
+    // The rule of every number field: blanks at the ends only. "1 2" was
+    // read as 12, a number the user never typed.
+    const std::string sOhneRand = ZahlFeldOhneRand(sEingabe);
+    std::vector<char> acText(sOhneRand.begin(), sOhneRand.end());
     acText.push_back('\0');
-    U_LeerzeichenEntfernen(acText.data());
     U_UpcaseString(acText.data());
     bool bOk = false;
     long long llNeu = 0;

@@ -190,7 +190,7 @@ void TMyObj::WertAbfragen()
     // low bytes. A bit takes any 32-bit value (not 0 sets it).
     const long long llMax = OpGroesse == 1 ? 0xFF : OpGroesse == 2 ? 0xFFFF : 0xFFFFFFFFLL;
     if (llNeu > llMax) {
-        FehlerMeldung(PoolTextFormat(6715, "%s%s%s%s", sEingabe.c_str(), pcGetOperandStr().c_str(), "0",
+        FehlerMeldung(PoolTextFormat(6715, "%s%s%s%s", sOhneRand.c_str(), pcGetOperandStr().c_str(), "0",
                                      std::to_string(llMax).c_str()));
         return;
     }

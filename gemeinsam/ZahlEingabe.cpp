@@ -47,6 +47,15 @@ bool bPasstMuster(const std::string& s, const char* pcMuster)
     return i == s.size();
 }
 
+// "hh:mm" or "hh:mm:ss" whose parts name a time of a day: a minute "99"
+// would be carried into the next hour, an hour "25" into no day at all.
+bool bUhrzeitText(const std::string& s)
+{
+    if (!bPasstMuster(s, "99-99") && !bPasstMuster(s, "99-99-99")) return false;
+    auto teil = [&s](std::size_t n) { return (s[n] - '0') * 10 + (s[n + 1] - '0'); };
+    return teil(0) <= 23 && teil(3) <= 59 && (s.size() == 5 || teil(6) <= 59);
+}
+
 } // namespace
 
 std::string ZahlFeldOhneRand(const std::string& sText)
@@ -65,7 +74,7 @@ bool bZahlFeldGueltig(const std::string& sText, TZahlArt Art)
     case TZahlArt::GanzzahlMitVorzeichen: return bZahlText(s, true, false);
     case TZahlArt::Dezimalbruch: return bZahlText(s, true, true);
     case TZahlArt::Datum: return bPasstMuster(s, "99-99-*");
-    case TZahlArt::Uhrzeit: return bPasstMuster(s, "99-99") || bPasstMuster(s, "99-99-99");
+    case TZahlArt::Uhrzeit: return bUhrzeitText(s);
     }
     return false;
 }

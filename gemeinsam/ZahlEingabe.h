@@ -14,7 +14,7 @@ enum class TZahlArt {
     GanzzahlMitVorzeichen,  // digits with an optional '+' or '-' before them
     Dezimalbruch,           // as above, with an optional '.' and decimals
     Datum,                  // "dd.mm.yyyy": digits at their fixed places
-    Uhrzeit                 // "hh:mm" or "hh:mm:ss"
+    Uhrzeit                 // "hh:mm" or "hh:mm:ss", hours 0..23, minutes and seconds 0..59
 };
 
 // The text without blanks (and tabs) at either end.

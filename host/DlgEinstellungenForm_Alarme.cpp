@@ -260,11 +260,18 @@ bool TDlgEinstellungen::bEingabenLesen(TEingaben& e)
         // read there, and a year beyond its word is refused, not cut.
         const std::string sDatum = ZahlFeldOhneRand(UhrAlarm_Datum[i]->text().toStdString());
         const std::string sZeit = ZahlFeldOhneRand(UhrAlarm_Zeit[i]->text().toStdString());
-        if (!art(UhrAlarm_Datum[i], sDatum, TZahlArt::Datum, sZeile + PoolText(1133), lAuswahl_Uhrzeitalarme) ||
-            !art(UhrAlarm_Zeit[i], sZeit, TZahlArt::Uhrzeit, sZeile + PoolText(1134), lAuswahl_Uhrzeitalarme))
-            return false;
+        const std::string sDatumFeld = sZeile + PoolText(1133), sZeitFeld = sZeile + PoolText(1134);
+        if (!art(UhrAlarm_Datum[i], sDatum, TZahlArt::Datum, sDatumFeld, lAuswahl_Uhrzeitalarme)) return false;
+        // Texte: 6718-6719
         if (llZahlAnStelle(sDatum, 6) > 0xFFFF)
-            return abgelehnt(UhrAlarm_Datum[i], bereich(sDatum, sZeile + PoolText(1133), 0xFFFF), lAuswahl_Uhrzeitalarme);
+            return abgelehnt(UhrAlarm_Datum[i],
+                             PoolTextFormat(6719, "%s%s%ld%ld", sDatum.substr(6).c_str(), sDatumFeld.c_str(), 0L, 65535L),
+                             lAuswahl_Uhrzeitalarme);
+        if (!art(UhrAlarm_Zeit[i], sZeit, TZahlArt::Uhrzeit, sZeitFeld, lAuswahl_Uhrzeitalarme)) return false;
+        // The record has no seconds: any but 00 would be lost without a word.
+        if (sZeit.size() > 5 && sZeit.compare(6, 2, "00") != 0)
+            return abgelehnt(UhrAlarm_Zeit[i], PoolTextFormat(6718, "%s%s", sZeit.c_str(), sZeitFeld.c_str()),
+                             lAuswahl_Uhrzeitalarme);
         // The validity of date and time decides nothing: every row reaches
         // the engine as parsed.
         bUhrzeitAlarmAusText(sZeit.c_str(), nullptr, sDatum.c_str(), nullptr, &a);

@@ -28,6 +28,10 @@ struct Bewegungsprofil {
 
 inline constexpr int ANZAHL_BEWEGUNGSPROFILE = 30;
 
+// The highest speed a profile takes: beyond the signed field a speed would
+// be stored as a negative one and move the other way.
+inline constexpr int32_t iMaxGeschwindigkeit = INT32_MAX;
+
 // The global table, indices 0..29 (defined in MyObj.cpp).
 extern Bewegungsprofil Bewegungsprofile[ANZAHL_BEWEGUNGSPROFILE];
 

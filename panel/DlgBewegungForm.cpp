@@ -5,7 +5,6 @@
 #include "MyObj.h"
 #include "PoolText.h"
 #include "ZahlEingabe.h"
-#include "harlenzutils40.h"
 #include "kolv_spr2.h"
 
 #include <QCheckBox>
@@ -31,16 +30,14 @@ QString Q(const std::string& s)
     return QString::fromStdString(s);
 }
 
-std::string OhneLeerzeichen(const QLineEdit* pEdit)
+std::string Text(const QLineEdit* pEdit)
 {
-    std::string s = pEdit->text().toStdString();
-    std::erase(s, ' ');
-    return s;
+    return pEdit->text().toStdString();
 }
 
-// Decimal value from position n as far as digits go; false when there is
-// no digit at n. Large values stay recognisably large instead of wrapping.
-bool bZahlAb(const std::string& s, std::size_t n, long& lWert)
+// The digits from position n on (at least one) and n behind them. Large
+// values stay recognisably large instead of wrapping.
+bool bZiffernLesen(const std::string& s, std::size_t& n, long& lWert)
 {
     if (n >= s.size() || !std::isdigit(static_cast<unsigned char>(s[n])))
         return false;
@@ -98,15 +95,30 @@ void EditAnlegen(QLineEdit*& pEdit, QWidget* pEltern, const char* pcName, int x,
 
 } // namespace
 
-bool bBewegungsOperandGueltig(const std::string& s)
+bool bBewegungsOperandLesen(const std::string& sText, BewegungsOperand& Operand)
 {
-    if (s.empty() || !std::strchr("AEIMQ", s[0]))
+    const std::string s = ZahlFeldOhneRand(sText);
+    if (s.empty()) {
+        // The bit stays: an unused direction never reads it.
+        Operand.Op = 0;
+        Operand.Adr = 0;
+        return true;
+    }
+    std::size_t n = 1;
+    long lAdr = 0, lBit = 0;
+    if (!std::strchr("AEIMQ", s[0]) || !bZiffernLesen(s, n, lAdr) || lAdr > lMaxBewegungsAdresse ||
+        n >= s.size() || s[n] != '.' || !bZiffernLesen(s, ++n, lBit) || lBit > 7 || n != s.size())
         return false;
-    const std::size_t nPunkt = s.find('.');
-    long lBit = 0, lAdr = 0;
-    if (nPunkt == std::string::npos || !bZahlAb(s, nPunkt + 1, lBit) || lBit > 7)
-        return false;
-    return bZahlAb(s, 1, lAdr) && lAdr <= lMaxBewegungsAdresse;
+    Operand.Op = s[0];
+    Operand.Adr = static_cast<int8_t>(lAdr);
+    Operand.Bit = static_cast<uint8_t>(lBit);
+    return true;
+}
+
+bool bBewegungsOperandGueltig(const std::string& sText)
+{
+    BewegungsOperand o;
+    return !ZahlFeldOhneRand(sText).empty() && bBewegungsOperandLesen(sText, o);
 }
 
 TDlgBewegung::TDlgBewegung(QWidget* pBesitzer, TBewegungsUmgebung& Umgebung)
@@ -273,7 +285,7 @@ void TDlgBewegung::reject()
 
 void TDlgBewegung::bOkClick()
 {
-    // A speed that is no number keeps the dialog open, so it can be mended.
+    // A refused entry keeps the dialog open, so it can be mended.
     if (!ProfilUebernehmen(iAktuellesProfil))
         return;
     done(1);
@@ -286,10 +298,16 @@ void TDlgBewegung::bHilfeClick()
 
 void TDlgBewegung::Timer1Timer()
 {
-    if (lb->currentRow() != iAktuellesProfil) {
-        ProfilAnzeigen(iAktuellesProfil);
+    // The box of a refused row runs its own event loop, in which this
+    // timer goes on ticking: it must not ask again meanwhile.
+    if (lb->currentRow() == iAktuellesProfil || m_bZeilenWechsel)
+        return;
+    m_bZeilenWechsel = true;
+    if (ProfilAnzeigen(iAktuellesProfil))
         iAktuellesProfil = lb->currentRow();
-    }
+    else
+        lb->setCurrentRow(iAktuellesProfil);   // back to the row to mend
+    m_bZeilenWechsel = false;
 }
 
 bool TDlgBewegung::ProfilUebernehmen(int32_t iIndex)
@@ -309,8 +327,8 @@ void TDlgBewegung::eOperandChange(QLineEdit* pEdit)
         pEdit->setCursorPosition(iCursor);
         return;
     }
-    const std::string s = OhneLeerzeichen(pEdit);
-    if (s.empty()) {
+    const std::string s = Text(pEdit);
+    if (ZahlFeldOhneRand(s).empty()) {
         // The window colour: the edit takes its parent's colours again.
         pEdit->setPalette(QPalette());
         return;
@@ -326,49 +344,52 @@ bool TDlgBewegung::bOperandAbgelehnt(const QLineEdit* pEdit) const
     return pEdit->palette().color(QPalette::Base) == FarbeVonWert(iFarbeOperandUngueltig);
 }
 
+bool TDlgBewegung::bAbgelehnt(QLineEdit* pEdit, const std::string& sMeldung)
+{
+    FehlerMeldung(sMeldung);
+    pEdit->setFocus();
+    pEdit->selectAll();
+    return false;
+}
+
+// Texte: 6720-6724
 bool TDlgBewegung::ProfilSpeichern(int32_t iIndex)
 {
     Bewegungsprofil* pProfil = pBewegungsprofil(iIndex);
     if (!pProfil)
         return true;
-    // The row is put together apart and stored at once: whatever reads the
-    // table sees either the old or the new row, never a mix of both.
+    // The row is put together apart and stored at once, and only when every
+    // entry holds: whatever reads the table sees either the old or the new
+    // row, and a refused entry leaves the whole row as it was.
     Bewegungsprofil Neu = *pProfil;
-    const std::pair<QLineEdit*, BewegungsOperand*> Richtungen[] = {
-        {eOben, &Neu.Oben}, {eUnten, &Neu.Unten}, {eRechts, &Neu.Rechts}, {eLinks, &Neu.Links}};
-    for (const auto& [pEdit, pOperand] : Richtungen) {
-        if (bOperandAbgelehnt(pEdit))
-            continue;
-        const std::string s = OhneLeerzeichen(pEdit);
-        pOperand->Op = s.empty() ? 0 : s[0];
-        long lWert = 0;
-        pOperand->Adr = 0;
-        if (pOperand->Op != 0 && bZahlAb(s, 1, lWert))
-            pOperand->Adr = static_cast<int8_t>(static_cast<uint8_t>(lWert));
-        const std::size_t nPunkt = s.find('.');
-        if (nPunkt != std::string::npos) {
-            lWert = 0;
-            bZahlAb(s, nPunkt + 1, lWert);
-            pOperand->Bit = static_cast<uint8_t>(lWert);
-        }
+    const struct {
+        QLineEdit* pEdit;
+        BewegungsOperand* pOperand;
+        unsigned long ulFeld;
+    } Richtungen[] = {{eOben, &Neu.Oben, 6721}, {eUnten, &Neu.Unten, 6722},
+                      {eRechts, &Neu.Rechts, 6723}, {eLinks, &Neu.Links, 6724}};
+    for (const auto& r : Richtungen) {
+        // "I12X.3" was read as I12.3 and "I1 2.3" as I12.3.
+        const std::string s = Text(r.pEdit);
+        if (!bBewegungsOperandLesen(s, *r.pOperand))
+            return bAbgelehnt(r.pEdit, PoolTextFormat(6720, "%s%s", ZahlFeldOhneRand(s).c_str(),
+                                                      PoolText(r.ulFeld).c_str()));
     }
-    // "12abc" once became 12 and "abc" 2 without a word; such a text now
-    // keeps the row's speed and is named in a box. Blank still means 2.
-    const std::string sGeschw = eGeschwindigkeit->text().toStdString();
+    // "12abc" once became 12 and "abc" 2 without a word. Blank still means 2.
+    const std::string sGeschw = Text(eGeschwindigkeit);
+    const std::string sFeld = FeldnameAusBeschriftung(lPixelvorschub->text().toStdString());
     long long llGeschw = 0;
-    const bool bGeschwOk = bGanzzahlFeldLesen(sGeschw, TZahlArt::Ganzzahl, llGeschw);
-    if (bGeschwOk) {
-        // Shown as an unsigned 32-bit number, so that is what reads back.
-        Neu.Geschw = static_cast<int32_t>(static_cast<uint32_t>(llGeschw));
-        if (Neu.Geschw == 0)
-            Neu.Geschw = 2;
-    } else {
-        FehlerMeldung(ZahlFeldMeldung(sGeschw, TZahlArt::Ganzzahl,
-                                      FeldnameAusBeschriftung(lPixelvorschub->text().toStdString())));
-    }
+    if (!bGanzzahlFeldLesen(sGeschw, TZahlArt::Ganzzahl, llGeschw))
+        return bAbgelehnt(eGeschwindigkeit, ZahlFeldMeldung(sGeschw, TZahlArt::Ganzzahl, sFeld));
+    // Beyond the signed field a speed would move the other way.
+    if (llGeschw > iMaxGeschwindigkeit)
+        return bAbgelehnt(eGeschwindigkeit,
+                          PoolTextFormat(6500, "%s%s%ld%ld", ZahlFeldOhneRand(sGeschw).c_str(), sFeld.c_str(), 0L,
+                                         static_cast<long>(iMaxGeschwindigkeit)));
+    Neu.Geschw = llGeschw == 0 ? 2 : static_cast<int32_t>(llGeschw);
     Neu.Endsch = cbEndschalterBetaetigen->isChecked() ? 1 : 0;
     *pProfil = Neu;
-    return bGeschwOk;
+    return true;
 }
 
 void TDlgBewegung::OperandBuchstabeAnpassen(char& cBuchstabe)
@@ -412,13 +433,14 @@ void TDlgBewegung::ProfilTexteHolen(int32_t i, std::string& sOben, std::string& 
     sLinks = text(pProfil->Links);
 }
 
-void TDlgBewegung::ProfilAnzeigen(int32_t iVorher)
+bool TDlgBewegung::ProfilAnzeigen(int32_t iVorher)
 {
-    ProfilUebernehmen(iVorher);
+    if (!ProfilUebernehmen(iVorher))
+        return false;
     const int32_t i = lb->currentRow();
     Bewegungsprofil* pProfil = pBewegungsprofil(i);
     if (!pProfil)
-        return;
+        return true;
     std::string sOben, sUnten, sRechts, sLinks;
     ProfilTexteHolen(i, sOben, sUnten, sRechts, sLinks);
     eOben->setText(Q(sOben));
@@ -427,15 +449,17 @@ void TDlgBewegung::ProfilAnzeigen(int32_t iVorher)
     eLinks->setText(Q(sLinks));
     if (pProfil->Geschw == 0)
         pProfil->Geschw = 2;
-    char cZahl[16] = {};
-    U_DWORDToStr(cZahl, static_cast<uint32_t>(pProfil->Geschw));
-    eGeschwindigkeit->setText(cZahl);
+    // Signed: a negative speed from a panel file is shown as it is, and OK
+    // refuses it as it refuses a typed "-1".
+    eGeschwindigkeit->setText(Q(std::to_string(pProfil->Geschw)));
     cbEndschalterBetaetigen->setChecked(pProfil->Endsch != 0);
+    return true;
 }
 
 void TDlgBewegung::bZuweisenClick()
 {
-    ProfilUebernehmen(iAktuellesProfil);
+    if (!ProfilUebernehmen(iAktuellesProfil))
+        return;
     const int32_t i = lb->currentRow();
     if (!pBewegungsprofil(i))
         return;

@@ -43,10 +43,15 @@ inline constexpr int32_t iFarbeOperandUngueltig = 0xC0C0FF;
 // address than the one shown.
 inline constexpr long lMaxBewegungsAdresse = 127;
 
-// Whether an operand text (blanks already removed, not empty) names a bit
-// of the outputs, inputs or memory bits: a letter A, E, I, M or Q, a byte
-// address 0..127 from the second character on, a '.' and a bit 0..7 after
-// the first '.'. Numbers are read as far as digits go.
+struct BewegungsOperand;
+
+// An operand text as typed into a direction's edit, into the operand: the
+// whole text, blanks at its ends aside, must be a letter A, E, I, M or Q, a
+// byte address 0..127, a '.' and a bit 0..7. A blank text leaves the
+// direction unused (letter and address 0, the bit kept). False, with the
+// operand unchanged, for any other text.
+bool bBewegungsOperandLesen(const std::string& sText, BewegungsOperand& Operand);
+// Whether the text names a bit as above (a blank text does not).
 bool bBewegungsOperandGueltig(const std::string& sText);
 
 class TDlgBewegung : public QDialog {
@@ -97,8 +102,9 @@ public:
     // Escape and the title bar close like the cancel button (2).
     void reject() override;
 
-    // The edits into profile iIndex (0..29), all fields at once.
-    // False (after a box) when the speed is no number; the row keeps it.
+    // The edits into profile iIndex (0..29), all fields at once. False,
+    // after a box that names the text and its field, when an operand or
+    // the speed is refused; the row then stays as it was.
     bool ProfilSpeichern(int32_t iIndex);
     bool ProfilUebernehmen(int32_t iIndex);
     // 'I'/'Q' to 'E'/'A' for German texts, the other way for any other.
@@ -107,8 +113,9 @@ public:
     // converted first.
     void ProfilTexteHolen(int32_t i, std::string& sOben, std::string& sUnten, std::string& sRechts,
                           std::string& sLinks);
-    // Stores the edits into iVorher, then shows the selected row.
-    void ProfilAnzeigen(int32_t iVorher);
+    // Stores the edits into iVorher, then shows the selected row; false,
+    // with the edits kept, when iVorher refused them.
+    bool ProfilAnzeigen(int32_t iVorher);
 
     // True when the edit shows a refused entry (light red).
     bool bOperandAbgelehnt(const QLineEdit* pEdit) const;
@@ -122,6 +129,9 @@ private:
     void TexteSetzen();
     void WerteZeigen();
     void Verbinden();
+    // The box, the cursor into the edit; false.
+    bool bAbgelehnt(QLineEdit* pEdit, const std::string& sMeldung);
 
     TBewegungsUmgebung& m_Umgebung;
+    bool m_bZeilenWechsel = false;   // Timer1Timer is changing the row
 };

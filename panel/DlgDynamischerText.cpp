@@ -191,6 +191,13 @@ void TDlgDynamischerTextForm::Verbinden()
     connect(bFarbeH, &QPushButton::clicked, this, &TDlgDynamischerTextForm::bFarbeHClick);
     connect(rbText_Operand, &QRadioButton::clicked, this, &TDlgDynamischerTextForm::rbText_OperandClick);
     connect(rbText_Variable, &QRadioButton::clicked, this, &TDlgDynamischerTextForm::rbText_VariableClick);
+    // The preview follows every entry that changes what the object shows.
+    for (QComboBox* p : {cbOperand, cbBit, cbVariable})
+        connect(p, &QComboBox::currentIndexChanged, this, &TDlgDynamischerTextForm::MusterAktualisieren);
+    for (QLineEdit* p : {eByteAdr, eDBNr, eText1, eText0})
+        connect(p, &QLineEdit::textChanged, this, &TDlgDynamischerTextForm::MusterAktualisieren);
+    connect(rbText_Operand, &QRadioButton::toggled, this, &TDlgDynamischerTextForm::MusterAktualisieren);
+    connect(cbTextanzeigeAktivieren, &QCheckBox::toggled, this, &TDlgDynamischerTextForm::MusterAktualisieren);
 }
 
 int TDlgDynamischerTextForm::iGewaehlteBreite() const
@@ -207,6 +214,8 @@ int32_t TDlgDynamischerTextForm::iGewaehltesFormat() const
 void TDlgDynamischerTextForm::DialogFuellen()
 {
     OperandGruppeZeigen(*pObj, bNeuesObjekt);
+    iMusterAdr = pObj->Adr;
+    iMusterDBNr = pObj->DBNR;
     AnzahlFuellen(cbAnzahl);
     cbBitBreite->clear();
     cbBitBreite->addItem("BIT", 1);
@@ -252,6 +261,9 @@ void TDlgDynamischerTextForm::cbBitBreiteChange()
     if (w != 1 && cbTextanzeigeAktivieren->isChecked()) cbTextanzeigeAktivieren->setChecked(false);
     for (QWidget* p : std::initializer_list<QWidget*>{cbTextanzeigeAktivieren, lTextBei1, lTextBei0, eText1, eText0})
         p->setEnabled(w == 1);
+    // A byte, word or double word has no bit to choose.
+    cbBit->setEnabled(w == 1);
+    Label3->setEnabled(w == 1);
     MusterAktualisieren();
 }
 
@@ -260,19 +272,45 @@ void TDlgDynamischerTextForm::cbDarstellungChange()
     MusterAktualisieren();
 }
 
+bool TDlgDynamischerTextForm::bMusterAdresseLesen(int32_t& iAdr, int32_t& iDBNr) const
+{
+    // What bAdresseUndDBNrLesen lets pass on OK, without its boxes.
+    long long ll = 0;
+    if (!bGanzzahlFeldLesen(eByteAdr->text().toStdString(), TZahlArt::Ganzzahl, ll) || ll > iMaxByteAdresse)
+        return false;
+    iAdr = static_cast<int32_t>(ll);
+    if (!bGanzzahlFeldLesen(eDBNr->text().toStdString(), TZahlArt::Ganzzahl, ll)) {
+        if (eDBNr->isEnabled()) return false;
+        ll = pObj->DBNR;
+    }
+    if (ll > 0xFFFF) return false;
+    iDBNr = static_cast<int32_t>(ll);
+    return true;
+}
+
 void TDlgDynamischerTextForm::MusterAktualisieren()
 {
-    // The object formats its own value; it is asked with the chosen width,
-    // format and operand prefix and then gets its own back.
-    const int32_t iAltGroesse = pObj->OpGroesse, iAltDarstellung = pObj->Darstellung;
-    const bool bAltMitOp = pObj->MitOpAnzeigen;
+    // The object formats its own value: it is given what OK would store,
+    // asked, and then gets its own fields back. While an address or data
+    // block text would be refused, the last one that holds stays.
+    int32_t iAdr = 0, iDBNr = 0;
+    if (bMusterAdresseLesen(iAdr, iDBNr)) {
+        iMusterAdr = iAdr;
+        iMusterDBNr = iDBNr;
+    }
+    const TMyObjFelder Alt = *pObj;
     pObj->OpGroesse = iGewaehlteBreite() / 8;
+    OperandGruppeSchreiben(*pObj, iMusterAdr, iMusterDBNr);
     pObj->Darstellung = iGewaehltesFormat();
     pObj->MitOpAnzeigen = cbAnzeigeMitOperand->isChecked();
-    const std::string sText = pObj->pcGetDynamicText(pObj->dwGetWertVonObj());
-    pObj->OpGroesse = iAltGroesse;
-    pObj->Darstellung = iAltDarstellung;
-    pObj->MitOpAnzeigen = bAltMitOp;
+    const uint32_t dwWert = pObj->dwGetWertVonObj();
+    std::string sText;
+    // The texts for a bit's value stand in for the value, as when painted.
+    if (cbTextanzeigeAktivieren->isChecked())
+        sText = OhneKommas(dwWert != 0 ? eText1->text() : eText0->text());
+    else
+        sText = pObj->pcGetDynamicText(dwWert);
+    static_cast<TMyObjFelder&>(*pObj) = Alt;
     LabelMuster->setText(QString::fromStdString(sText));
     QPalette pal = LabelMuster->palette();
     pal.setColor(QPalette::WindowText, FarbeVonWert(iMusterTextfarbe));

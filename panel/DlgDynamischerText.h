@@ -58,6 +58,10 @@ public:
     // ($ColorLo).
     int32_t iMusterHintergrund = 0;
     int32_t iMusterTextfarbe = 0;
+    // The address and data block number the preview shows: the last ones
+    // OK would accept.
+    int32_t iMusterAdr = 0;
+    int32_t iMusterDBNr = 0;
 
     void bOkClick();
     void cbBitBreiteChange();
@@ -82,4 +86,7 @@ private:
     // Width in bits of the chosen entry of cbBitBreite (1, 8, 16, 32).
     int iGewaehlteBreite() const;
     int32_t iGewaehltesFormat() const;
+    // The address and data block fields as OK reads them; false, without a
+    // box, where OK would refuse them.
+    bool bMusterAdresseLesen(int32_t& iAdr, int32_t& iDBNr) const;
 };

@@ -163,9 +163,11 @@ void TMyObj::WertAbfragen()
     if (!bEingabeDialog(pEltern, sTitel, PoolText(1373), sEingabe, 255) || sEingabe.empty())
         return;
 
-    std::vector<char> acText(sEingabe.begin(), sEingabe.end());
+    // The rule of every number field: blanks at the ends only. "1 2" was
+    // read as 12, a number the user never typed.
+    const std::string sOhneRand = ZahlFeldOhneRand(sEingabe);
+    std::vector<char> acText(sOhneRand.begin(), sOhneRand.end());
     acText.push_back('\0');
-    U_LeerzeichenEntfernen(acText.data());
     U_UpcaseString(acText.data());
     bool bOk = false;
     long long llNeu = 0;
@@ -188,7 +190,7 @@ void TMyObj::WertAbfragen()
     // low bytes. A bit takes any 32-bit value (not 0 sets it).
     const long long llMax = OpGroesse == 1 ? 0xFF : OpGroesse == 2 ? 0xFFFF : 0xFFFFFFFFLL;
     if (llNeu > llMax) {
-        FehlerMeldung(PoolTextFormat(6715, "%s%s%s%s", sEingabe.c_str(), pcGetOperandStr().c_str(), "0",
+        FehlerMeldung(PoolTextFormat(6715, "%s%s%s%s", sOhneRand.c_str(), pcGetOperandStr().c_str(), "0",
                                      std::to_string(llMax).c_str()));
         return;
     }

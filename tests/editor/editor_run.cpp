@@ -240,7 +240,9 @@ TEST_F(RunMaus, AnalogInputIsMarkedByTheFirstClickAndSetByClickDragAndKeys)
     EXPECT_EQ(Wort(pE, 20), 12718) << "the unmarked input stays";
 }
 
-TEST_F(RunMaus, ValueQueryOffersHexReadsDigitsWithBlanksAndRefusesASign)
+// The answer follows the rule of every number field: blanks at its ends
+// only, also around the 0x form ("1 2" was read as 12).
+TEST_F(RunMaus, ValueQueryOffersHexTakesBlanksAtTheEndsOnlyAndRefusesASign)
 {
     TMyObj* pHex = Neu(Dynamische_Beschriftung, 100, 100, 60, 16);
     pHex->Op = 'A';
@@ -263,7 +265,7 @@ TEST_F(RunMaus, ValueQueryOffersHexReadsDigitsWithBlanksAndRefusesASign)
     Run();
 
     std::vector<std::string> Angeboten, Titel;
-    std::deque<std::string> Antworten{"1 2", "-5", "0x1f", "  ", "250"};
+    std::deque<std::string> Antworten{"1 2", " 12 ", "-5", "0x 1f", " 0x1f ", "  ", "250"};
     ModalAntworterSetzen([&](QDialog& d) {
         auto& dlg = dynamic_cast<TDlgInputForm&>(d);
         Angeboten.push_back(dlg.eText->text().toStdString());
@@ -273,31 +275,39 @@ TEST_F(RunMaus, ValueQueryOffersHexReadsDigitsWithBlanksAndRefusesASign)
         dlg.bOKClick();
         return 1;
     });
+    const std::vector<std::string> KeineZahl{PoolText(1374)};
 
     QTest::mouseClick(pHex, Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(Angeboten.size(), 1u);
     EXPECT_EQ(Angeboten[0], "0x1A2B");
     EXPECT_NE(Titel[0].find("AW40"), std::string::npos) << Titel[0];
+    EXPECT_EQ(Wort(pA, 40), 0x1A2B) << "a blank between two digits";
+    EXPECT_EQ(Boxen(), KeineZahl);
+    QTest::mouseClick(pHex, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(Wort(pA, 40), 12);
+    EXPECT_TRUE(Boxen().empty());
 
     QTest::mouseClick(pHex, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Angeboten[1], "0xC");
+    EXPECT_EQ(Angeboten[2], "0xC");
     EXPECT_EQ(Wort(pA, 40), 12) << "a sign is refused";
-    EXPECT_EQ(Boxen(), std::vector<std::string>{PoolText(1374)});
-
+    EXPECT_EQ(Boxen(), KeineZahl);
+    QTest::mouseClick(pHex, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Wort(pA, 40), 12) << "a blank inside the 0x form";
+    EXPECT_EQ(Boxen(), KeineZahl);
     QTest::mouseClick(pHex, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(Wort(pA, 40), 0x1F);
+    EXPECT_TRUE(Boxen().empty());
 
     QTest::mouseClick(pDezimal, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Angeboten[3], "200");
+    EXPECT_EQ(Angeboten[5], "200");
     EXPECT_EQ(pM[8], 200) << "blanks only are no number";
-    EXPECT_EQ(Boxen(), std::vector<std::string>{PoolText(1374)});
+    EXPECT_EQ(Boxen(), KeineZahl);
     QTest::mouseClick(pDezimal, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(pM[8], 250);
 
     // A data-block bit is not asked for at all.
     QTest::mouseClick(pDBBit, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Angeboten.size(), 5u);
+    EXPECT_EQ(Angeboten.size(), 7u);
     EXPECT_TRUE(Boxen().empty());
 }
 

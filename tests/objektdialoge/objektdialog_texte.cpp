@@ -155,8 +155,52 @@ TEST_F(DynamischerText, BreiteFiltertFormateUndTextseite)
     EXPECT_TRUE(d.eDBNr->isEnabled());
 }
 
-TEST_F(DynamischerText, VorschauFormatiertDenWertUndLaesstDasObjekt)
+// The preview shows operand and value as the object shows them after OK
+// (it showed the object's old operand: "0.0=0" for a new one, "B0=000" or
+// a stale "MB30=255" after M, 30, BYTE); a text OK would refuse leaves the
+// last valid operand; a byte, word or double word has no bit to choose.
+TEST_F(DynamischerText, VorschauZeigtWasOKSpeichertUndLaesstDasObjekt)
 {
+    D7ED_GetMPtr()[30] = 255;
+    D7ED_GetMPtr()[31] = 1;
+    TMyObj* pNeu = NeuesObjekt(Dynamische_Beschriftung);
+    {
+        TDlgDynamischerTextForm d(pForm, true, pNeu);
+        const TMyObjFelder Vorher = *pNeu;
+        EXPECT_EQ(d.LabelMuster->text(), "E0.0=0");
+        EXPECT_TRUE(d.cbBit->isEnabled());
+        d.cbOperand->setCurrentIndex(2);
+        d.eByteAdr->setText("30");
+        d.cbBit->setCurrentIndex(3);
+        EXPECT_EQ(d.LabelMuster->text(), "M30.3=1");
+        d.cbBitBreite->setCurrentIndex(1);
+        EXPECT_EQ(d.LabelMuster->text(), "MB30=255 ");
+        EXPECT_FALSE(d.cbBit->isEnabled());
+        d.cbBitBreite->setCurrentIndex(2);
+        EXPECT_EQ(d.LabelMuster->text(), "MW30=65281 ");
+        EXPECT_FALSE(d.cbBit->isEnabled());
+        d.cbBitBreite->setCurrentIndex(3);
+        EXPECT_FALSE(d.cbBit->isEnabled());
+        d.cbBitBreite->setCurrentIndex(1);
+        for (const char* pc : {"30x", "5001", "3 0"}) {
+            d.eByteAdr->setText(pc);
+            EXPECT_EQ(d.LabelMuster->text(), "MB30=255 ") << pc;
+        }
+        d.eByteAdr->setText("31");
+        EXPECT_EQ(d.LabelMuster->text(), "MB31=001 ");
+        d.cbOperand->setCurrentIndex(3);
+        d.eDBNr->setText("7");
+        EXPECT_EQ(d.LabelMuster->text().left(10), "DB7.DBB31=");
+        d.eDBNr->setText("7a");
+        EXPECT_EQ(d.LabelMuster->text().left(10), "DB7.DBB31=");
+        d.cbOperand->setCurrentIndex(2);
+        EXPECT_TRUE(static_cast<const TMyObjFelder&>(*pNeu) == Vorher) << "the object keeps its fields";
+        d.bOkClick();
+        ASSERT_EQ(d.result(), 1);
+        EXPECT_EQ(d.LabelMuster->text().toStdString(), pNeu->pcGetDynamicText(pNeu->dwGetWertVonObj()));
+    }
+    EXPECT_EQ(pNeu->Adr, 31);
+
     TMyObj* pObj = NeuesObjekt(Dynamische_Beschriftung);
     pObj->Op = 'M';
     pObj->Adr = 10;
@@ -170,9 +214,19 @@ TEST_F(DynamischerText, VorschauFormatiertDenWertUndLaesstDasObjekt)
     EXPECT_EQ(d.LabelMuster->text(), "0x1234 ");
     d.cbAnzeigeMitOperand->setChecked(true);
     EXPECT_EQ(d.LabelMuster->text(), "MW10=0x1234 ");
+    d.rbText_Variable->click();
+    d.cbVariable->setCurrentIndex(1);
+    EXPECT_EQ(d.LabelMuster->text().toStdString(), IPAdresseText());
+    d.rbText_Operand->click();
+    d.cbBitBreite->setCurrentIndex(0);
+    d.cbTextanzeigeAktivieren->setChecked(true);
+    d.eText1->setText("an");
+    d.eText0->setText("a,us");
+    EXPECT_EQ(d.LabelMuster->text(), "aus") << "M10.0 is 0";
     EXPECT_EQ(pObj->OpGroesse, 2);
     EXPECT_EQ(pObj->Darstellung, 0);
     EXPECT_FALSE(pObj->MitOpAnzeigen);
+    EXPECT_EQ(pObj->Variable, 0);
     NaechsteFarbAntwort(0x00FF00);
     d.bFarbeH->click();
     EXPECT_EQ(d.LabelMuster->palette().color(QPalette::Window), QColor(0, 255, 0));

@@ -19,11 +19,13 @@
 #include "Einstellungen.h"
 #include "Maske.h"
 #include "HauptForm.h"
+#include "Meldungen.h"
 #include "MyObj.h"
 #include "PoolText.h"
 #include "ProjektTestHilfe.h"
 #include "Programm.h"
 #include "WinDialoge.h"
+#include "WinMeldung.h"
 #include "kolv_d7ed.h"
 #include "kolv_spr2.h"
 
@@ -33,6 +35,22 @@ using namespace projekttest;
 namespace {
 
 std::string T(const QLineEdit* e) { return e->text().toStdString(); }
+
+// The texts of the boxes shown since the last call.
+std::vector<std::string> Boxen()
+{
+    std::vector<std::string> v;
+    for (const auto& m : GezeigteMeldungen()) v.push_back(m.sText);
+    GezeigteMeldungenLoeschen();
+    return v;
+}
+
+std::vector<std::string> OperandBox(const char* pcText, unsigned long ulRichtung)
+{
+    return {PoolTextFormat(6720, "%s%s", pcText, PoolText(ulRichtung).c_str())};
+}
+
+std::string GeschwFeld() { return FeldnameAusBeschriftung(PoolText(1029)); }
 
 struct BewegungDialog : ::testing::Test {
     Umgebung u;
@@ -77,22 +95,37 @@ struct BewegungDialog : ::testing::Test {
 
 } // namespace
 
-TEST(BewegungsOperand, ValidEntriesNameABitOfAnImageByte)
+// The whole text is the operand: nothing after the bit, no blank inside
+// (both were dropped, "I12X.3" and "I1 2.3" stored as I12.3).
+TEST(BewegungsOperand, OnlyAWholeOperandNamesABitOfAnImageByte)
 {
-    for (const char* pc : {"A0.0", "Q127.7", "E12.3", "I5.07", "M1.2XY", "A010.1"})
+    for (const char* pc : {"A0.0", "Q127.7", "E12.3", "I5.07", "A010.1", " M1.2 "})
         EXPECT_TRUE(bBewegungsOperandGueltig(pc)) << pc;
-    for (const char* pc : {"", "B1.0", "D1.0", "A1", "A1.8", "A1.", "A.1", "AX.1", "A128.0",
-                           "M200.1", "E99999999999999999999.1", "a1.0"})
+    for (const char* pc : {"", "  ", "B1.0", "D1.0", "A1", "A1.8", "A1.", "A.1", "AX.1", "A128.0", "M200.1",
+                           "E99999999999999999999.1", "a1.0", "M1.2XY", "I12X.3", "I1 2.3", "I 12.3",
+                           "E1.2.3", "E1,2"})
         EXPECT_FALSE(bBewegungsOperandGueltig(pc)) << pc;
+    BewegungsOperand o{'A', 1, 5};
+    EXPECT_FALSE(bBewegungsOperandLesen("I12X.3", o));
+    EXPECT_EQ(o, (BewegungsOperand{'A', 1, 5})) << "a refused text changes nothing";
+    EXPECT_TRUE(bBewegungsOperandLesen(" \tI12.3 ", o));
+    EXPECT_EQ(o, (BewegungsOperand{'I', 12, 3}));
+    EXPECT_TRUE(bBewegungsOperandLesen("  ", o));
+    EXPECT_EQ(o, (BewegungsOperand{0, 0, 3})) << "blank: the direction unused";
 }
 
-TEST_F(BewegungDialog, PreselectsTheObjectsRowAndStoresOnlyValidEntries)
+// A refused operand or speed is named with its field in a box, the dialog
+// stays open (also when another row is chosen) and nothing of the row is
+// stored; refused operands were dropped without a word before, and OK
+// closed the dialog.
+TEST_F(BewegungDialog, PreselectsTheObjectsRowAndRefusesWhatIsNoOperandOrSpeed)
 {
     Bewegungsprofile[5].Oben = {'A', 1, 1};
     Bewegungsprofile[5].Unten = {'E', 2, 2};
     Bewegungsprofile[5].Rechts = {'M', 3, 3};
     Bewegungsprofile[5].Links = {'Q', 4, 4};
     Bewegungsprofile[5].Geschw = 9;
+    Bewegungsprofil Vorher;
     TMyObj* p = Objekt(5, true);
     f->ObjektMarkieren(p);
     f->SetMaskeGeaendert(false);
@@ -110,31 +143,54 @@ TEST_F(BewegungDialog, PreselectsTheObjectsRowAndStoresOnlyValidEntries)
         EXPECT_EQ(T(d.eRechts), "M3.3");
         EXPECT_EQ(T(d.eLinks), "A4.4") << "German texts: Q shows as A";
         EXPECT_EQ(T(d.eGeschwindigkeit), "9");
+        Vorher = Bewegungsprofile[5];   // with the letters converted on show
 
-        d.eOben->setText("q 7. 6");          // blanks ignored, letters upper-cased
-        d.eUnten->setText("X1.0");           // refused: not stored
-        d.eRechts->clear();                  // empty: direction unused
-        d.eLinks->setText("M128.1");         // beyond the image: refused
-        d.eGeschwindigkeit->setText("12abc");  // not a number: refused below
+        d.eOben->setText(" q7.6 ");   // blanks at the ends, letters upper-cased
+        d.eRechts->clear();           // blank: direction unused
         d.cbEndschalterBetaetigen->setChecked(true);
-        EXPECT_EQ(T(d.eOben), "Q 7. 6");
-        EXPECT_FALSE(d.bOperandAbgelehnt(d.eOben));
+        EXPECT_EQ(T(d.eOben), " Q7.6 ");
         EXPECT_EQ(d.eOben->palette().color(QPalette::Base), FarbeVonWert(iFarbeOperandGueltig));
-        EXPECT_TRUE(d.bOperandAbgelehnt(d.eUnten));
-        EXPECT_EQ(d.eUnten->palette().color(QPalette::Base), FarbeVonWert(iFarbeOperandUngueltig));
-        EXPECT_TRUE(d.bOperandAbgelehnt(d.eLinks));
-        EXPECT_EQ(d.eRechts->palette().color(QPalette::Base),
-                  d.palette().color(QPalette::Base)) << "empty: window colour";
+        EXPECT_EQ(d.eRechts->palette().color(QPalette::Base), d.palette().color(QPalette::Base))
+            << "empty: window colour";
         GezeigteMeldungenLoeschen();
+        struct Fall { QLineEdit* pEdit; const char* pcText; std::vector<std::string> Box; };
+        const std::vector<Fall> faelle = {
+            {d.eUnten, "I12X.3", OperandBox("I12X.3", 6722)},
+            {d.eUnten, "I1 2.3", OperandBox("I1 2.3", 6722)},
+            {d.eUnten, "I300.0", OperandBox("I300.0", 6722)},
+            {d.eUnten, "I1.9", OperandBox("I1.9", 6722)},
+            {d.eLinks, "M128.1", OperandBox("M128.1", 6724)},
+            {d.eGeschwindigkeit, "12abc", {ZahlFeldMeldung("12abc", TZahlArt::Ganzzahl, GeschwFeld())}},
+            {d.eGeschwindigkeit, "-1", {ZahlFeldMeldung("-1", TZahlArt::Ganzzahl, GeschwFeld())}},
+            // Stored as -1 before: the object moved the other way.
+            {d.eGeschwindigkeit, "4294967295",
+             {PoolTextFormat(6500, "%s%s%ld%ld", "4294967295", GeschwFeld().c_str(), 0L, 2147483647L)}},
+        };
+        for (const Fall& c : faelle) {
+            SCOPED_TRACE(c.pcText);
+            const QString sAlt = c.pEdit->text();
+            c.pEdit->setText(c.pcText);
+            EXPECT_TRUE(c.pEdit == d.eGeschwindigkeit || d.bOperandAbgelehnt(c.pEdit));
+            d.bOkClick();
+            EXPECT_EQ(d.result(), 0) << "the dialog stays open";
+            EXPECT_EQ(Boxen(), c.Box);
+            EXPECT_EQ(Bewegungsprofile[5], Vorher) << "nothing of the row is stored";
+            c.pEdit->setText(sAlt);
+        }
+        // Another row: the box, and the refused row stays shown to be mended.
+        d.eUnten->setText("I12X.3");
+        d.lb->setCurrentRow(3);
+        d.Timer1Timer();
+        EXPECT_EQ(Boxen(), OperandBox("I12X.3", 6722));
+        EXPECT_EQ(d.lb->currentRow(), 5);
+        EXPECT_EQ(d.iAktuellesProfil, 5);
+        EXPECT_EQ(T(d.eUnten), "I12X.3");
+        EXPECT_EQ(T(d.eOben), " Q7.6 ");
+        EXPECT_EQ(Bewegungsprofile[5], Vorher);
+        d.eUnten->setText("E2.2");
+        d.eGeschwindigkeit->setText("2147483647");
         d.bOkClick();
-        EXPECT_EQ(d.result(), 0) << "a speed that is no number keeps the dialog open";
-        const auto boxen = GezeigteMeldungen();
-        EXPECT_EQ(boxen.size(), 1u);
-        for (const auto& box : boxen)
-            EXPECT_NE(box.sText.find("12abc"), std::string::npos) << box.sText;
-        EXPECT_EQ(Bewegungsprofile[5].Geschw, 9) << "the refused speed is not stored";
-        d.eGeschwindigkeit->clear();  // blank: 2
-        d.bOkClick();
+        EXPECT_TRUE(Boxen().empty());
         return d.result();
     });
     EXPECT_EQ(iOeffnungen, 1);
@@ -142,20 +198,25 @@ TEST_F(BewegungDialog, PreselectsTheObjectsRowAndStoresOnlyValidEntries)
     EXPECT_EQ(b.Oben, (BewegungsOperand{'Q', 7, 6}));
     EXPECT_EQ(b.Unten, (BewegungsOperand{'E', 2, 2}));
     EXPECT_EQ(b.Rechts, (BewegungsOperand{0, 0, 3})) << "an empty entry keeps the bit";
-    EXPECT_EQ(b.Links, (BewegungsOperand{'A', 4, 4})) << "converted on show, refused entry kept";
-    EXPECT_EQ(b.Geschw, 2);
+    EXPECT_EQ(b.Links, (BewegungsOperand{'A', 4, 4})) << "converted on show";
+    EXPECT_EQ(b.Geschw, 2147483647);
     EXPECT_EQ(b.Endsch, 1);
     EXPECT_TRUE(f->bMaskeGeaendert);
 
-    // Not active: row 0, whose speed 0 is shown and stored as 2.
+    // Not active: row 0, whose speed 0 is shown as 2; blank also means 2.
     p->MoveAktiv = false;
     Oeffnen([&](TDlgBewegung& d) {
         EXPECT_EQ(d.lb->currentRow(), 0);
         d.Timer1Timer();
         EXPECT_EQ(T(d.eGeschwindigkeit), "2");
-        return 2;
+        d.lb->setCurrentRow(5);
+        d.Timer1Timer();
+        d.eGeschwindigkeit->setText(" ");
+        d.bOkClick();
+        return d.result();
     });
     EXPECT_EQ(Bewegungsprofile[0].Geschw, 2);
+    EXPECT_EQ(Bewegungsprofile[5].Geschw, 2);
 }
 
 TEST_F(BewegungDialog, ChangingTheRowStoresCancelDropsOnlyTheShownRow)
@@ -233,6 +294,8 @@ TEST_F(BewegungDialog, AssignResetAndShow)
     EXPECT_EQ(u.Meldungen[0].sText, PoolText(1262));
 }
 
+// A byte above 127 and a negative speed from a panel file are shown as they
+// act and refused like typed ones, so the user types valid ones.
 TEST_F(BewegungDialog, LettersFollowTheTextLanguageAndAByteAbove127IsRefused)
 {
     // A profile line from a file with an address byte of 200.
@@ -246,13 +309,22 @@ TEST_F(BewegungDialog, LettersFollowTheTextLanguageAndAByteAbove127IsRefused)
         EXPECT_EQ(T(d.eOben), "I200.1");
         EXPECT_TRUE(d.bOperandAbgelehnt(d.eOben)) << "shown as it acts, and refused";
         EXPECT_EQ(T(d.eRechts), "Q10.0");
-        EXPECT_EQ(T(d.eGeschwindigkeit), "4294967293") << "the speed as an unsigned number";
+        EXPECT_EQ(T(d.eGeschwindigkeit), "-3") << "the speed as it is";
+        GezeigteMeldungenLoeschen();
         d.bOkClick();
-        return 1;
+        EXPECT_EQ(Boxen(), OperandBox("I200.1", 6721));
+        d.eOben->setText("I20.1");
+        d.bOkClick();
+        EXPECT_EQ(d.result(), 0);
+        EXPECT_EQ(Boxen(), std::vector<std::string>{ZahlFeldMeldung("-3", TZahlArt::Ganzzahl, GeschwFeld())});
+        EXPECT_EQ(Bewegungsprofile[2].Oben, (BewegungsOperand{'I', static_cast<int8_t>(-56), 1}));
+        d.eGeschwindigkeit->setText("3");
+        d.bOkClick();
+        return d.result();
     });
-    EXPECT_EQ(Bewegungsprofile[2].Oben, (BewegungsOperand{'I', static_cast<int8_t>(-56), 1}));
+    EXPECT_EQ(Bewegungsprofile[2].Oben, (BewegungsOperand{'I', 20, 1}));
     EXPECT_EQ(Bewegungsprofile[2].Rechts.Op, 'Q');
-    EXPECT_EQ(Bewegungsprofile[2].Geschw, -3);
+    EXPECT_EQ(Bewegungsprofile[2].Geschw, 3);
 
     SPR_SetTextSprache(1);
     Oeffnen([&](TDlgBewegung& d) {
@@ -263,6 +335,7 @@ TEST_F(BewegungDialog, LettersFollowTheTextLanguageAndAByteAbove127IsRefused)
     });
     EXPECT_EQ(Bewegungsprofile[2].Rechts.Op, 'A');
     EXPECT_EQ(Bewegungsprofile[2].Oben.Op, 'E');
+    EXPECT_TRUE(Boxen().empty());
 }
 
 TEST_F(BewegungDialog, WhatTheDialogStoresSurvivesSaveAndLoad)

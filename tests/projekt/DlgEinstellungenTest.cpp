@@ -275,13 +275,56 @@ TEST_F(DlgTest, NumbersBeyondAFieldAreRefusedAndNothingIsWritten)
         {"Zyklus_ZyklusUeberwachungsZeit", "65536", ohne(PoolText(1121)), 65535},
         {"Zyklus_TaktmerkerAdr", "99999999999999999999999", PoolText(1092) + " " + ohne(PoolText(1093)), 65535},
         {"Alarme_OB20", "4294967296", "OB20 " + PoolText(1117), 4294967295},
-        {"UhrAlarm_DatumOB13", "01.01.70000", "OB 13 " + PoolText(1133), 65535},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.pcText);
         Abgelehnt(f.pcFeld, f.pcText, PoolTextFormat(6500, "%s%s%ld%ld", f.pcText, f.sName.c_str(), 0L, f.lMax),
                   vorher, sDatei);
     }
+}
+
+// The start of a time-of-day interrupt: the record has no seconds, so any
+// but 00 are refused (they were dropped without a word); a time that is no
+// time of a day is refused as no time; a year beyond its word is named with
+// its own range, not the whole date. The date and the time each have their
+// own message.
+TEST_F(DlgTest, TimeOfDayInterruptRefusesSecondsImpossibleTimesAndAYearBeyondItsRange)
+{
+    ASSERT_TRUE(D7ED_bSPSEigenschaftenSpeichern(pfPLC.c_str()));
+    const std::string sDatei = testhilfe::DateiLesen(pfPLC);
+    const TEigenschaften vorher = Engine();
+    const std::string sZeit = "OB 17 " + PoolText(1134), sDatum = "OB 13 " + PoolText(1133);
+    auto keineZeit = [&](const char* pc) { return PoolTextFormat(6714, "%s%s", pc, sZeit.c_str()); };
+    struct Fall { const char* pcFeld; const char* pcText; std::string sMeldung; };
+    const std::vector<Fall> faelle = {
+        {"UhrAlarm_ZeitOB17", "12:34:56", PoolTextFormat(6718, "%s%s", "12:34:56", sZeit.c_str())},
+        {"UhrAlarm_ZeitOB17", "25:99", keineZeit("25:99")},
+        {"UhrAlarm_ZeitOB17", "24:00", keineZeit("24:00")},
+        {"UhrAlarm_ZeitOB17", "12:60", keineZeit("12:60")},
+        {"UhrAlarm_ZeitOB17", "12:00:60", keineZeit("12:00:60")},
+        {"UhrAlarm_ZeitOB17", "7:30", keineZeit("7:30")},
+        {"UhrAlarm_DatumOB13", "5", PoolTextFormat(6713, "%s%s", "5", sDatum.c_str())},
+        {"UhrAlarm_DatumOB13", "01.01.70000", PoolTextFormat(6719, "%s%s%ld%ld", "70000", sDatum.c_str(), 0L, 65535L)},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.pcText);
+        Abgelehnt(f.pcFeld, f.pcText, f.sMeldung, vorher, sDatei);
+    }
+    u.Meldungen.clear();
+    EXPECT_EQ(Oeffnen([&](TDlgEinstellungen& d) {
+                  Setzen(d, "UhrAlarm_ZeitOB17", " 23:59:00 ");
+                  Setzen(d, "UhrAlarm_ZeitOB16", "00:00");
+                  Setzen(d, "UhrAlarm_DatumOB13", "31.12.65535");
+                  d.bOkClick();
+              }),
+              1);
+    EXPECT_TRUE(u.Meldungen.empty()) << Meldungen();
+    TUhrzeitAlarm a{};
+    D7ED_GetUhrzeitOBDaten(7, &a);
+    EXPECT_EQ(a.byStunde, 23);
+    EXPECT_EQ(a.byMinute, 59);
+    D7ED_GetUhrzeitOBDaten(3, &a);
+    EXPECT_EQ(a.wJahr, 65535);
 }
 
 // Every field where a number is typed takes only a number of its kind: a

@@ -289,9 +289,6 @@ public:
     // The engine holds only the part of the project's dump that a load cut
     // short took: a dump then replaces the file only when the user agrees.
     bool bTeilDumpImEngine() const;
-    void DumpSchreiben(bool bNurWennAnders);
-    bool bDumpTeilweiseGeladen = false;
-    unsigned uDumpTeilweiseStand = 0;   // uBausteinErsetzungen() after that load
 
     // ===================================================================
     // Picture library and background
@@ -429,6 +426,11 @@ private:
     // What bMaskeLesen takes from the header right after reading the file:
     // motion table, block-dump flag, CPU type, background picture.
     void MaskenKopfAnwenden(const TMaskenKopf& kopf);
+    // Writes the block dump; bNurWennAnders: only where the engine's blocks
+    // differ from the file.
+    void DumpSchreiben(bool bNurWennAnders);
+    bool bDumpTeilweiseGeladen = false;
+    unsigned uDumpTeilweiseStand = 0;   // uBausteinErsetzungen() after that load
 };
 
 extern THauptformular* Hauptformular;

@@ -39,6 +39,7 @@ uint32_t DoppelWort(const unsigned char* p)
 
 bool bEigenerBaustein(unsigned uTyp) { return uTyp == D7ED_BST_SFC || uTyp == D7ED_BST_SFB; }
 
+// Whole deletions of the engine's blocks so far (uBausteinErsetzungen).
 unsigned s_uErsetzungen = 0;
 
 std::string BausteinName(unsigned uTyp, unsigned uNr)

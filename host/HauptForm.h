@@ -277,9 +277,18 @@ public:
     void aBearbeiten_EinfuegenExecute();
     // Block dump to the project's "Startup.wld".
     void StartupWldSchreiben();
-    // Loads the project's "Startup.wld" at the panel's opening; a refused
-    // file empties the engine of the blocks of the panel before (box).
-    void StartupWldLaden(const std::string& sPfad);
+    // Before another panel is opened or a new one made: the engine's blocks
+    // go into the open project's dump where they differ from it.
+    void BausteineVorMaskenwechselSichern();
+    // Before New: that dump, then the engine is emptied for the new project.
+    void BausteineFuerNeueMaskeAbgeben();
+    // At the opening of an accepted panel: the engine is emptied and takes
+    // the project's own "Startup.wld" where the panel restores its blocks;
+    // a refused file is told in one box.
+    void ProjektBausteineLaden();
+    // The engine holds only the part of the project's dump that a load cut
+    // short took: a dump then replaces the file only when the user agrees.
+    bool bTeilDumpImEngine() const;
 
     // ===================================================================
     // Picture library and background
@@ -417,6 +426,11 @@ private:
     // What bMaskeLesen takes from the header right after reading the file:
     // motion table, block-dump flag, CPU type, background picture.
     void MaskenKopfAnwenden(const TMaskenKopf& kopf);
+    // Writes the block dump; bNurWennAnders: only where the engine's blocks
+    // differ from the file.
+    void DumpSchreiben(bool bNurWennAnders);
+    bool bDumpTeilweiseGeladen = false;
+    unsigned uDumpTeilweiseStand = 0;   // uBausteinErsetzungen() after that load
 };
 
 extern THauptformular* Hauptformular;

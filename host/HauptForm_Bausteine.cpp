@@ -1,6 +1,11 @@
 // The block dump "Startup.wld" beside the panel file: written at each
-// switch to EDITOR, loaded when the panel opens.
+// switch to EDITOR and before another panel takes the engine over, loaded
+// when the panel opens. The engine's blocks belong to the project that was
+// open when they came in.
 #include "HauptForm.h"
+
+#include <fstream>
+#include <iterator>
 
 #include "Maske.h"
 #include "Meldungen.h"
@@ -10,7 +15,25 @@
 #include "WinText.h"
 #include "harlenzutils40.h"
 
-void THauptformular::StartupWldSchreiben()
+namespace {
+
+// True when the file holds exactly these bytes.
+bool bDateiGleich(const std::string& sPfad, const std::string& sInhalt)
+{
+    std::ifstream f(sPfad, std::ios::binary);
+    if (!f) return false;
+    const std::string sDatei((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    return !f.bad() && sDatei == sInhalt;
+}
+
+} // namespace
+
+bool THauptformular::bTeilDumpImEngine() const
+{
+    return bDumpTeilweiseGeladen && uDumpTeilweiseStand == uBausteinErsetzungen();
+}
+
+void THauptformular::DumpSchreiben(bool bNurWennAnders)
 {
     if (!U_DateiVorhanden(MaskeFile.c_str())) return;
     std::string sOrdner(MaskeFile.size() + 1, '\0');
@@ -28,6 +51,17 @@ void THauptformular::StartupWldSchreiben()
     }
     // An empty engine leaves the last dump as it is.
     if (iAnzahl < 0) return;
+    if (bNurWennAnders && bDateiGleich(sPfad, sInhalt)) return;
+    // The engine holds only what a load cut short took of this file: the
+    // blocks after that point live in the file alone.
+    if (bTeilDumpImEngine()) {
+        const int iImFile = iWLDBausteineZaehlen(sPfad);
+        if (iImFile > 0 &&
+            iJaNeinAbbruchFrage(PoolTextFormat(6760, "%s%d%d", sPfad.c_str(), iImFile, iAnzahl)) != 6) {
+            StatusTextSetzen(iPanelMeldung, PoolTextFormat(6761, "%d", iImFile).c_str());
+            return;
+        }
+    }
     // Written beside the old dump and renamed over it: a crash or a full
     // disk keeps the last good one.
     bool bAngelegt = false;
@@ -35,18 +69,52 @@ void THauptformular::StartupWldSchreiben()
         InfoMeldung(PoolTextFormat(bAngelegt ? 1323 : 1322, "%s", sPfad.c_str()));
         return;
     }
+    // The file now holds what the engine holds.
+    bDumpTeilweiseGeladen = false;
     // What a dump killed half way left beside the file.
     VerwaisteTempDateienEntfernen(sPfad);
     StatusTextSetzen(iPanelMeldung, PoolTextFormat(1324, "%d", iAnzahl).c_str());
 }
 
-void THauptformular::StartupWldLaden(const std::string& sPfad)
+void THauptformular::StartupWldSchreiben() { DumpSchreiben(false); }
+
+void THauptformular::BausteineVorMaskenwechselSichern()
 {
-    int iAnzahl = 0;
-    if (bWLDDateiLaden(sPfad, iAnzahl)) return;
-    // The engine still holds the blocks of the panel opened before. Kept
-    // there, they would run in this project, and the next switch to EDITOR
-    // would dump them over this project's file.
+    // Blocks that came in since the last switch to EDITOR (from a block
+    // file or the programming software) would be gone once the next panel
+    // empties the engine.
+    DumpSchreiben(true);
+}
+
+void THauptformular::BausteineFuerNeueMaskeAbgeben()
+{
+    BausteineVorMaskenwechselSichern();
     AlleBausteineLoeschen();
-    FehlerMeldung(PoolTextFormat(6752, "%s", sPfad.c_str()));
+    bDumpTeilweiseGeladen = false;
+}
+
+void THauptformular::ProjektBausteineLaden()
+{
+    // Whatever the engine holds belongs to the panel open before, whose
+    // dump its opener wrote: kept, it would run in this project and be
+    // dumped over this project's file.
+    AlleBausteineLoeschen();
+    bDumpTeilweiseGeladen = false;
+    const std::string sDump = DateiImOrdner(cMaskenVerzeichnis, "Startup.wld");
+    if (!BausteineRestaurieren || sDump.empty() || U_GetFileSizeBytes(sDump.c_str()) <= 10) return;
+    TWLDLadung ladung;
+    // One box names the file and what follows; the loader's own would only
+    // come before it.
+    ladung.bOhneAblehnungsMeldung = true;
+    int iAnzahl = 0;
+    if (!bWLDDateiLaden(sDump, iAnzahl, &ladung)) {
+        // A file that changed under the load leaves a part behind.
+        AlleBausteineLoeschen();
+        FehlerMeldung(PoolTextFormat(6752, "%s", sDump.c_str()));
+        return;
+    }
+    if (ladung.bVorzeitigBeendet) {
+        bDumpTeilweiseGeladen = true;
+        uDumpTeilweiseStand = uBausteinErsetzungen();
+    }
 }

@@ -50,6 +50,7 @@ void KommandozeileAuswerten(bool& bMaskeGeladen)
     if (!sGenannt.empty()) {
         const std::string sPfad = DateiPfadFinden(sGenannt);
         if (!sPfad.empty()) {
+            if (pForm) pForm->BausteineVorMaskenwechselSichern();
             MaskeFile = sPfad;
             // The switches that need a panel act only when it was opened.
             if (pForm && pForm->bMaskeLesen(sPfad)) bMaskeGeladen = true;

@@ -114,6 +114,7 @@ void THauptformular::aDatei_OeffnenExecute()
         FehlerMeldung(PoolText(1312));
         return;
     }
+    BausteineVorMaskenwechselSichern();
     MaskeFile = sPfad;
     if (!bMaskeLesen(sPfad)) FehlerMeldung(PoolText(1313));
 }
@@ -128,6 +129,7 @@ void THauptformular::aDatei_NeuExecute()
     }
     bool bAbbruch = false;
     if (!bAenderungenSpeichernAbfrage(bAbbruch) || bAbbruch) return;
+    BausteineFuerNeueMaskeAbgeben();
     MaskeLoeschen();
     StandardHintergrundLaden();
     update();

@@ -143,8 +143,10 @@ void THauptformular::Timer1Timer()
         bool bMaskeGenannt = false;
         KommandozeileAuswerten(bMaskeGenannt);
         if (!bMaskeGenannt && LetzteMaskeLaden && !sGemerkteMaskeFile.empty() &&
-            U_DateiVorhanden(sGemerkteMaskeFile.c_str()))
+            U_DateiVorhanden(sGemerkteMaskeFile.c_str())) {
+            BausteineVorMaskenwechselSichern();
             bMaskeLesen(sGemerkteMaskeFile);
+        }
     }
 
     if (dwSchliessZeitpunkt != 0 && bVorbei(dwSchliessZeitpunkt, 200)) {

@@ -374,10 +374,7 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
 
     bIPDatenAnmelden(ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT"));
 
-    // The block dump is restored only when the panel asks for it.
-    const std::string sDump = DateiImOrdner(cMaskenVerzeichnis, "Startup.wld");
-    if (BausteineRestaurieren && !sDump.empty() && U_GetFileSizeBytes(sDump.c_str()) > 10)
-        StartupWldLaden(sDump);
+    ProjektBausteineLaden();
     int iFehler = 0;
     D7ED_Start(D7ED_STARTART_NEUSTART, &iFehler);
 

@@ -39,6 +39,9 @@ uint32_t DoppelWort(const unsigned char* p)
 
 bool bEigenerBaustein(unsigned uTyp) { return uTyp == D7ED_BST_SFC || uTyp == D7ED_BST_SFB; }
 
+// Whole deletions of the engine's blocks so far (uBausteinErsetzungen).
+unsigned s_uErsetzungen = 0;
+
 std::string BausteinName(unsigned uTyp, unsigned uNr)
 {
     char c[32];
@@ -80,8 +83,11 @@ struct FileZu {
 
 } // namespace
 
+unsigned uBausteinErsetzungen() { return s_uErsetzungen; }
+
 void AlleBausteineLoeschen()
 {
+    ++s_uErsetzungen;
     std::vector<uint16_t> v;
     bVerzeichnisLesen(v);
     for (std::size_t i = 0; i + 1 < v.size() && v[i] != 0; i += 2) {
@@ -126,19 +132,57 @@ int iBausteinDumpErstellen(std::string& sInhalt)
                           &wWorte, &iFehler))
             continue;
         const auto* p = reinterpret_cast<const unsigned char*>(puffer.data());
-        if (Wort(p + 10) < 40) continue;
         // Exactly the header's length: the reader steps by it, so a pad byte
-        // of an odd image would shift every block behind it.
+        // of an odd image would shift every block behind it. Every image the
+        // reader takes back is written, a header alone too: a block left out
+        // here would be gone from the project at the next open.
         const uint32_t dwLaenge = DoppelWort(p + 8);
-        if (dwLaenge > 2u * wWorte) continue;
+        if (dwLaenge < D7ED_BST_KOPF_LAENGE || dwLaenge > 2u * wWorte) continue;
         sInhalt.append(reinterpret_cast<const char*>(p), dwLaenge);
         ++iAnzahl;
     }
     return iAnzahl;
 }
 
-bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl)
+int iWLDBausteineZaehlen(const std::string& sPfad)
 {
+    std::unique_ptr<std::FILE, FileZu> f(std::fopen(sPfad.c_str(), "rb"));
+    struct stat st;
+    if (!f || ::fstat(::fileno(f.get()), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    int iAnzahl = 0;
+    long lPos = 0;
+    for (;;) {
+        unsigned char k[uKennung];
+        if (std::fseek(f.get(), lPos, SEEK_SET) != 0 || std::fread(k, 1, uKennung, f.get()) < uKennung)
+            break;
+        if (k[0] != 'p' || k[1] != 'p') {
+            lPos += static_cast<long>(uKennung);
+            continue;
+        }
+        if (k[5] == 0) break;
+        const uint32_t dwLaenge = DoppelWort(k + 8);
+        if (dwLaenge < D7ED_BST_KOPF_LAENGE || dwLaenge > static_cast<uint32_t>(st.st_size - lPos)) break;
+        if (D7ED_bLadbarerTyp(k[5])) ++iAnzahl;
+        lPos += static_cast<long>(dwLaenge);
+    }
+    return iAnzahl;
+}
+
+bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl, TWLDLadung* pLadung)
+{
+    TWLDLadung ohne;
+    TWLDLadung& ladung = pLadung ? *pLadung : ohne;
+    ladung.bVorzeitigBeendet = false;
+    // A refusal's box, unless the caller tells it in its own words.
+    const auto Ablehnen = [&ladung](const std::string& sText, bool bFehler) {
+        if (ladung.bOhneAblehnungsMeldung) return false;
+        if (bFehler)
+            FehlerMeldung(sText);
+        else
+            InfoMeldung(sText);
+        return false;
+    };
+
     std::unique_ptr<std::FILE, FileZu> f(std::fopen(sPfad.c_str(), "rb"));
     // A folder opens as well on Linux, and would read as an empty file.
     struct stat st;
@@ -149,15 +193,9 @@ bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl)
 
     // First the whole file is walked by its headers, so that a wrong or
     // damaged file is refused while the engine still holds its blocks.
-    if (std::fseek(f.get(), 0, SEEK_END) != 0) {
-        InfoMeldung("Seek Error WLD-Datei");
-        return false;
-    }
+    if (std::fseek(f.get(), 0, SEEK_END) != 0) return Ablehnen("Seek Error WLD-Datei", false);
     const long lGroesse = std::ftell(f.get());
-    if (lGroesse < 0 || std::fseek(f.get(), 0, SEEK_SET) != 0) {
-        InfoMeldung("Seek Error WLD-Datei");
-        return false;
-    }
+    if (lGroesse < 0 || std::fseek(f.get(), 0, SEEK_SET) != 0) return Ablehnen("Seek Error WLD-Datei", false);
     std::vector<TBild> bilder;
     long lPos = 0;
     for (;;) {
@@ -184,24 +222,22 @@ bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl)
         }
         // An image shorter than its header would step the reader back onto
         // bytes already read; one past the end is cut off.
-        if (dwLaenge < D7ED_BST_KOPF_LAENGE || lGroesse - lPos < static_cast<long>(dwLaenge)) {
-            InfoMeldung("Read Error WLD-Datei");
-            return false;
-        }
+        if (dwLaenge < D7ED_BST_KOPF_LAENGE || lGroesse - lPos < static_cast<long>(dwLaenge))
+            return Ablehnen("Read Error WLD-Datei", false);
         bilder.push_back({lPos, uTyp, uNr, dwLaenge});
         lPos += static_cast<long>(dwLaenge);
-        if (std::fseek(f.get(), lPos, SEEK_SET) != 0) {
-            InfoMeldung("Seek Error WLD-Datei");
-            return false;
-        }
+        if (std::fseek(f.get(), lPos, SEEK_SET) != 0) return Ablehnen("Seek Error WLD-Datei", false);
     }
 
-    // A block too long to load that nothing loadable precedes would leave
-    // the engine empty: such a file is refused as damaged.
-    if (!sZuLang.empty() &&
-        std::all_of(bilder.begin(), bilder.end(), [](const TBild& b) { return bEigenerBaustein(b.uTyp); })) {
-        FehlerMeldung(PoolTextFormat(6750, "%s", sZuLang.c_str()));
-        return false;
+    // A file from which the engine would take no block would only empty
+    // it: refused while the engine still holds its blocks. The engine's own
+    // test of the types it takes decides, so the two cannot drift apart.
+    if (std::none_of(bilder.begin(), bilder.end(), [](const TBild& b) {
+            return D7ED_bLadbarerTyp(static_cast<unsigned char>(b.uTyp));
+        })) {
+        if (bZeitUm) return Ablehnen(PoolText(1249), true);
+        if (!sZuLang.empty()) return Ablehnen(PoolTextFormat(6750, "%s", sZuLang.c_str()), true);
+        return Ablehnen(PoolTextFormat(6762, "%s", sPfad.c_str()), true);
     }
 
     AlleBausteineLoeschen();
@@ -229,10 +265,8 @@ bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl)
             ++iGeschrieben;
     }
     f.reset();
-    if (bLesefehler) {
-        InfoMeldung("Read Error WLD-Datei");
-        return false;
-    }
+    if (bLesefehler) return Ablehnen("Read Error WLD-Datei", false);
+    ladung.bVorzeitigBeendet = bZeitUm || !sZuLang.empty();
     if (bZeitUm)
         FehlerMeldung(PoolText(1249));
     else if (!sZuLang.empty())

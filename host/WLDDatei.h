@@ -6,16 +6,35 @@
 
 #include <string>
 
+// What a load is told and tells besides its result.
+struct TWLDLadung {
+    // In: a refused file shows no box of the loader; the caller tells it.
+    bool bOhneAblehnungsMeldung = false;
+    // Out: the load stopped early (time limit, or a block too long after
+    // loaded ones): the engine holds only a part of the file's blocks.
+    bool bVorzeitigBeendet = false;
+};
+
 // Loads a block file into the engine. The whole file is checked first;
 // only a file that passes loses the engine its old blocks. True with the
 // number of blocks the engine took in iAnzahl; false for a file that
 // cannot be opened or is no block file (no message) or is damaged (box),
-// also when its first block is too long to load.
-bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl);
+// also when no block of it could be loaded (none of a type the engine
+// takes before its end or before a block too long to load).
+bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl, TWLDLadung* pLadung = nullptr);
+
+// The blocks of a type the engine takes that a block file holds, counted
+// by their headers up to its end mark (blocks too long to load included);
+// -1 when the file cannot be read.
+int iWLDBausteineZaehlen(const std::string& sPfad);
 
 // Deletes every block of the engine except its own system functions and
 // system function blocks.
 void AlleBausteineLoeschen();
+
+// How often the engine's blocks were deleted as a whole so far: a caller
+// that remembers the value knows whether they were replaced since.
+unsigned uBausteinErsetzungen();
 
 // Results of iBausteinDumpErstellen besides a block count: nothing is to
 // be written, because the engine holds no block at all, or because its

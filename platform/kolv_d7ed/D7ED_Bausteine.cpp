@@ -21,12 +21,6 @@ uint32_t Doppelwort(const uint8_t* pb)
 
 bool bSystemBaustein(uint8_t byTyp) { return byTyp == D7ED_BST_SFC || byTyp == D7ED_BST_SFB; }
 
-bool bLadbarerTyp(uint8_t byTyp)
-{
-    return byTyp == D7ED_BST_OB || byTyp == D7ED_BST_DB || byTyp == D7ED_BST_SDB ||
-           byTyp == D7ED_BST_FC || byTyp == D7ED_BST_FB;
-}
-
 // Whether the current CPU type has this SFC or SFB.
 bool bSystemBausteinVorhanden(uint8_t byTyp, uint16_t wNr)
 {
@@ -70,6 +64,12 @@ std::string SDBDateiPfad(uint16_t wNr)
 } // namespace
 
 extern "C" {
+
+bool D7ED_bLadbarerTyp(unsigned char byTyp)
+{
+    return byTyp == D7ED_BST_OB || byTyp == D7ED_BST_DB || byTyp == D7ED_BST_SDB ||
+           byTyp == D7ED_BST_FC || byTyp == D7ED_BST_FB;
+}
 
 bool D7ED_GetBausteinverzeichnis(uint16_t* pwPuffer, uint32_t dwMaxWorte,
                                  unsigned char* pbGekuerzt, int* piFehler)
@@ -164,7 +164,7 @@ bool D7ED_BstWrite(unsigned char byTyp, uint16_t wNr, uint16_t wLaenge, uint16_t
         Fehler(piFehler, D7ED_FEHLER_BAUSTEIN_GESCHUETZT);
         return false;
     }
-    if (!bLadbarerTyp(byTyp)) {
+    if (!D7ED_bLadbarerTyp(byTyp)) {
         Fehler(piFehler, D7ED_FEHLER_BAUSTEINTYP);
         return false;
     }

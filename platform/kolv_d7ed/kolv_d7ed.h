@@ -232,6 +232,10 @@ D7ED_EXPORT bool D7ED_BstWrite(unsigned char byTyp, uint16_t wNr, uint16_t wLaen
 /* Deletes a block. SFC/SFB: BAUSTEIN_GESCHUETZT; missing: BAUSTEIN_FEHLT.
  * The files of system data blocks are left in the project folder. */
 D7ED_EXPORT bool D7ED_BstLoeschen(unsigned char byTyp, uint16_t wNr, int* piFehler);
+/* True for the block types D7ED_BstWrite stores (OB, DB, SDB, FC, FB), so
+ * that a caller can tell from a block file's headers whether any of its
+ * blocks would load. */
+D7ED_EXPORT bool D7ED_bLadbarerTyp(unsigned char byTyp);
 
 /* ------------------------------------------------------------- CPU type */
 /* Sets the built-in CPU "312C" (its SFCs/SFBs, sizes, identification). */

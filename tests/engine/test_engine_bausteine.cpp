@@ -133,6 +133,14 @@ TEST_F(EngineBausteine, UngueltigeBilderWerdenAbgewiesen)
     EXPECT_EQ(BausteinSchreiben(ab), D7ED_FEHLER_BAUSTEIN_UNGUELTIG);
     // Unknown types and null images.
     EXPECT_EQ(BausteinSchreiben(BausteinBild(0x42, 1, {})), D7ED_FEHLER_BAUSTEINTYP);
+    // The exported type test tells exactly the types a write stores: the
+    // host refuses a block file by it before it deletes anything.
+    for (unsigned uTyp = 0; uTyp < 256; ++uTyp) {
+        const auto bild = BausteinBild(uint8_t(uTyp), 500, {});
+        const bool bGespeichert = D7ED_BstWrite(bild[5], 500, uint16_t(bild.size()), 0, bild.data(), &iFehler);
+        EXPECT_EQ(D7ED_bLadbarerTyp(static_cast<unsigned char>(uTyp)), bGespeichert) << uTyp;
+        if (bGespeichert) D7ED_BstLoeschen(static_cast<unsigned char>(uTyp), 500, &iFehler);
+    }
     EXPECT_FALSE(D7ED_BstWrite(D7ED_BST_FC, 1, 40, 0, nullptr, &iFehler));
     EXPECT_EQ(iFehler, D7ED_FEHLER_NULLZEIGER);
     EXPECT_FALSE(bImVerzeichnis(D7ED_BST_FC, 1));

@@ -21,6 +21,7 @@
 #include "ProjektTestHilfe.h"
 #include "Programm.h"
 #include "WLDDatei.h"
+#include "WinDialoge.h"
 #include "WinZeit.h"
 #include "kolv_d7ed.h"
 
@@ -120,6 +121,25 @@ int EigeneBausteine()
     return n;
 }
 
+// The images by type and number, as the engine's directory orders them.
+Bausteine Satz(const std::vector<std::string>& bilder)
+{
+    Bausteine m;
+    for (const auto& s : bilder) m[{uint8_t(s[5]), (uint8_t(s[6]) << 8) | uint8_t(s[7])}] = s;
+    return m;
+}
+
+// The dump of these blocks: the images one after the other.
+std::string DumpVon(const Bausteine& m)
+{
+    std::string s;
+    for (const auto& [k, b] : m) s += b;
+    return s;
+}
+
+// An image of 65536 bytes: too long to load.
+std::string ZuLang() { return Bild(D7ED_BST_FB, 77, 65536); }
+
 Bausteine Fuellen(const std::vector<std::string>& bilder)
 {
     AlleBausteineLoeschen();
@@ -157,6 +177,25 @@ protected:
         pForm->aMaske_RUN_EDITORExecute();
         ASSERT_TRUE(pForm->bEditorModus);
     }
+    // A project folder below the projects folder with a panel file of its
+    // own and, when given, a dump; the panel file's path.
+    std::string Projekt(const std::string& sName, bool bRestaurieren, const char* pcDump = nullptr,
+                        std::size_t uDumpLaenge = 0) const
+    {
+        const fs::path pf = u.pfProjekte / sName;
+        fs::create_directories(pf);
+        testhilfe::DateiSchreiben(pf / (sName + ".maske_ini"),
+                                  std::string("[Einstellungen]\n$BausteineRestaurieren=") +
+                                      (bRestaurieren ? "1" : "0") + "\n");
+        if (pcDump) testhilfe::DateiSchreiben(pf / "Startup.wld", std::string(pcDump, uDumpLaenge));
+        return (pf / (sName + ".maske_ini")).string();
+    }
+    fs::path DumpIn(const char* pcProjekt) const { return u.pfProjekte / pcProjekt / "Startup.wld"; }
+    void Oeffnen(const std::string& sPfad)
+    {
+        NaechsteDateiAntwort(sPfad);
+        pForm->aDatei_OeffnenExecute();
+    }
 };
 
 TEST_F(WLDTest, BlocksSurviveTheSwitchToEditorAndTheReopenedPanelByteForByte)
@@ -169,33 +208,30 @@ TEST_F(WLDTest, BlocksSurviveTheSwitchToEditorAndTheReopenedPanelByteForByte)
         Bild(D7ED_BST_DB, 1, 41, 0x5555),      // a data block gets 0 whatever stands here
         Bild(D7ED_BST_DB, 255, 5000, 0),
         Bild(D7ED_BST_SDB, 0, 99, 0x0102),
-        Bild(D7ED_BST_OB, 100, 38),            // below 40: never dumped
+        Bild(D7ED_BST_OB, 100, 38),            // two bytes of code
+        Bild(D7ED_BST_FC, 8, 36),              // a header alone
     });
-    ASSERT_EQ(vorher.size(), 8u);
+    ASSERT_EQ(vorher.size(), 9u);
     ZuEditor();
     ASSERT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
-    EXPECT_EQ(Status(), PoolTextFormat(1324, "%d", 7));
-    // Exactly the images one after the other, in directory order, without
-    // the short block and without the engine's own system functions.
-    std::string sErwartet;
-    for (const auto& [k, s] : vorher)
-        if (s.size() >= 40) sErwartet += s;
-    EXPECT_EQ(testhilfe::DateiLesen(Dump()), sErwartet);
+    EXPECT_EQ(Status(), PoolTextFormat(1324, "%d", 9));
+    // Exactly the images one after the other, in directory order, the
+    // shortest the loader takes too, without the engine's own system
+    // functions.
+    EXPECT_EQ(testhilfe::DateiLesen(Dump()), DumpVon(vorher));
 
     AlleBausteineLoeschen();
     const int iEigene = EigeneBausteine();
     g_uebergaben.clear();
     ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
-    Bausteine erwartet = vorher;
-    erwartet.erase({D7ED_BST_OB, 100});
-    EXPECT_EQ(ImEngine(), erwartet);
+    EXPECT_EQ(ImEngine(), vorher);
     EXPECT_EQ(EigeneBausteine(), iEigene);
-    EXPECT_EQ(Status(), PoolTextFormat(1252, "%d", 7));
+    EXPECT_EQ(Status(), PoolTextFormat(1252, "%d", 9));
     // The header value goes along, except for data blocks, which get 0.
     for (const TUebergabe& t : g_uebergaben)
         EXPECT_EQ(t.uKopfwert, t.uTyp == D7ED_BST_DB ? 0u : t.uTyp == D7ED_BST_SDB ? 0x0102u : 0x1234u)
             << t.uTyp << "/" << t.uNr;
-    EXPECT_EQ(g_uebergaben.size(), 7u);
+    EXPECT_EQ(g_uebergaben.size(), 9u);
 
     // The panel's setting off: nothing is restored.
     AlleBausteineLoeschen();
@@ -284,12 +320,6 @@ TEST_F(WLDTest, LoadKeepsTheFileRulesAndReplacesTheEngineBlocks)
     ASSERT_EQ(g_uebergaben.size(), 3u);
     EXPECT_EQ(g_uebergaben[2].uKopfwert, 0u);   // data block, though 0x7777 stands there
     EXPECT_EQ(Status(), PoolTextFormat(1252, "%d", 2));
-
-    // An empty file is a block file without blocks.
-    ASSERT_TRUE(bWLDDateiLaden(Datei("leer.wld", ""), iAnzahl));
-    EXPECT_EQ(iAnzahl, 0);
-    EXPECT_TRUE(ImEngine().empty());
-    EXPECT_EQ(EigeneBausteine(), iEigene);
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 }
 
@@ -297,14 +327,12 @@ TEST_F(WLDTest, OversizedImageAndTimeLimitKeepTheBlocksBefore)
 {
     const Bausteine vorher = Fuellen({Bild(D7ED_BST_OB, 1, 200)});
     const std::string a = Bild(D7ED_BST_FC, 1, 100), b = Bild(D7ED_BST_FC, 2, 100);
-    std::string sGross = Bild(D7ED_BST_FB, 77, 36);
-    sGross[8] = 0;
-    sGross[9] = 1;   // 65536 bytes
-    sGross[10] = sGross[11] = 0;
+    const std::string sGross = ZuLang();
     int iAnzahl = 0;
-    // Nothing loadable before it (a system function is never loaded): the
-    // file is refused as damaged and the engine keeps its blocks.
-    for (const std::string& sDatei : {sGross + b, Bild(D7ED_BST_SFC, 20, 36) + sGross}) {
+    // Nothing loadable before it (a system function is never loaded, nor a
+    // type the engine does not know): the file is refused as damaged and
+    // the engine keeps its blocks.
+    for (const std::string& sDatei : {sGross + b, Bild(D7ED_BST_SFC, 20, 36) + sGross, Bild(9, 3, 50) + sGross}) {
         u.Meldungen.clear();
         iAnzahl = -7;
         EXPECT_FALSE(bWLDDateiLaden(Datei("gross.wld", sDatei), iAnzahl));
@@ -313,15 +341,8 @@ TEST_F(WLDTest, OversizedImageAndTimeLimitKeepTheBlocksBefore)
         ASSERT_EQ(u.Meldungen.size(), 1u);
         EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6750, "%s", "FB77"));
     }
-    // A first record of type 0 still ends the file: an empty block file.
-    std::string sEnde(14, '\0');
-    sEnde[0] = sEnde[1] = 'p';
-    u.Meldungen.clear();
-    ASSERT_TRUE(bWLDDateiLaden(Datei("gross.wld", sEnde + sGross), iAnzahl));
-    EXPECT_EQ(iAnzahl, 0);
-    EXPECT_TRUE(ImEngine().empty());
-    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
     // Blocks before it are loaded, and the box says how many.
+    u.Meldungen.clear();
     ASSERT_TRUE(bWLDDateiLaden(Datei("gross.wld", a + sGross + b), iAnzahl));
     EXPECT_EQ(iAnzahl, 1);
     EXPECT_EQ(ImEngine(), (Bausteine{{{D7ED_BST_FC, 1}, a}}));
@@ -368,18 +389,203 @@ TEST_F(WLDTest, FailedDumpKeepsTheLastGoodOne)
         EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
 }
 
-TEST_F(WLDTest, RefusedDumpAtOpenIsToldAndNotOverwrittenByTheBlocksOfThePanelBefore)
+TEST_F(WLDTest, RefusedDumpAtOpenIsToldInOneBoxAndNotOverwrittenByTheBlocksOfThePanelBefore)
 {
-    // The blocks of the panel opened before, and this project's damaged dump.
-    Fuellen({Bild(D7ED_BST_FC, 1, 300), Bild(D7ED_BST_OB, 1, 120)});
-    const std::string sKaputt = "Hier stand einmal eine Bausteinsicherung.";
-    Datei("Startup.wld", sKaputt);
-    ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
-    ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
-    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6752, "%s", Dump().string().c_str()));
+    const std::string a = Bild(D7ED_BST_FC, 1, 100);
+    // Each refused in its own way by the loader; at the opening only the
+    // box that names the dump and what follows is shown.
+    for (const std::string& sKaputt : {std::string("Hier stand einmal eine Bausteinsicherung."),
+                                       a + a.substr(0, 50),                    // cut image
+                                       Bild(9, 3, 50) + Bild(D7ED_BST_SFC, 20, 36),  // nothing loadable
+                                       ZuLang() + a}) {
+        SCOPED_TRACE(sKaputt.size());
+        // The blocks of the panel opened before, and this project's damaged dump.
+        Fuellen({Bild(D7ED_BST_FC, 1, 300), Bild(D7ED_BST_OB, 1, 120)});
+        Datei("Startup.wld", sKaputt);
+        u.Meldungen.clear();
+        ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
+        ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+        EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6752, "%s", Dump().string().c_str()));
+        EXPECT_TRUE(ImEngine().empty());
+        ZuEditor();
+        EXPECT_EQ(testhilfe::DateiLesen(Dump()), sKaputt);
+    }
+}
+
+TEST_F(WLDTest, AFileWithoutALoadableBlockIsRefusedBeforeAnyBlockIsDeleted)
+{
+    const Bausteine vorher = Fuellen({Bild(D7ED_BST_OB, 1, 200), Bild(D7ED_BST_FC, 9, 80)});
+    std::string sEnde(14, '\0');
+    sEnde[0] = sEnde[1] = 'p';
+    struct Fall { const char* pcName; std::string sInhalt; };
+    const std::vector<Fall> faelle = {
+        {"leer", ""},
+        {"ende_zuerst", sEnde + Bild(D7ED_BST_FC, 1, 60)},   // the end mark before any block
+        {"fremd", Bild(9, 3, 50) + std::string(14, 'x') + Bild(D7ED_BST_SFB, 4, 36)},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.pcName);
+        u.Meldungen.clear();
+        const std::string sPfad = Datei(f.pcName, f.sInhalt);
+        int iAnzahl = -7;
+        EXPECT_FALSE(bWLDDateiLaden(sPfad, iAnzahl));
+        EXPECT_EQ(iAnzahl, -7);
+        EXPECT_EQ(ImEngine(), vorher);
+        ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+        EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6762, "%s", sPfad.c_str()));
+    }
+    // One loadable block among them is enough.
+    int iAnzahl = 0;
+    ASSERT_TRUE(bWLDDateiLaden(Datei("eins.wld", Bild(9, 3, 50) + Bild(D7ED_BST_FC, 2, 36)), iAnzahl));
+    EXPECT_EQ(iAnzahl, 1);
+    EXPECT_EQ(ImEngine(), Satz({Bild(D7ED_BST_FC, 2, 36)}));
+}
+
+TEST_F(WLDTest, EachProjectRunsAndDumpsOnlyTheBlocksThatCameInWhileItWasOpen)
+{
+    const Bausteine a = Satz({Bild(D7ED_BST_OB, 1, 200, 0x1234, 11), Bild(D7ED_BST_FC, 1, 300, 0x1234, 12),
+                              Bild(D7ED_BST_FB, 2, 400, 0x1234, 13), Bild(D7ED_BST_DB, 3, 80, 0, 14)});
+    const Bausteine b = Satz({Bild(D7ED_BST_OB, 1, 150, 0x1234, 21), Bild(D7ED_BST_FC, 5, 90, 0x1234, 22)});
+    const std::string sDumpA = DumpVon(a), sDumpB = DumpVon(b);
+    const std::string sA = Projekt("A", true, sDumpA.data(), sDumpA.size());
+    const std::string sB = Projekt("B", false, sDumpB.data(), sDumpB.size());
+    const std::string sC = Projekt("C", true);
+
+    Oeffnen(sA);
+    ASSERT_EQ(MaskeFile, sA);
+    EXPECT_EQ(ImEngine(), a);
+    ZuEditor();
+    EXPECT_EQ(testhilfe::DateiLesen(DumpIn("A")), sDumpA);
+    // A file that is no panel is refused: the open panel keeps its blocks.
+    const std::string sKeine = (u.pfProjekte / "keine.maske_ini").string();
+    testhilfe::DateiSchreiben(sKeine, "Hallo\n");
+    Oeffnen(sKeine);
+    EXPECT_EQ(MaskeFile, sA);
+    EXPECT_EQ(ImEngine(), a);
+
+    // A block file loaded in EDITOR belongs to A: A's dump takes it before
+    // B is opened.
+    const Bausteine x = Satz({Bild(D7ED_BST_FC, 9, 120, 0x1234, 31)});
+    int iAnzahl = 0;
+    ASSERT_TRUE(bWLDDateiLaden(Datei("x.wld", DumpVon(x)), iAnzahl));
+    u.Meldungen.clear();
+    Oeffnen(sB);
+    ASSERT_EQ(MaskeFile, sB);
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    EXPECT_EQ(testhilfe::DateiLesen(DumpIn("A")), DumpVon(x));
+    // B restores no blocks: it runs with an empty engine, and its own dump
+    // stays as it is.
     EXPECT_TRUE(ImEngine().empty());
     ZuEditor();
-    EXPECT_EQ(testhilfe::DateiLesen(Dump()), sKaputt);
+    EXPECT_EQ(testhilfe::DateiLesen(DumpIn("B")), sDumpB);
+
+    // C has no dump, then one of 10 bytes: none is made or replaced.
+    Oeffnen(sC);
+    ASSERT_EQ(MaskeFile, sC);
+    EXPECT_TRUE(ImEngine().empty());
+    ZuEditor();
+    EXPECT_FALSE(fs::exists(DumpIn("C")));
+    testhilfe::DateiSchreiben(DumpIn("C"), "pp34567890");
+    Oeffnen(sC);
+    ZuEditor();
+    EXPECT_EQ(testhilfe::DateiLesen(DumpIn("C")), "pp34567890");
+    EXPECT_EQ(testhilfe::DateiLesen(DumpIn("A")), DumpVon(x));
+    EXPECT_EQ(testhilfe::DateiLesen(DumpIn("B")), sDumpB);
+
+    // Blocks from the programming software go with C before New empties
+    // the engine.
+    ASSERT_TRUE(Schreiben(Bild(D7ED_BST_FC, 7, 60)));
+    pForm->aDatei_NeuExecute();
+    EXPECT_TRUE(MaskeFile.empty());
+    EXPECT_EQ(testhilfe::DateiLesen(DumpIn("C")), Bild(D7ED_BST_FC, 7, 60));
+    EXPECT_TRUE(ImEngine().empty());
+    Oeffnen(sA);
+    EXPECT_EQ(ImEngine(), x);
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+}
+
+TEST_F(WLDTest, ADumpCutShortAtOpenReplacesTheFileOnlyWhenTheUserSaysYes)
+{
+    // Three blocks, one too long to load, two more: six in the file.
+    const Bausteine vorn =
+        Satz({Bild(D7ED_BST_OB, 1, 200), Bild(D7ED_BST_FC, 1, 100, 0x1234, 2), Bild(D7ED_BST_FC, 2, 100, 0x1234, 3)});
+    const std::string sVoll = DumpVon(vorn) + ZuLang() + Bild(D7ED_BST_FC, 3, 100) + Bild(D7ED_BST_DB, 4, 60, 0);
+    Datei("Startup.wld", sVoll);
+    ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
+    EXPECT_EQ(ImEngine(), vorn);
+    const std::string sFrage = PoolTextFormat(6760, "%s%d%d", Dump().string().c_str(), 6, 3);
+    // No keeps the file, the status bar says so, and each switch asks again.
+    for (int i = 0; i < 2; ++i) {
+        u.Meldungen.clear();
+        u.Antworten = {IDNO};
+        ZuEditor();
+        ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+        EXPECT_EQ(u.Meldungen[0].sText, sFrage);
+        EXPECT_EQ(testhilfe::DateiLesen(Dump()), sVoll);
+        EXPECT_EQ(Status(), PoolTextFormat(6761, "%d", 6));
+    }
+    // The close in RUN asks as well; No keeps the file and the close goes on.
+    u.Meldungen.clear();
+    u.Antworten = {IDNO};
+    pForm->bEditorModus = false;
+    bool bSchliessen = true;
+    pForm->FormClose(bSchliessen);
+    EXPECT_TRUE(pForm->bEditorModus);
+    EXPECT_NE(pForm->dwSchliessZeitpunkt, 0u);
+    pForm->dwSchliessZeitpunkt = 0;
+    ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+    EXPECT_EQ(u.Meldungen[0].sText, sFrage);
+    EXPECT_EQ(testhilfe::DateiLesen(Dump()), sVoll);
+    // Yes replaces it; from then on the dump asks nothing.
+    u.Meldungen.clear();
+    u.Antworten = {IDYES};
+    ZuEditor();
+    EXPECT_EQ(testhilfe::DateiLesen(Dump()), DumpVon(vorn));
+    EXPECT_EQ(Status(), PoolTextFormat(1324, "%d", 3));
+    ZuEditor();
+    EXPECT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+
+    // The time limit cuts the load too; a block file loaded in full ends
+    // the question.
+    std::string sViele;
+    for (unsigned i = 1; i <= 20; ++i) sViele += Bild(D7ED_BST_FC, i, 50);
+    Datei("Startup.wld", sViele);
+    TestUhrSetzen(1000);
+    TestUhrSchrittSetzen(1000);
+    ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
+    TestUhrFreigeben();
+    const int iTeil = static_cast<int>(ImEngine().size());
+    ASSERT_GT(iTeil, 0);
+    ASSERT_LT(iTeil, 20);
+    u.Meldungen.clear();
+    u.Antworten = {IDNO};
+    ZuEditor();
+    ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6760, "%s%d%d", Dump().string().c_str(), 20, iTeil));
+    EXPECT_EQ(testhilfe::DateiLesen(Dump()), sViele);
+    int iAnzahl = 0;
+    ASSERT_TRUE(bWLDDateiLaden(Datei("x.wld", Bild(D7ED_BST_FC, 30, 70)), iAnzahl));
+    u.Meldungen.clear();
+    ZuEditor();
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    EXPECT_EQ(testhilfe::DateiLesen(Dump()), Bild(D7ED_BST_FC, 30, 70));
+
+    // Before another panel opens the same question comes; the next project
+    // then dumps its own blocks without one.
+    Datei("Startup.wld", sVoll);
+    ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
+    const std::string sB = Projekt("B", true);
+    u.Meldungen.clear();
+    u.Antworten = {IDNO};
+    Oeffnen(sB);
+    ASSERT_EQ(MaskeFile, sB);
+    ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+    EXPECT_EQ(u.Meldungen[0].sText, sFrage);
+    EXPECT_EQ(testhilfe::DateiLesen(Dump()), sVoll);
+    ASSERT_TRUE(Schreiben(Bild(D7ED_BST_FC, 8, 80)));
+    ZuEditor();
+    EXPECT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+    EXPECT_EQ(testhilfe::DateiLesen(DumpIn("B")), Bild(D7ED_BST_FC, 8, 80));
 }
 
 TEST_F(WLDTest, LongDirectoryIsDumpedWholeAndAFailedReadWritesNoDump)

@@ -40,7 +40,9 @@ TStempel StempelLesen(const std::string& sPfad)
 {
     TStempel st;
     struct stat s {};
-    if (::stat(sPfad.c_str(), &s) != 0) return st;
+    // Something else in the file's place (a folder) holds nothing a write
+    // could replace: the write itself fails and says so.
+    if (::stat(sPfad.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return st;
     st.bVorhanden = true;
     st.uGroesse = static_cast<std::uintmax_t>(s.st_size);
     st.llSekunden = static_cast<std::int64_t>(s.st_mtim.tv_sec);

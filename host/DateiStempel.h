@@ -9,9 +9,9 @@
 // Notes the file's present size and modification time (or that it is
 // missing) as the state this program knows; after each own read and write.
 void DateiStempelMerken(const std::string& sPfad);
-// True when the file exists and differs in size or modification time from
-// the state noted for it. A file never noted, or missing now, holds nothing
-// that a write could lose: false.
+// True when the file exists (as a plain file) and differs in size or
+// modification time from the state noted for it. A file never noted, or
+// missing now, holds nothing that a write could lose: false.
 bool bDateiFremdGeaendert(const std::string& sPfad);
 
 // What the user said to replacing one project file.

@@ -466,7 +466,6 @@ void TDlgEinstellungen::bOkClick()
     UhrzeitalarmeUebernehmen(e);
     WeckalarmeUebernehmen(e);
     VerzoegerungsalarmeUebernehmen(e);
-    cSPSDatPfad = SPSDatPfad();
     if (!D7ED_bSPSEigenschaftenSpeichern(cSPSDatPfad.c_str())) {
         FehlerMeldung(PoolTextFormat(6501, "%s", cSPSDatPfad.c_str()));
         return;

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 
+#include "DateiStempel.h"
 #include "Einstellungen.h"
 #include "HauptForm.h"
 #include "Hilfe.h"
@@ -127,6 +128,7 @@ TDlgEinstellungen::TDlgEinstellungen(QWidget* pBesitzer) : QDialog(pBesitzer)
     // value is shown.
     cSPSDatPfad = SPSDatPfad();
     D7ED_bSPSEigenschaftenLaden(cSPSDatPfad.c_str());
+    DateiStempelMerken(cSPSDatPfad);
     dwSDBStempel = dwSDBStempelSumme(OrdnerVon(cSPSDatPfad));
     bWLDGeladen = false;
 
@@ -447,6 +449,10 @@ void TDlgEinstellungen::bOkClick()
 {
     TEingaben e;
     if (!bEingabenLesen(e)) return;
+    // Another program changed the file since this dialog read it: without
+    // the user's word nothing is taken over, and the dialog stays open.
+    cSPSDatPfad = SPSDatPfad();
+    if (UeberschreibenFragen(cSPSDatPfad, false, 0) != TUeberschreiben::Schreiben) return;
     RavoDAVInterval = e.wAufrufintervall;
     // An address that no entry holds (one of another PC from the project's
     // IP data) stays as it is rather than becoming empty.
@@ -460,11 +466,11 @@ void TDlgEinstellungen::bOkClick()
     UhrzeitalarmeUebernehmen(e);
     WeckalarmeUebernehmen(e);
     VerzoegerungsalarmeUebernehmen(e);
-    cSPSDatPfad = SPSDatPfad();
     if (!D7ED_bSPSEigenschaftenSpeichern(cSPSDatPfad.c_str())) {
         FehlerMeldung(PoolTextFormat(6501, "%s", cSPSDatPfad.c_str()));
         return;
     }
+    DateiStempelMerken(cSPSDatPfad);
     PLCDatNeuGeschrieben();
     done(1);
 }

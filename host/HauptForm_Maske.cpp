@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "Allgemein.h"
+#include "DateiStempel.h"
 #include "Einstellungen.h"
 #include "Maske.h"
 #include "Meldungen.h"
@@ -89,8 +90,12 @@ bool THauptformular::bAenderungenSpeichernAbfrage(bool& bAbbruch)
     while (bMaskeGeaendert) {
         const int iAntwort = iJaNeinAbbruchFrage(PoolText(1346));
         if (iAntwort == 6) {
+            // Cancel in a question of the save ends what asked for it too.
+            SpeichernAbbruchVergessen();
             aDatei_SpeichernExecute();
-            continue;
+            if (!bSpeichernAbgebrochen()) continue;
+            bAbbruch = true;
+            return true;
         }
         if (iAntwort == 7) return true;
         bAbbruch = true;
@@ -205,6 +210,8 @@ void THauptformular::aDatei_SpeichernUnterExecute()
     if (iNichtGeladeneObjekte > 0) sNichtGanzGeladen = sNeu;
     MaskeFile = sNeu;
     sAngezeigteMaskeFile = MaskeFile;
+    // The copies are as they are on disk, and now this program's own.
+    ProjektStempelMerken(cMaskenVerzeichnis, MaskeFile);
     const std::string sIP = ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT");
     const bool bPfade = D7ED_PfadeUebergeben(cMaskenVerzeichnis.c_str(), "D7ED", sIP.c_str());
     if (!bPfade) InfoMeldung(PoolText(1329));

@@ -4,10 +4,12 @@
 #include <arpa/inet.h>
 #include <cstdlib>
 #include <ifaddrs.h>
+#include <optional>
 #include <net/if.h>
 #include <netinet/in.h>
 #include <vector>
 
+#include "DateiStempel.h"
 #include "Einstellungen.h"
 #include "HauptForm.h"
 #include "ListenSockets.h"
@@ -18,6 +20,7 @@
 #include "SystemVariablen.h"
 #include "WinIni.h"
 #include "WinProzess.h"
+#include "WinRegistry.h"
 #include "harlenzutils40.h"
 #include "kolv_d7ed.h"
 
@@ -30,6 +33,29 @@ std::string g_sIPDatenPfad;
 
 // The last attached file held damaged values or no ini text.
 bool g_bIPDateiUngelesen = false;
+
+// The engine's stored IP data when the presets program was started.
+std::optional<std::string> g_sIPSpeicher;
+
+// The seven values of the engine's storage that its IP data file holds (the
+// port-102 waiting times are none of them), one line each; a value never
+// stored counts as the engine's empty one, as the engine reads it.
+std::string IPSpeicherStand()
+{
+    struct TWert {
+        const char* pcName;
+        const char* pcLeer;
+    };
+    std::string s;
+    for (const TWert& w : {TWert{"IP_ADRESSE_1", ""}, TWert{"PORT_S7", "0"}, TWert{"PORT_INTERN", "0"},
+                           TWert{"IP_ADRESSE_2", ""}, TWert{"PORT_3", "0"}, TWert{"PORT_4", "0"},
+                           TWert{"PG_EINGAENGE_UMLEITEN", "0"}}) {
+        std::string sWert = w.pcLeer;
+        bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, w.pcName, sWert);
+        s += sWert + '\n';
+    }
+    return s;
+}
 
 std::string Teil(void (*pfTeil)(char*, const char*), const std::string& sPfad)
 {
@@ -88,9 +114,9 @@ void IPDatenAusDateiLesen()
         PortNr = static_cast<uint16_t>(std::atol(sPort.c_str()));
 }
 
-bool bIPDatenEinstellen()
+bool bIPDatenEinstellen(bool bDateiLesen)
 {
-    IPDatenAusDateiLesen();
+    if (bDateiLesen) IPDatenAusDateiLesen();
     if (!D7ED_IstKommuIDKorrekt(KommuID))
         return true;
     int iFehler = 0;
@@ -109,6 +135,8 @@ bool bIPDatenAnmelden(const std::string& sPfad)
     g_bIPDateiUngelesen = false;
     if (!bIPPfadeUebergeben(sPfad))
         return false;
+    // The state read (or just created), before a box lets another program in.
+    DateiStempelMerken(sPfad);
     if (!D7ED_IstKommuIDKorrekt(KommuID))
         return true;
     D7ED_SetListenSocket_IP_0_Zulassen(byListenSocketIP0Zulassen);
@@ -131,12 +159,40 @@ bool bIPDatenAnmelden(const std::string& sPfad)
     return true;
 }
 
+bool bIPDatenNeuEinstellen(bool bDateiLesen)
+{
+    if (!D7ED_IstKommuIDKorrekt(KommuID))
+        return true;
+    D7ED_SetListenSocket_IP_0_Zulassen(byListenSocketIP0Zulassen);
+    KommuBeenden(false);
+    return bIPDatenEinstellen(bDateiLesen);
+}
+
+bool bIPDateiSchreiben(const std::string& sOrdner, const std::string& sPfad)
+{
+    int iFehler = 0;
+    if (!D7ED_PfadeUebergeben(sOrdner.c_str(), "D7ED", sPfad.c_str()) ||
+        !D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler))
+        return false;
+    g_sIPDatenPfad = sPfad;
+    g_bIPDateiUngelesen = false;
+    DateiStempelMerken(sPfad);
+    return true;
+}
+
+void IPSpeicherMerken() { g_sIPSpeicher = IPSpeicherStand(); }
+
+bool bIPSpeicherGeaendert() { return !g_sIPSpeicher || *g_sIPSpeicher != IPSpeicherStand(); }
+
 bool bIPDateiUngelesen() { return g_bIPDateiUngelesen; }
 
 void IPDateiUngelesenVergessen() { g_bIPDateiUngelesen = false; }
 
 void VoreinstellDialogStarten()
 {
+    // Also when the program is missing: the next closing notice is taken as
+    // the answer to this start.
+    IPSpeicherMerken();
     const std::string sPfad = cExeVerzeichnis + "__system/Netzplanung/Netzplan";
     if (!U_DateiVorhanden(sPfad.c_str())) {
         FehlerMeldung(TextFormatieren("Dialog Simulator-Voreinstellung:\n%s\nist nicht vorhanden!",

@@ -25,8 +25,22 @@ int KommuBeenden(bool bFinal);
 // The address and port keys of the file last handed over, each taken into
 // IP-ADR and PortNr only when not empty and valid by the engine's rule.
 void IPDatenAusDateiLesen();
-// The engine takes its stored IP data over and the sockets are created.
-bool bIPDatenEinstellen();
+// The engine takes its stored IP data over and the sockets are created;
+// first IP-ADR and PortNr are read from the file unless bDateiLesen is false.
+bool bIPDatenEinstellen(bool bDateiLesen = true);
+// The attach without reading the file: the communication ended, the sockets
+// closed and created again from what the engine's storage holds now.
+bool bIPDatenNeuEinstellen(bool bDateiLesen);
+// The engine learns the project's folder and IP data file (after New or a
+// refused Save as it may still know another's) and writes its stored IP data
+// there; the file's damaged mark goes and its state is noted. False when
+// either fails.
+bool bIPDateiSchreiben(const std::string& sOrdner, const std::string& sPfad);
+// The seven IP data values of the engine's storage noted (at the start of
+// the presets program) and compared with those stored now: true when they
+// differ, or when nothing was noted.
+void IPSpeicherMerken();
+bool bIPSpeicherGeaendert();
 // Starts the presets program beside the main window, without waiting; the
 // listening sockets are closed first so that it can take the ports over.
 void VoreinstellDialogStarten();

@@ -15,6 +15,7 @@
 
 #include "Bewegungsprofil.h"
 #include "BildBibliothek.h"
+#include "DateiStempel.h"
 #include "Maske.h"
 #include "MaskenKopf.h"
 #include "Meldungen.h"
@@ -175,6 +176,13 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
         FehlerMeldung(PoolTextFormat(6701, "%s%d", cPfad.c_str(), iNichtGeladeneObjekte));
         return false;
     }
+    // Every question comes before the first byte is written, so that Cancel
+    // (or No to replacing what another program changed) leaves every file
+    // and the modified mark as they are.
+    const std::string sPLC = ProjektDateiPfad(cMaskenVerzeichnis, "PLC.DAT");
+    const std::string sIP = ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT");
+    TSpeicherPlan plan;
+    if (!bSpeicherFragen(cPfad, sPLC, bPLCDatUngelesen, sIP, bIPDateiUngelesen(), plan)) return false;
     TSchreibDatei datei;
     std::FILE* f = datei.Datei();
     if (!f) {
@@ -233,28 +241,17 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
         FehlerMeldung(PoolTextFormat(1342, "%s", cPfad.c_str()));
         return false;
     }
+    DateiStempelMerken(cPfad);
     // What a save that was killed half way left beside the file.
     VerwaisteTempDateienEntfernen(cPfad);
-    // A project file that could not be read at open is the user's work:
-    // it is replaced only when the user agrees. Declining is no failure.
-    const auto bUeberschreiben = [](bool bUngelesen, unsigned long ulFrage, const std::string& sDatei) {
-        return !bUngelesen || iJaNeinAbbruchFrage(PoolTextFormat(ulFrage, "%s", sDatei.c_str())) == 6;
-    };
-    const std::string sPLC = ProjektDateiPfad(cMaskenVerzeichnis, "PLC.DAT");
-    const bool bPLCSchreiben = bUeberschreiben(bPLCDatUngelesen, 6801, sPLC);
-    const bool bPLC = !bPLCSchreiben || D7ED_bSPSEigenschaftenSpeichern(sPLC.c_str());
-    if (bPLCSchreiben && bPLC) bPLCDatUngelesen = false;
-    const std::string sIP = ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT");
-    const bool bIPSchreiben = bUeberschreiben(bIPDateiUngelesen(), 6731, sIP);
-    bool bIP = true;
-    if (bIPSchreiben) {
-        // The engine writes where it was told last; after New that is still
-        // the previous project's file, so it learns this project's first.
-        int iFehler = 0;
-        bIP = D7ED_PfadeUebergeben(cMaskenVerzeichnis.c_str(), "D7ED", sIP.c_str()) &&
-              D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler);
-        if (bIP) IPDateiUngelesenVergessen();
+    // A project file that could not be read at open is kept when the user
+    // declined to replace it: declining is no failure.
+    const bool bPLC = !plan.bPLC || D7ED_bSPSEigenschaftenSpeichern(sPLC.c_str());
+    if (plan.bPLC && bPLC) {
+        bPLCDatUngelesen = false;
+        DateiStempelMerken(sPLC);
     }
+    const bool bIP = !plan.bIP || bIPDateiSchreiben(cMaskenVerzeichnis, sIP);
     fertig();
     // The CPU properties and the IP data belong to the saved state as much
     // as the panel.
@@ -331,6 +328,8 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
         if (MaskeFile == cPfad) MaskeFile = sAngezeigteMaskeFile;
         return false;
     }
+    // The state read, before any box of this open lets another program in.
+    DateiStempelMerken(cPfad);
     ObjekteEntfernen(this);
     sNichtGanzGeladen.clear();
     iNichtGeladeneObjekte = 0;
@@ -366,8 +365,10 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
 
     const std::string sPLC = DateiImOrdner(cMaskenVerzeichnis, "PLC.DAT");
     bPLCDatUngelesen = false;
-    if (!D7ED_bSPSEigenschaftenLaden((sPLC.empty() ? cMaskenVerzeichnis + "PLC.DAT" : sPLC).c_str()) &&
-        !sPLC.empty()) {
+    const bool bPLCGelesen =
+        D7ED_bSPSEigenschaftenLaden((sPLC.empty() ? cMaskenVerzeichnis + "PLC.DAT" : sPLC).c_str());
+    DateiStempelMerken(ProjektDateiPfad(cMaskenVerzeichnis, "PLC.DAT"));
+    if (!bPLCGelesen && !sPLC.empty()) {
         bPLCDatUngelesen = true;
         FehlerMeldung(PoolTextFormat(6800, "%s", sPLC.c_str()));
     }

@@ -1,24 +1,50 @@
 // The files of a project folder beside the panel file: a damaged IP data
 // file is kept until the user agrees, the IP data of a new panel go into
-// its own folder, and what interrupted writes left behind is cleared.
+// its own folder, and what interrupted writes left behind is cleared; the
+// questions of a save come before its first write, files another program
+// changed are overwritten only with the user's word, and closing the presets
+// program writes only what it changed.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <csignal>
+#include <dlfcn.h>
 #include <filesystem>
+#include <netinet/in.h>
 #include <sys/inotify.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
+#include <QDialog>
+
+#include "DlgEinstellungenForm.h"
 #include "HauptForm.h"
+#include "IPDaten.h"
 #include "Maske.h"
 #include "MyObj.h"
 #include "PoolText.h"
 #include "ProjektTestHilfe.h"
 #include "Programm.h"
 #include "WLDDatei.h"
+#include "WinDialoge.h"
 #include "WinIni.h"
 #include "kolv_d7ed.h"
 
 namespace fs = std::filesystem;
 using namespace projekttest;
+
+namespace {
+// Set: the engine refuses every project path handed over.
+bool g_bPfadeAblehnen = false;
+} // namespace
+
+extern "C" bool D7ED_PfadeUebergeben(const char* pcOrdner, const char* pcName, const char* pcPfad)
+{
+    using Fn = bool (*)(const char*, const char*, const char*);
+    static Fn echt = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, "D7ED_PfadeUebergeben"));
+    return !g_bPfadeAblehnen && echt(pcOrdner, pcName, pcPfad);
+}
 
 namespace {
 
@@ -177,4 +203,317 @@ TEST_F(DateienTest, TempFilesGoAfterTheirOwnWriteAndTheIpDataFileIsReplacedOnce)
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("10.7.7.7", 0, 0, 0, &iFehler));
     ASSERT_TRUE(pForm->bMaskeSchreiben(sMaske));
     EXPECT_TRUE(fs::exists(pfRegRest));
+}
+
+namespace {
+
+const std::string sKaputtePLC = "[KOLV_D7ED]\r\nTaktmerkerByte=hundert\r\n";
+
+// A file changed by another program: its bytes, and a modification time that
+// differs from the one this program noted even when the size stays.
+fs::file_time_type FremdAendern(const fs::path& pf, const std::string& sInhalt)
+{
+    const auto t = fs::last_write_time(pf) + std::chrono::seconds(7);
+    testhilfe::DateiSchreiben(pf, sInhalt);
+    fs::last_write_time(pf, t);
+    return t;
+}
+
+uint16_t wFreierPort()
+{
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    socklen_t n = sizeof a;
+    ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &n);
+    ::close(s);
+    return ntohs(a.sin_port);
+}
+
+bool bHoert(uint16_t wPort)
+{
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(wPort);
+    const bool b = ::connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+    ::close(s);
+    return b;
+}
+
+uint16_t wLaufenderPort()
+{
+    char acIP[D7ED_IP_TEXT_LAENGE] = {};
+    uint16_t wS7 = 0, wIntern = 0;
+    D7ED_GetEingestellteIPDaten(acIP, &wS7, &wIntern);
+    return wS7;
+}
+
+} // namespace
+
+// Damaged PLC.DAT and IPADR.DAT: both questions come before the panel file
+// is written; Cancel in either writes nothing, keeps the "*" and ends the
+// New that asked to save; No writes the panel and keeps the file.
+TEST_F(DateienTest, SaveAsksBeforeWritingAndCancelEndsTheSaveAndItsCaller)
+{
+    const std::string sMaske = ErstesSpeichern("Anlage");
+    ASSERT_FALSE(sMaske.empty());
+    const fs::path pfOrdner = fs::path(sMaske).parent_path();
+    const std::string sKaputtIP = "[D7ED_DATEN]\nD7ED_IP_ADRESSE=127.0.0.1\nD7ED_PORT_ADRESSE=70000\n";
+    testhilfe::DateiSchreiben(pfOrdner / "IPADR.DAT", sKaputtIP);
+    testhilfe::DateiSchreiben(pfOrdner / "PLC.DAT", sKaputtePLC);
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    ASSERT_EQ(u.Meldungen.size(), 2u) << u.MeldungsTexte();
+    pForm->Objekte[pForm->iAnzahlObjekte++] = new TMyObj(pForm, LED, 90, 50, 0, 0);
+    pForm->SetMaskeGeaendert(true);
+    const std::string sPanel = testhilfe::DateiLesen(sMaske);
+    const std::string s6801 = PoolTextFormat(6801, "%s", (pfOrdner / "PLC.DAT").string().c_str());
+    const std::string s6731 = PoolTextFormat(6731, "%s", (pfOrdner / "IPADR.DAT").string().c_str());
+    const auto Unberuehrt = [&](const char* pcFall) {
+        EXPECT_EQ(testhilfe::DateiLesen(sMaske), sPanel) << pcFall;
+        EXPECT_EQ(testhilfe::DateiLesen(pfOrdner / "PLC.DAT"), sKaputtePLC) << pcFall;
+        EXPECT_EQ(testhilfe::DateiLesen(pfOrdner / "IPADR.DAT"), sKaputtIP) << pcFall;
+        EXPECT_TRUE(pForm->bMaskeGeaendert) << pcFall;
+    };
+
+    u.Meldungen.clear();
+    u.Antworten = {IDCANCEL};
+    EXPECT_FALSE(pForm->bMaskeSchreiben(sMaske));
+    Unberuehrt("Cancel at PLC.DAT");
+    EXPECT_EQ(u.MeldungsTexte(), s6801 + "\n");
+
+    u.Meldungen.clear();
+    u.Antworten = {IDYES, IDCANCEL};
+    EXPECT_FALSE(pForm->bMaskeSchreiben(sMaske));
+    Unberuehrt("Yes at PLC.DAT, Cancel at IPADR.DAT");
+    EXPECT_EQ(Anzahl(s6731), 1);
+
+    // From the save-changes question of New: the panel stays, asked once.
+    u.Meldungen.clear();
+    u.Antworten = {IDYES, IDNO, IDCANCEL};
+    pForm->aDatei_NeuExecute();
+    Unberuehrt("Cancel in a save that New asked for");
+    EXPECT_EQ(Anzahl(PoolText(1346)), 1) << u.MeldungsTexte();
+    EXPECT_EQ(MaskeFile, sMaske);
+    EXPECT_EQ(pForm->iAnzahlObjekte, 2);
+
+    u.Antworten = {IDNO, IDNO};
+    EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
+    EXPECT_NE(testhilfe::DateiLesen(sMaske), sPanel);
+    EXPECT_EQ(testhilfe::DateiLesen(pfOrdner / "PLC.DAT"), sKaputtePLC);
+    EXPECT_EQ(testhilfe::DateiLesen(pfOrdner / "IPADR.DAT"), sKaputtIP);
+    EXPECT_FALSE(pForm->bMaskeGeaendert);
+}
+
+// Another program changed the panel file (only its time), PLC.DAT or
+// IPADR.DAT: the save asks, No writes nothing, Yes replaces, and the own
+// write is noted. The PLC settings' OK asks too, and its write is noted, so
+// that a save after it asks neither this nor the damaged-file question.
+// Save as copies the folder as it is, and writes nothing where the engine
+// refused the new paths.
+TEST_F(DateienTest, FilesChangedByAnotherProgramAreReplacedOnlyWithTheUsersWord)
+{
+    const std::string sMaske = ErstesSpeichern("Anlage");
+    ASSERT_FALSE(sMaske.empty());
+    const fs::path pfOrdner = fs::path(sMaske).parent_path();
+    // The IPADR.DAT that the open creates counts as read.
+    fs::remove(pfOrdner / "IPADR.DAT");
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    pForm->SetMaskeGeaendert(true);
+    u.Meldungen.clear();
+    ASSERT_TRUE(pForm->bMaskeSchreiben(sMaske));
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+
+    for (const fs::path& pf : {fs::path(sMaske), pfOrdner / "PLC.DAT", pfOrdner / "IPADR.DAT"}) {
+        const std::string sAlt = testhilfe::DateiLesen(pf);
+        const auto tFremd = FremdAendern(pf, pf == fs::path(sMaske) ? sAlt : sAlt + "\n; fremd\n");
+        std::map<fs::path, std::string> vorher;
+        for (const auto& e : fs::directory_iterator(pfOrdner)) vorher[e.path()] = testhilfe::DateiLesen(e.path());
+        pForm->SetMaskeGeaendert(true);
+        u.Meldungen.clear();
+        u.Antworten = {IDNO};
+        EXPECT_FALSE(pForm->bMaskeSchreiben(sMaske)) << pf;
+        EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6820, "%s", pf.string().c_str()) + "\n");
+        for (const auto& [pfDatei, sInhalt] : vorher) EXPECT_EQ(testhilfe::DateiLesen(pfDatei), sInhalt) << pfDatei;
+        EXPECT_TRUE(pForm->bMaskeGeaendert);
+        u.Antworten = {IDYES};
+        EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske)) << pf;
+        EXPECT_NE(fs::last_write_time(pf), tFremd) << pf;
+        u.Meldungen.clear();
+        EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
+        EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    }
+
+    // PLC settings: a PLC.DAT that could not be read at open, changed on
+    // disk while the dialog is open. No keeps it and the dialog open; Yes
+    // writes it, and the next save asks nothing.
+    const fs::path pfPLC = pfOrdner / "PLC.DAT";
+    testhilfe::DateiSchreiben(pfPLC, sKaputtePLC);
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    int iErgebnisNein = -1;
+    ModalAntworterSetzen([&](QDialog& d) {
+        auto& dlg = static_cast<TDlgEinstellungen&>(d);
+        FremdAendern(pfPLC, sKaputtePLC + "; fremd\r\n");
+        u.Meldungen.clear();
+        u.Antworten = {IDNO};
+        dlg.bOkClick();
+        iErgebnisNein = dlg.result();
+        EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6820, "%s", pfPLC.string().c_str()) + "\n");
+        EXPECT_EQ(testhilfe::DateiLesen(pfPLC), sKaputtePLC + "; fremd\r\n");
+        u.Antworten = {IDYES};
+        dlg.bOkClick();
+        return dlg.result();
+    });
+    pForm->aExtras_RavoDAVEinstellungenExecute();
+    ModalAntworterSetzen({});
+    EXPECT_EQ(iErgebnisNein, 0);
+    EXPECT_EQ(testhilfe::DateiLesen(pfPLC).find("fremd"), std::string::npos);
+    const std::string sVomDialog = testhilfe::DateiLesen(pfPLC);
+    pForm->SetMaskeGeaendert(true);
+    u.Meldungen.clear();
+    u.Antworten = {IDNO};
+    EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    EXPECT_EQ(testhilfe::DateiLesen(pfPLC), sVomDialog);
+
+    // Save as: the copies are the files as they are on disk, no question.
+    FremdAendern(pfOrdner / "IPADR.DAT", testhilfe::DateiLesen(pfOrdner / "IPADR.DAT") + "; fremd\n");
+    pForm->SetMaskeGeaendert(true);
+    u.Meldungen.clear();
+    EingabenVorgeben({"Kopie"});
+    pForm->aDatei_SpeichernUnterExecute();
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    EXPECT_EQ(MaskeFile, (u.pfProjekte / "Kopie" / "Kopie.maske_ini").string());
+    EXPECT_FALSE(pForm->bMaskeGeaendert);
+
+    // The engine refuses the new paths: box 1329, the new folder holds the
+    // copy of the last saved panel, and the panel stays modified.
+    pForm->Objekte[pForm->iAnzahlObjekte++] = new TMyObj(pForm, LED, 90, 50, 0, 0);
+    pForm->SetMaskeGeaendert(true);
+    const std::string sGespeichert = testhilfe::DateiLesen(MaskeFile);
+    u.Meldungen.clear();
+    EingabenVorgeben({"Abgelehnt"});
+    g_bPfadeAblehnen = true;
+    pForm->aDatei_SpeichernUnterExecute();
+    g_bPfadeAblehnen = false;
+    EXPECT_EQ(u.MeldungsTexte(), PoolText(1329) + "\n");
+    EXPECT_EQ(testhilfe::DateiLesen(u.pfProjekte / "Abgelehnt" / "Abgelehnt.maske_ini"), sGespeichert);
+    EXPECT_TRUE(pForm->bMaskeGeaendert);
+}
+
+namespace {
+
+// Limits the size of files this process may write, as a full disk would.
+class Dateigrenze {
+public:
+    explicit Dateigrenze(rlim_t nBytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &alt);
+        rlimit neu = alt;
+        neu.rlim_cur = nBytes;
+        setrlimit(RLIMIT_FSIZE, &neu);
+    }
+    ~Dateigrenze() { setrlimit(RLIMIT_FSIZE, &alt); }
+
+private:
+    rlimit alt{};
+};
+
+} // namespace
+
+// Closing the presets program: after Cancel the file stays as it is; what
+// the presets changed goes into a damaged file only after Yes to 6731, and
+// into a file changed on disk only after Yes to 6820; a failed write is
+// reported with the path. The sockets listen on the presets every time, and
+// a file not written is not read again.
+TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersWord)
+{
+    // A presets program that ends at once: the notice is given by hand.
+    const fs::path pfProgramm = u.pfProgramm / "__system" / "Netzplanung" / "Netzplan";
+    fs::create_directories(pfProgramm.parent_path());
+    testhilfe::DateiSchreiben(pfProgramm, "#!/bin/sh\nexit 0\n");
+    fs::permissions(pfProgramm, fs::perms::owner_all);
+    int iFehler = 0;
+    const auto Voreinstellen = [&](uint16_t wPort) {
+        VoreinstellDialogStarten();
+        ++pForm->iVoreinstellStarts;
+        if (wPort) {
+            ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", wPort, 0, 0, &iFehler));
+        }
+        bool bBehandelt = false;
+        pForm->ApplicationEvents1Message(pForm->uiVoreinstellMeldung, bBehandelt);
+        EXPECT_TRUE(bBehandelt);
+    };
+    const uint16_t p1 = wFreierPort(), p2 = wFreierPort();
+    ASSERT_NE(p1, p2);
+    const std::string sMaske = ErstesSpeichern("Netz");
+    ASSERT_FALSE(sMaske.empty());
+    const fs::path pfIP = fs::path(sMaske).parent_path() / "IPADR.DAT";
+    const std::string sIP = "; eigene Zeile\n[D7ED_DATEN]\nD7ED_IP_ADRESSE=127.0.0.1\nD7ED_PORT_ADRESSE=" +
+                            std::to_string(p1) + "\n";
+    testhilfe::DateiSchreiben(pfIP, sIP);
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    ASSERT_TRUE(bHoert(p1));
+
+    // Cancel: nothing stored differs, the file keeps its bytes.
+    u.Meldungen.clear();
+    Voreinstellen(0);
+    EXPECT_EQ(testhilfe::DateiLesen(pfIP), sIP);
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    EXPECT_TRUE(bHoert(p1));
+
+    // A damaged file: No keeps it, yet the sockets take the presets.
+    const std::string sKaputt = sIP + "D7ED_PORT_ADRESSE_3=99999\n";
+    testhilfe::DateiSchreiben(pfIP, sKaputt);
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    u.Meldungen.clear();
+    u.Antworten = {IDNO};
+    Voreinstellen(p2);
+    EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6731, "%s", pfIP.string().c_str()) + "\n");
+    EXPECT_EQ(testhilfe::DateiLesen(pfIP), sKaputt);
+    EXPECT_EQ(wLaufenderPort(), p2);
+    EXPECT_TRUE(bHoert(p2));
+    EXPECT_FALSE(bHoert(p1));
+
+    // Yes: the presets in the file, which is no longer marked damaged.
+    u.Meldungen.clear();
+    u.Antworten = {IDYES};
+    Voreinstellen(p1);
+    EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6731, "%s", pfIP.string().c_str()) + "\n");
+    EXPECT_EQ(IPWert(pfIP, "D7ED_PORT_ADRESSE"), std::to_string(p1));
+    EXPECT_NE(testhilfe::DateiLesen(pfIP).find("; eigene Zeile"), std::string::npos);
+    EXPECT_TRUE(bHoert(p1));
+    u.Meldungen.clear();
+    EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+
+    // Changed on disk by another program: No keeps it.
+    const std::string sFremd = testhilfe::DateiLesen(pfIP) + "; fremd\n";
+    FremdAendern(pfIP, sFremd);
+    u.Meldungen.clear();
+    u.Antworten = {IDNO};
+    Voreinstellen(p2);
+    EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6820, "%s", pfIP.string().c_str()) + "\n");
+    EXPECT_EQ(testhilfe::DateiLesen(pfIP), sFremd);
+    EXPECT_TRUE(bHoert(p2));
+
+    // A write that fails is reported as at Save.
+    u.Meldungen.clear();
+    u.Antworten = {IDYES};
+    VoreinstellDialogStarten();
+    ++pForm->iVoreinstellStarts;
+    ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", p1, 0, 0, &iFehler));
+    {
+        Dateigrenze grenze(100);
+        bool bBehandelt = false;
+        pForm->ApplicationEvents1Message(pForm->uiVoreinstellMeldung, bBehandelt);
+    }
+    EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6820, "%s", pfIP.string().c_str()) + "\n" +
+                                     PoolTextFormat(1342, "%s", pfIP.string().c_str()) + "\n");
+    EXPECT_EQ(testhilfe::DateiLesen(pfIP), sFremd);
+    EXPECT_TRUE(bHoert(p1));
 }

@@ -33,6 +33,9 @@ public:
     QImage Bild;
 };
 
+// The default picture of the program folder, shown without a panel.
+constexpr const char* cStandardBild = "Default_harlenz.jpg";
+
 } // namespace
 
 // The background image and the hint label exist from the first use on.
@@ -119,7 +122,7 @@ bool THauptformular::HintergrundbildLaden(const std::string& sPfad)
 void THauptformular::StandardHintergrundLaden()
 {
     HintergrundBereitstellen(this);
-    cHintergrundDatei = cExeVerzeichnis + "__system/pic/Default_harlenz.jpg";
+    cHintergrundDatei = cExeVerzeichnis + "__system/pic/" + cStandardBild;
     QImage Bild;
     if (!U_DateiVorhanden(cHintergrundDatei.c_str()) || !bBildLaden(cHintergrundDatei, Bild)) {
         // No default picture: the background stays empty, no hint.
@@ -166,14 +169,20 @@ void THauptformular::HinweisAnordnen()
 
 void THauptformular::FehlendeBilderMelden(const std::string& cMaskenPfad)
 {
-    std::vector<std::string> zeilen;
+    // Each name once, however many LEDs use it in whatever letter case.
+    std::vector<std::string> namen, zeilen;
     auto melden = [&](const std::string& sVorsatz, const std::string& sName, bool bGefunden) {
-        const std::string sZeile =
-            sVorsatz + PoolTextFormat(bGefunden ? 6866 : 6865, "%s", sName.c_str());
-        if (std::find(zeilen.begin(), zeilen.end(), sZeile) == zeilen.end()) zeilen.push_back(sZeile);
+        for (const std::string& s : namen)
+            if (bGleicherDateiname(s, sName)) return;
+        namen.push_back(sName);
+        zeilen.push_back(sVorsatz + PoolTextFormat(bGefunden ? 6866 : 6865, "%s", sName.c_str()));
     };
     std::string sPfad;
-    if (!sGelesenerHintergrund.empty() &&
+    // A new panel saved over the default picture names it; that picture is
+    // the program's and never in the project folder, so no loss to report.
+    const bool bStandardBild = bGleicherDateiname(BildDateiname(sGelesenerHintergrund), cStandardBild) &&
+                               !bDateiImMaskenordner(sGelesenerHintergrund, sPfad);
+    if (!sGelesenerHintergrund.empty() && !bStandardBild &&
         (cHintergrundDatei.empty() || !Image300CPU || Image300CPU->isNull()))
         melden(PoolText(6867) + " ", sGelesenerHintergrund,
                bDateiImMaskenordner(sGelesenerHintergrund, sPfad));

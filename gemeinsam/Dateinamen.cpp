@@ -15,6 +15,12 @@ std::string NameVonPfad(const std::string& sPfad)
     return n == std::string::npos ? sPfad : sPfad.substr(n + 1);
 }
 
+std::string BildDateiname(const std::string& sName)
+{
+    const std::size_t n = sName.find_last_of("/\\");
+    return n == std::string::npos ? sName : sName.substr(n + 1);
+}
+
 std::string DateiImOrdner(const std::string& sOrdner, const std::string& sName)
 {
     if (sName.empty()) return std::string();

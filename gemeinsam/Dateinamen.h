@@ -9,6 +9,10 @@
 std::string OrdnerVonPfad(const std::string& sPfad);
 // The file name part of a path.
 std::string NameVonPfad(const std::string& sPfad);
+// The file name part of a picture name as a panel file gives it, which may
+// carry a folder, with '/' or (from Windows) '\\' between the parts. The
+// pictures live in the project folder and are found by this part.
+std::string BildDateiname(const std::string& sName);
 // The file of that name in the folder: the exact name when it exists, else
 // one that differs only in letter case; "" when there is none.
 std::string DateiImOrdner(const std::string& sOrdner, const std::string& sName);

@@ -6,6 +6,7 @@
 #include "ProgrammWerte.h"
 #include "WinProzess.h"
 #include "WinRegistry.h"
+#include "WinText.h"
 #include "WinZeit.h"
 #include "harlenzutils40.h"
 #include "kolv_spr2.h"
@@ -86,12 +87,13 @@ bool bNotizDokumentOeffnen(const std::string& sMaskeFile)
         // Without the document the desktop could only report a missing file;
         // say what went wrong instead.
         if (!U_DateiKopieren(sPfad.c_str(), sVorlage.c_str())) {
-            FehlerMeldung(PoolTextFormat(1411, "%s", sPfad.c_str()));
+            FehlerMeldung(PoolTextFormat(1411, "%s", PfadAlsUtf8(sPfad).c_str()));
             return false;
         }
     }
     // Without a program for RTF files the user still learns where the
     // document is, to open it with a program of their own choice.
-    if (!ShellExecuteOeffnen(sPfad)) InfoMeldung(PoolTextFormat(6000, "%s", sPfad.c_str()));
+    // A folder from Windows is named in its reading, not as U+FFFD.
+    if (!ShellExecuteOeffnen(sPfad)) InfoMeldung(PoolTextFormat(6000, "%s", PfadAlsUtf8(sPfad).c_str()));
     return true;
 }

@@ -120,6 +120,7 @@ void THauptformular::ArbeitsflaecheAnordnen()
     StatusBarPaintBox->setGeometry(0, 0, StatusPanel->width(), StatusPanel->height());
     ToolBar1->raise();
     StatusPanel->raise();
+    HinweisAnordnen();
 }
 
 void THauptformular::aDatei_BeendenExecute() { close(); }

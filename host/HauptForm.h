@@ -295,6 +295,9 @@ public:
     // ===================================================================
     QImage* Image300CPU = nullptr;     // the background picture
     QLabel* lBlanc_Hinweis = nullptr;  // hint below the default picture
+    // The background name as the panel file gave it ("$FileBack="), found
+    // or not; Save writes it back unchanged until another one is chosen.
+    std::string sGelesenerHintergrund;
 
     QImage* pGetBildVonDatei(const std::string& cPfad) override;
     QImage* pGetBildVonName(const std::string& cName);
@@ -305,6 +308,13 @@ public:
     // Loads a picture file into the background image (created on first
     // use); false when it cannot be read, the image is then empty.
     bool HintergrundbildLaden(const std::string& sPfad);
+    // Places the hint below the default picture (while it shows) for the
+    // window's size and the current language.
+    void HinweisAnordnen();
+    // One box after an open that lists the pictures the panel names (the
+    // background and the LED pictures in use) that are not in the project
+    // folder or cannot be decoded; nothing when every one shows.
+    void FehlendeBilderMelden(const std::string& cMaskenPfad);
 
     // ===================================================================
     // PLC type files

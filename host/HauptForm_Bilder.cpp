@@ -7,7 +7,11 @@
 #include <QObject>
 #include <QToolBar>
 
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "BildBibliothek.h"
 #include "Einstellungen.h"
@@ -29,6 +33,9 @@ public:
     QImage Bild;
 };
 
+// The default picture of the program folder, shown without a panel.
+constexpr const char* cStandardBild = "Default_harlenz.jpg";
+
 } // namespace
 
 // The background image and the hint label exist from the first use on.
@@ -45,9 +52,12 @@ static void HintergrundBereitstellen(THauptformular* pForm)
 
 bool THauptformular::bDateiImMaskenordner(const std::string& cName, std::string& cPfad)
 {
-    cPfad = cMaskenVerzeichnis + cName;
-    if (cMaskenVerzeichnis.empty() || cName.empty()) return false;
-    const std::string sGefunden = DateiImOrdner(cMaskenVerzeichnis, cName);
+    // A picture name from a panel file may carry a folder; the picture is
+    // the file of that name in the project folder.
+    const std::string sName = BildDateiname(cName);
+    cPfad = cMaskenVerzeichnis + sName;
+    if (cMaskenVerzeichnis.empty() || sName.empty()) return false;
+    const std::string sGefunden = DateiImOrdner(cMaskenVerzeichnis, sName);
     if (sGefunden.empty()) return false;
     cPfad = sGefunden;
     return true;
@@ -55,8 +65,9 @@ bool THauptformular::bDateiImMaskenordner(const std::string& cName, std::string&
 
 QImage* THauptformular::pGetBildVonName(const std::string& cName)
 {
+    const std::string sName = BildDateiname(cName);
     for (int i = 0; i < iAnzahlBilder; ++i)
-        if (Bilder[i] && bGleicherDateiname(Bilder[i]->cName, cName)) return Bilder[i]->pBild;
+        if (Bilder[i] && bGleicherDateiname(Bilder[i]->cName, sName)) return Bilder[i]->pBild;
     return nullptr;
 }
 
@@ -111,7 +122,7 @@ bool THauptformular::HintergrundbildLaden(const std::string& sPfad)
 void THauptformular::StandardHintergrundLaden()
 {
     HintergrundBereitstellen(this);
-    cHintergrundDatei = cExeVerzeichnis + "__system/pic/Default_harlenz.jpg";
+    cHintergrundDatei = cExeVerzeichnis + "__system/pic/" + cStandardBild;
     QImage Bild;
     if (!U_DateiVorhanden(cHintergrundDatei.c_str()) || !bBildLaden(cHintergrundDatei, Bild)) {
         // No default picture: the background stays empty, no hint.
@@ -129,13 +140,64 @@ void THauptformular::StandardHintergrundLaden()
         resize(width() - Arbeitsflaeche->width() + Bild.width(),
                height() - Arbeitsflaeche->height() + Bild.height() + 100);
     }
-    lBlanc_Hinweis->setText(QString::fromStdString(PoolText(1360)));
-    lBlanc_Hinweis->adjustSize();
-    lBlanc_Hinweis->move(10, iOben + Bild.height() + 35);
     lBlanc_Hinweis->show();
-    lBlanc_Hinweis->raise();
+    HinweisAnordnen();
+    // Two or three lines of a long translation may not fit the 100 pixels
+    // below the picture: the window grows rather than hide them.
+    const int iFehlt = lBlanc_Hinweis->y() - (iOben + Bild.height() + 5);
+    if (iFehlt < 0) resize(width(), height() - iFehlt);
     update();
     if (Arbeitsflaeche) Arbeitsflaeche->update();
+}
+
+void THauptformular::HinweisAnordnen()
+{
+    if (!lBlanc_Hinweis || lBlanc_Hinweis->isHidden() || !Arbeitsflaeche) return;
+    // The text follows the language; it wraps inside the window, 10 pixels
+    // from either edge, and stays above the status bar.
+    lBlanc_Hinweis->setText(QString::fromStdString(PoolText(1360)));
+    lBlanc_Hinweis->setWordWrap(true);
+    const int iBreite = std::max(Arbeitsflaeche->width() - 20, 1);
+    const int iHoehe = lBlanc_Hinweis->heightForWidth(iBreite);
+    const int iBildUnten = WerkzeugleistenHoehe() + (Image300CPU ? Image300CPU->height() : 0);
+    const int iStatusOben =
+        StatusPanel && !StatusPanel->isHidden() ? StatusPanel->y() : Arbeitsflaeche->height();
+    const int iOben = std::max(0, std::min(iBildUnten + 35, iStatusOben - 4 - iHoehe));
+    lBlanc_Hinweis->setGeometry(10, iOben, iBreite, iHoehe);
+    lBlanc_Hinweis->raise();
+}
+
+void THauptformular::FehlendeBilderMelden(const std::string& cMaskenPfad)
+{
+    // Each name once, however many LEDs use it in whatever letter case.
+    std::vector<std::string> namen, zeilen;
+    auto melden = [&](const std::string& sVorsatz, const std::string& sName, bool bGefunden) {
+        for (const std::string& s : namen)
+            if (bGleicherDateiname(s, sName)) return;
+        namen.push_back(sName);
+        zeilen.push_back(sVorsatz + PoolTextFormat(bGefunden ? 6866 : 6865, "%s", sName.c_str()));
+    };
+    std::string sPfad;
+    // A new panel saved over the default picture names it; that picture is
+    // the program's and never in the project folder, so no loss to report.
+    const bool bStandardBild = bGleicherDateiname(BildDateiname(sGelesenerHintergrund), cStandardBild) &&
+                               !bDateiImMaskenordner(sGelesenerHintergrund, sPfad);
+    if (!sGelesenerHintergrund.empty() && !bStandardBild &&
+        (cHintergrundDatei.empty() || !Image300CPU || Image300CPU->isNull()))
+        melden(PoolText(6867) + " ", sGelesenerHintergrund,
+               bDateiImMaskenordner(sGelesenerHintergrund, sPfad));
+    for (int i = 0; i < iAnzahlObjekte; ++i) {
+        const TMyObj* p = Objekte[i];
+        if (!p || p->Obj != LED || !p->GrafikAkt) continue;
+        const std::pair<const std::string*, const QImage*> bilder[] = {{&p->Grafik1, p->pBild1},
+                                                                       {&p->Grafik0, p->pBild0}};
+        for (const auto& [pName, pBild] : bilder)
+            if (!pName->empty() && !pBild) melden("", *pName, bDateiImMaskenordner(*pName, sPfad));
+    }
+    if (zeilen.empty()) return;
+    std::string sListe;
+    for (const std::string& s : zeilen) sListe += s + "\n";
+    FehlerMeldung(PoolTextFormat(6864, "%s%s", PfadAlsUtf8(cMaskenPfad).c_str(), sListe.c_str()));
 }
 
 void THauptformular::aMaske_Hintergrundbild_ladenExecute()
@@ -156,7 +218,7 @@ void THauptformular::aMaske_Hintergrundbild_ladenExecute()
         return;
     }
     if (MaskeFile.empty()) {
-        InfoMeldung(PoolText(1309));
+        InfoMeldung(PoolText(6860));
         return;
     }
     if (!OpenPictureDialog->Execute(this)) return;
@@ -169,6 +231,7 @@ void THauptformular::aMaske_Hintergrundbild_ladenExecute()
         return;
     }
     cHintergrundDatei = sPfad;
+    sGelesenerHintergrund.clear();   // the new choice is written by its own name
     HintergrundbildLaden(sPfad);
     pGetBildVonDatei(sPfad);
     // The panel file names only the file; unless the picture now lies in

@@ -91,7 +91,8 @@ void THauptformular::ObjekteEinfuegen(int32_t x0, int32_t y0, int32_t X, int32_t
     const int32_t t = iWerkzeug;
     if (MaskeFile.empty() || bNurLesen) {
         ptMausDown = QPoint();
-        InfoMeldung(MaskeFile.empty() ? PoolText(1309) : PoolText(1262));
+        // Read-only first: a new panel could not be saved to take objects.
+        InfoMeldung(bNurLesen ? PoolText(1262) : PoolText(6860));
         Arbeitsflaeche->update();
         return;
     }

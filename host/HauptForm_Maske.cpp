@@ -63,7 +63,10 @@ static bool bNeuerMaskenName(THauptformular* pForm, unsigned long ulTitel, std::
             continue;
         }
         sOrdner = MitSchraegstrich(UserDir) + sName + "/";
-        if (U_VerzeichnisVorhanden(sOrdner.c_str())) {
+        // Found as the reader finds names: "BEISPIEL" or a Windows-1252
+        // "Förderanlage" is the project "Beispiel" or "Förderanlage" already,
+        // and a second folder beside it would split the project in two.
+        if (!DateiImOrdner(MitSchraegstrich(UserDir), sName).empty()) {
             InfoMeldung(PoolText(1320));
             continue;
         }
@@ -79,8 +82,9 @@ void THauptformular::SetMaskeGeaendert(bool bGeaendert)
 
 void THauptformular::TitelAktualisieren()
 {
-    // A name from Windows shows as it was found, not as U+FFFD.
-    const std::string sName = MaskeFile.empty() ? PoolText(1376) : NameAlsUtf8(NameVonPfad(MaskeFile));
+    // A name from Windows shows as it was found, not as U+FFFD. Without a
+    // file the window holds a new panel, which the first Save names.
+    const std::string sName = MaskeFile.empty() ? PoolText(6861) : NameAlsUtf8(NameVonPfad(MaskeFile));
     setWindowTitle(QString::fromStdString(std::string(ProgrammTitel()) + " [" + sName + "]"));
 }
 
@@ -121,7 +125,8 @@ void THauptformular::aDatei_OeffnenExecute()
     }
     BausteineVorMaskenwechselSichern();
     MaskeFile = sPfad;
-    if (!bMaskeLesen(sPfad)) FehlerMeldung(PoolText(1313));
+    // A refused file is named with its cause by the reader's own box.
+    bMaskeLesen(sPfad);
 }
 
 void THauptformular::aDatei_NeuExecute()
@@ -223,12 +228,16 @@ void THauptformular::aDatei_SpeichernUnterExecute()
         !bNurLesen && !(ToolBar1 && ToolBar1->isHidden()) && iNichtGeladeneObjekte == 0;
     if (bPfade && bSpeichernErlaubt) bMaskeSchreiben(MaskeFile);
     TitelAktualisieren();
+    // The caption moved to the new project: the user learns that it does
+    // not hold what the screen shows.
+    if (bPfade && !bSpeichernErlaubt && bMaskeGeaendert && iNichtGeladeneObjekte == 0)
+        InfoMeldung(PoolTextFormat(bNurLesen ? 6863 : 6862, "%s", PfadAlsUtf8(sOrdner).c_str()));
 }
 
 void THauptformular::aBearbeiten_KopierenExecute()
 {
     if (MaskeFile.empty()) {
-        InfoMeldung(PoolText(1309));
+        InfoMeldung(PoolText(6860));
         return;
     }
     if (iAnzahlMarkierte <= 0) {
@@ -242,12 +251,13 @@ void THauptformular::aBearbeiten_KopierenExecute()
 
 void THauptformular::aBearbeiten_EinfuegenExecute()
 {
-    if (MaskeFile.empty()) {
-        InfoMeldung(PoolText(1309));
-        return;
-    }
+    // Read-only first: a new panel could not be saved to take the objects.
     if (bNurLesen) {
         InfoMeldung(PoolText(1262));
+        return;
+    }
+    if (MaskeFile.empty()) {
+        InfoMeldung(PoolText(6860));
         return;
     }
     const std::string sDatei = ClipboardDatei();

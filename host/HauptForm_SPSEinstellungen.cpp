@@ -10,7 +10,7 @@
 void THauptformular::aExtras_RavoDAVEinstellungenExecute()
 {
     if (MaskeFile.empty()) {
-        InfoMeldung(PoolText(1309));
+        InfoMeldung(PoolText(6860));
         return;
     }
     {

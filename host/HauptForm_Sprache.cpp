@@ -29,6 +29,7 @@ void THauptformular::SpracheUmschalten(int iSprache)
 
     SprachTexteAnwenden();
     TitelAktualisieren();
+    HinweisAnordnen();
     if (iAnzahlStatusPanels > 0) {
         StatusTextSetzen(iPanelModus, PoolText(bEditorModus ? 1338 : 1339).c_str());
         WerkzeugAnzeigen();

@@ -97,7 +97,7 @@ void THauptformular::aMaske_RUN_EDITORExecute()
 {
     StatusTextSetzen(iPanelMeldung, "");
     if (MaskeFile.empty()) {
-        InfoMeldung(PoolText(1309));
+        InfoMeldung(PoolText(6860));
         return;
     }
     if (!bEditorModus && !bObjekteRUNInit()) return;

@@ -45,14 +45,6 @@ bool bEnthaelt(const std::string& s, const char* pcTeil)
     return s.find(pcTeil) != std::string::npos;
 }
 
-// The file-name part of a name from a panel file, which may come from
-// Windows with backslashes.
-std::string DateinameAusWert(const std::string& s)
-{
-    const std::size_t n = s.find_last_of("/\\");
-    return n == std::string::npos ? s : s.substr(n + 1);
-}
-
 void Zeile(std::FILE* f, const std::string& s)
 {
     ZeileSchreiben(s.c_str(), f);
@@ -160,6 +152,7 @@ void THauptformular::MaskeLoeschen()
     sGemerkteMaskeFile.clear();
     sAngezeigteMaskeFile.clear();
     cHintergrundDatei.clear();
+    sGelesenerHintergrund.clear();
     bPLCDatUngelesen = false;
     IPDateiUngelesenVergessen();
     if (Image300CPU) *Image300CPU = QImage();
@@ -207,9 +200,12 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
     Zeile(f, "//");
     Zeile(f, "//");
     Zeile(f, "[Hintergrundbild]");
-    // The file keeps its name on disk; the panel file, a UTF-8 text, names
-    // it by the reading that the lookup finds it by again.
-    Zeile(f, "$FileBack=" + NameAlsUtf8(NameVonPfad(cHintergrundDatei)));
+    // The name the panel file gave is written back as it was, found or not
+    // (a picture missing today may be copied in tomorrow). A background
+    // chosen since keeps its name on disk; the panel file, a UTF-8 text,
+    // names it by the reading that the lookup finds it by again.
+    Zeile(f, "$FileBack=" + (sGelesenerHintergrund.empty() ? NameAlsUtf8(NameVonPfad(cHintergrundDatei))
+                                                          : sGelesenerHintergrund));
     Zeile(f, "//");
     Zeile(f, "//");
     Zeile(f, "[Einstellungen]");
@@ -280,10 +276,11 @@ void THauptformular::MaskenKopfAnwenden(const TMaskenKopf& kopf)
         }
     }
 
-    // Background.
+    // Background, looked up by its file name in the project folder.
+    sGelesenerHintergrund = kopf.sHintergrund;
     if (!kopf.sHintergrund.empty()) {
         const std::string sGefunden =
-            DateiImOrdner(cMaskenVerzeichnis, DateinameAusWert(kopf.sHintergrund));
+            DateiImOrdner(cMaskenVerzeichnis, BildDateiname(kopf.sHintergrund));
         cHintergrundDatei = sGefunden;
         if (!sGefunden.empty()) HintergrundbildLaden(sGefunden);
     }
@@ -362,6 +359,7 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
         if (!p->Grafik1.empty()) p->pBild1 = pGetBildVonName(p->Grafik1);
         if (!p->Grafik0.empty()) p->pBild0 = pGetBildVonName(p->Grafik0);
     }
+    FehlendeBilderMelden(cPfad);
 
     const std::string sPLC = DateiImOrdner(cMaskenVerzeichnis, "PLC.DAT");
     bPLCDatUngelesen = false;

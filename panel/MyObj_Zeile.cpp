@@ -115,13 +115,6 @@ std::string TMyObj::pcGetINIString() const
     }
 }
 
-// The file-name part of a picture name, with '/' or '\\' as separators.
-static std::string Dateiname(const std::string& s)
-{
-    const std::size_t n = s.find_last_of("/\\");
-    return n == std::string::npos ? s : s.substr(n + 1);
-}
-
 bool TMyObj::bINIStringAuswerten(const std::string& sZeileRoh)
 {
     // The whole line is the working copy; a line end that a reader left on
@@ -196,10 +189,11 @@ bool TMyObj::bINIStringAuswerten(const std::string& sZeileRoh)
         Position();
         GrafikAbs = Wahr("$GrafikAbs=");
         GrafikAkt = Wahr("$GrafikAkt=");
-        // Pictures live in the project folder: a panel written on Windows
-        // may carry a whole path, of which only the name counts.
-        Grafik1 = Dateiname(Bildname("$Grafik1="));
-        Grafik0 = Dateiname(Bildname("$Grafik0="));
+        // Kept as the file gives them, so that a save writes them back
+        // unchanged; a folder part (a whole Windows path) is passed over
+        // where the picture is looked up in the project folder.
+        Grafik1 = Bildname("$Grafik1=");
+        Grafik0 = Bildname("$Grafik0=");
         return true;
     case Statische_Beschriftung:
         ColorHi = Zahl("$ColorH=");

@@ -2,7 +2,7 @@
 #include "WinProzess.h"
 
 #include <QDesktopServices>
-#include <QDir>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStringList>
@@ -144,15 +144,37 @@ bool ShellExecuteOeffnen(const std::string& sPfadOderUrl)
         return bOeffnenGelingt();
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return false;
-    return QDesktopServices::openUrl(QUrl(QString::fromStdString(UrlFuerOeffnen(sPfadOderUrl))));
+    // Taken as encoded: a file URL keeps the bytes of a name that is no
+    // UTF-8, and the opener gets them back as they are on disk.
+    return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(UrlFuerOeffnen(sPfadOderUrl))));
 }
 
 std::string UrlFuerOeffnen(const std::string& sPfadOderUrl)
 {
     if (bHatSchema(sPfadOderUrl))
         return sPfadOderUrl;
-    const QString sAbsolut = QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromStdString(sPfadOderUrl)));
-    return QUrl::fromLocalFile(sAbsolut).toString(QUrl::FullyEncoded).toStdString();
+    // The path as bytes: a name from Windows (Windows-1252, code page 850)
+    // is no UTF-8, and a QString would hold U+FFFD in its place, naming a
+    // file that does not exist.
+    std::filesystem::path pfad(sPfadOderUrl);
+    if (pfad.is_relative()) {
+        std::error_code fehler;
+        pfad = std::filesystem::current_path(fehler) / pfad;
+    }
+    std::string sUrl = "file://";
+    static const char acHex[] = "0123456789ABCDEF";
+    for (const unsigned char c : pfad.lexically_normal().string()) {
+        const bool bFrei = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                           c == '/' || c == '-' || c == '.' || c == '_' || c == '~';
+        if (bFrei) {
+            sUrl += static_cast<char>(c);
+        } else {
+            sUrl += '%';
+            sUrl += acHex[c >> 4];
+            sUrl += acHex[c & 0x0F];
+        }
+    }
+    return sUrl;
 }
 
 std::string ProgrammDatei()

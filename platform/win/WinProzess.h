@@ -17,7 +17,9 @@ bool WinExec(const std::string& sKommandozeile);
 bool ShellExecuteOeffnen(const std::string& sPfadOderUrl);
 // The address ShellExecuteOeffnen hands to the desktop: a text with a
 // scheme ("https:", "mailto:", "file:") as it is, anything else as the file
-// URL of its absolute path (exposed for tests).
+// URL of its absolute path, every byte of it percent-encoded but letters,
+// digits, '/', '-', '.', '_' and '~', so that a name that is no UTF-8 keeps
+// its bytes (exposed for tests).
 std::string UrlFuerOeffnen(const std::string& sPfadOderUrl);
 // Absolute path of the running executable.
 std::string ProgrammDatei();

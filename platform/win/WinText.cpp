@@ -145,6 +145,30 @@ bool bGleicheNamen(const std::vector<QString>& a, const std::vector<QString>& b)
 std::mutex g_lesartenSperre;
 std::map<std::string, std::string> g_gefundeneLesarten;
 
+// True when every character that a byte above 127 became is a letter.
+bool bNurBuchstabenOben(const QString& s)
+{
+    for (const QChar c : s)
+        if (c.unicode() > 127 && !c.isLetter())
+            return false;
+    return true;
+}
+
+// The reading of a name that is no UTF-8 and was not found by a reading:
+// the code page in which every byte above 127 is a letter ("F\x94rderband"
+// reads "Förderband" in code page 850 and "F”rderband" in Windows-1252);
+// Windows-1252 where both or neither read so.
+std::string LesartNachBuchstaben(const std::string& sRoh)
+{
+    const std::string s1252 = TextNachUtf8(sRoh);
+    if (bNurBuchstabenOben(QString::fromUtf8(s1252)))
+        return s1252;
+    const std::string s850 = Cp850NachUtf8(sRoh);
+    if (!s850.empty() && bNurBuchstabenOben(QString::fromUtf8(s850)))
+        return s850;
+    return s1252;
+}
+
 void LesartMerken(const std::string& sRoh, const QString& sLesart)
 {
     std::lock_guard<std::mutex> sperre(g_lesartenSperre);
@@ -353,7 +377,7 @@ std::string NameAlsUtf8(const std::string& sRoh)
         if (it != g_gefundeneLesarten.end())
             return it->second;
     }
-    return TextNachUtf8(sRoh);
+    return LesartNachBuchstaben(sRoh);
 }
 
 std::string PfadAlsUtf8(const std::string& sPfad)

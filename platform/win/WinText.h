@@ -39,7 +39,9 @@ std::string DateiImOrdnerSuchen(const std::string& sOrdner, const std::string& s
 bool bGleicherDateiname(const std::string& a, const std::string& b);
 // A file name as UTF-8 text, for a text file or the screen: itself when it
 // is UTF-8; otherwise the reading by which DateiImOrdnerSuchen found it
-// (the spelling the panel or the user gave), else its Windows-1252 reading.
+// (the spelling the panel or the user gave), else the reading in which every
+// byte above 127 is a letter: code page 850 where only that one reads so,
+// Windows-1252 otherwise.
 // The name on disk stays as it is; the lookup finds it again by that reading.
 std::string NameAlsUtf8(const std::string& sRoh);
 // NameAlsUtf8 for every part of a path.

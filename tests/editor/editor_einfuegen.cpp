@@ -91,7 +91,7 @@ TEST_F(Einfuegen, DragsThatInsertNothing)
     bNurLesen = false;
     MaskeFile.clear();
     Ziehen(QPoint(100, 100), QPoint(200, 200));
-    EXPECT_EQ(Boxen(), std::vector<std::string>{PoolText(1309)});
+    EXPECT_EQ(Boxen(), std::vector<std::string>{PoolText(6860)});
     EXPECT_EQ(int(f->Arbeitsflaeche->children().size()), iKinder);
     EXPECT_EQ(f->iAnzahlObjekte, 0);
     MaskeFile = (u->pfProjekte / "Test" / "Test.maske_ini").string();

@@ -59,7 +59,7 @@ TEST(Hauptformular, StartInEditorMitStandardtitel)
     EXPECT_TRUE(bInternerSPSTyp);
     EXPECT_NE(f->uiVoreinstellMeldung, 0u);
     EXPECT_EQ(f->windowTitle().toStdString(),
-              std::string(ProgrammTitel()) + " [" + u.Text(1376) + "]");
+              std::string(ProgrammTitel()) + " [" + u.Text(6861) + "]");
 
     EXPECT_STREQ(f->StatusPanels[f->iPanelModus].cText, u.Text(1338).c_str());
     EXPECT_STREQ(f->StatusPanels[f->iPanelZykluszeit].cText, "-");

@@ -92,7 +92,7 @@ TEST(Prozess, ProgrammLaeuftUndEndetSauber)
 
     EXPECT_EQ(iErgebnis, 0);
     EXPECT_TRUE(bGeschlossen);
-    EXPECT_EQ(sTitel, std::string(ProgrammTitel()) + " [" + u.Text(1376) + "]");
+    EXPECT_EQ(sTitel, std::string(ProgrammTitel()) + " [" + u.Text(6861) + "]");
     EXPECT_TRUE(bEditor);
     EXPECT_EQ(sModus, u.Text(1338));
     EXPECT_EQ(Hauptformular, nullptr) << "the window is gone when the loop ends";

@@ -143,7 +143,7 @@ struct Sprachen : ::testing::Test {
         for (QAction* a : {f->aBearbeiten_MarkierenNext, f->aBearbeiten_MarkierenPrior,
                            f->aAnsichtMenueOnOff, f->aAnsichtMausbuttonOnOff})
             EXPECT_EQ(a->text(), a->objectName());
-        EXPECT_NE(f->windowTitle().toStdString().find("[" + Soll.at(1376) + "]"), std::string::npos);
+        EXPECT_NE(f->windowTitle().toStdString().find("[" + Soll.at(6861) + "]"), std::string::npos);
     }
     std::string NeuesteDiagnose() const
     {

@@ -140,14 +140,14 @@ TEST_F(Zyklus, MitIntervall2LaeuftDieEngineHoechstensAlle5ms)
     EXPECT_GT(iSchritte, iEngine) << "steps every 2 ms, engine only every > 5 ms";
 }
 
-TEST_F(Zyklus, UmschaltenOhneMaskeZeigt1309)
+TEST_F(Zyklus, UmschaltenOhneMaskeFordertErstesSpeichern)
 {
     MaskeFile.clear();
     f->StatusTextSetzen(f->iPanelMeldung, "Maske gespeichert");
     f->aMaske_RUN_EDITORExecute();
     EXPECT_TRUE(f->bEditorModus);
     ASSERT_EQ(u->Meldungen.size(), 1u);
-    EXPECT_EQ(u->Meldungen[0].sText, u->Text(1309));
+    EXPECT_EQ(u->Meldungen[0].sText, u->Text(6860));
     EXPECT_EQ(u->Meldungen[0].uTyp & 0xF0u, MB_ICONINFORMATION);
     EXPECT_STREQ(f->StatusPanels[f->iPanelMeldung].cText, "") << "the message field is emptied";
     EXPECT_STREQ(f->StatusPanels[f->iPanelModus].cText, u->Text(1338).c_str());

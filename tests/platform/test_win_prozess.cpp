@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QUrl>
 
 #include <filesystem>
 
@@ -78,6 +80,12 @@ TEST(WinProzess, AdressenZumOeffnen)
     const std::string sRelativ = UrlFuerOeffnen("hilfe.htm");
     EXPECT_EQ(sRelativ.rfind("file:///", 0), 0u);
     EXPECT_NE(sRelativ.find("/hilfe.htm"), std::string::npos);
+    // A name from Windows keeps its bytes, and so does the address the
+    // desktop is handed.
+    const std::string sWindows = UrlFuerOeffnen("/tmp/F\x94rderanlage S\x81" "d/Anlage #1.rtf");
+    EXPECT_EQ(sWindows, "file:///tmp/F%94rderanlage%20S%81d/Anlage%20%231.rtf");
+    EXPECT_EQ(QUrl::fromEncoded(QByteArray::fromStdString(sWindows)).toEncoded().toStdString(), sWindows);
+    EXPECT_EQ(UrlFuerOeffnen("/tmp/Förder.rtf"), "file:///tmp/F%C3%B6rder.rtf");
     // A drive letter is no scheme.
     EXPECT_EQ(UrlFuerOeffnen("C:x").rfind("file:///", 0), 0u);
     EXPECT_FALSE(ShellExecuteOeffnen(""));

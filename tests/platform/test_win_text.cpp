@@ -96,6 +96,17 @@ TEST(WinText, DateiSucheExaktDannOhneGrossKlein)
     EXPECT_EQ(DateiImOrdnerSuchen(sOrdner, ""), "");
 }
 
+// A name that no lookup found shows in the code page in which every byte
+// above 127 is a letter; Windows-1252 where both or neither read so.
+TEST(WinText, NameOhneLesartWirdInDerBuchstabenLesartGezeigt)
+{
+    EXPECT_EQ(NameAlsUtf8("F\x94rderanlage S\x81" "d"), "Förderanlage Süd");   // code page 850
+    EXPECT_EQ(NameAlsUtf8("F\xF6rderanlage S\xFC" "d"), "Förderanlage Süd");   // Windows-1252
+    EXPECT_EQ(NameAlsUtf8("Caf\xE9 \xE4"), "Café ä");   // both read letters ("CafÚ õ" in 850)
+    EXPECT_EQ(NameAlsUtf8("Preis \x80 \xB0"), "Preis € °");                    // neither
+    EXPECT_EQ(NameAlsUtf8("schon UTF-8 ü"), "schon UTF-8 ü");
+}
+
 TEST(WinText, AtomaresSchreibenErsetztGanzOderGarNicht)
 {
     const fs::path pf = testhilfe::NeuerOrdner("atomar");

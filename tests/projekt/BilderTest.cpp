@@ -142,6 +142,46 @@ TEST_F(BildTest, EntriesAreSharedByNameIgnoringCase)
     EXPECT_EQ(pForm->Objekte[2]->pBild1, nullptr);   // pictures not in use
 }
 
+// A panel that names pictures it cannot show says so in one box at open,
+// and its next Save writes every name as the file gave it.
+TEST_F(BildTest, PicturesThePanelCannotShowAreListedOnceAndKeptOnSave)
+{
+    BmpSchreiben(pfOrdner / "Lampe_an.bmp", 16, 16, 0xFFFF00);
+    testhilfe::DateiSchreiben(pfOrdner / "leer.jpg", "");
+    JpegSchreiben(pfOrdner / "falsch.bmp", 8, 8, 0x00FF00);
+    testhilfe::DateiSchreiben(pfOrdner / "text.BMP", "kein Bild\n");
+    const std::string sLed = ",$Op=E,$Adr=0,$x=1,$y=1,$w=16,$h=16";
+    const std::string sMaske =
+        "[Hintergrundbild]\n$FileBack=hallen/weg.jpg\n[Objekte]\n"
+        "$Obj=3,$Bit=0,$GrafikAkt=1,$Grafik1=sub/Lampe_an.bmp,$Grafik0=leer.jpg" + sLed + "\n"
+        "$Obj=3,$Bit=1,$GrafikAkt=1,$Grafik1=falsch.bmp,$Grafik0=text.BMP" + sLed + "\n"
+        "$Obj=3,$Bit=2,$GrafikAkt=1,$Grafik1=fehlt.bmp,$Grafik0=LEER.JPG" + sLed + "\n"
+        "$Obj=3,$Bit=3,$GrafikAkt=0,$Grafik1=auch_weg.bmp,$Grafik0=" + sLed + "\n//\n";
+    const fs::path pfMaske = pfOrdner / "Bilder.maske_ini";
+    testhilfe::DateiSchreiben(pfMaske, sMaske);
+    ASSERT_TRUE(pForm->bMaskeLesen(pfMaske.string()));
+
+    ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+    const std::string sListe = PoolText(6867) + " " + PoolTextFormat(6865, "%s", "hallen/weg.jpg") + "\n" +
+                               PoolTextFormat(6866, "%s", "leer.jpg") + "\n" +
+                               PoolTextFormat(6866, "%s", "falsch.bmp") + "\n" +
+                               PoolTextFormat(6866, "%s", "text.BMP") + "\n" +
+                               PoolTextFormat(6865, "%s", "fehlt.bmp") + "\n";
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6864, "%s%s", pfMaske.string().c_str(), sListe.c_str()));
+    // A name with a folder keeps it and shows the picture of that name.
+    EXPECT_EQ(pForm->Objekte[0]->Grafik1, "sub/Lampe_an.bmp");
+    ASSERT_NE(pForm->Objekte[0]->pBild1, nullptr);
+    EXPECT_EQ(pForm->Objekte[0]->pBild1->size(), QSize(16, 16));
+
+    pForm->showNormal();
+    ASSERT_TRUE(pForm->bMaskeSchreiben(pfMaske.string()));
+    const std::string sGespeichert = testhilfe::DateiLesen(pfMaske);
+    for (const char* pc : {"\n$FileBack=hallen/weg.jpg\n", "$Grafik1=sub/Lampe_an.bmp,$Grafik0=leer.jpg,",
+                           "$Grafik1=falsch.bmp,$Grafik0=text.BMP,", "$Grafik1=fehlt.bmp,$Grafik0=LEER.JPG,",
+                           "$Grafik1=auch_weg.bmp,"})
+        EXPECT_NE(sGespeichert.find(pc), std::string::npos) << pc << "\n" << sGespeichert;
+}
+
 // Two projects hold a picture of one name: each panel shows its own.
 TEST_F(BildTest, OpeningAnotherProjectShowsItsOwnPictures)
 {
@@ -226,7 +266,7 @@ TEST_F(BildTest, BackgroundChoiceCopiesThePictureAndSurvivesAReload)
     NaechsteDateiAntwort((pfAussen / "Halle.jpg").string());
     pForm->aMaske_Hintergrundbild_ladenExecute();
     ASSERT_EQ(u.Meldungen.size(), 1u);
-    EXPECT_EQ(u.Meldungen[0].sText, PoolText(1309));
+    EXPECT_EQ(u.Meldungen[0].sText, PoolText(6860));
     DialogAntwortenLoeschen();
 
     EingabenVorgeben({"Halle"});

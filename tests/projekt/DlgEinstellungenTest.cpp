@@ -522,7 +522,7 @@ TEST_F(DlgTest, NoPanelNoDialogAndReopeningShowsTheLastPageAndSelection)
     MaskeFile.clear();
     EXPECT_EQ(Oeffnen([](TDlgEinstellungen&) {}), -1);
     ASSERT_EQ(u.Meldungen.size(), 1u);
-    EXPECT_EQ(u.Meldungen[0].sText, PoolText(1309));
+    EXPECT_EQ(u.Meldungen[0].sText, PoolText(6860));
     MaskeFile = (pfOrdner / "Anlage.maske_ini").string();
 
     Oeffnen([](TDlgEinstellungen& d) {

@@ -352,7 +352,7 @@ TEST(Registry, RememberedPanelCountsOnlyWhenItOpens)
             EXPECT_EQ(pForm->iAnzahlObjekte, 3);
         } else {
             EXPECT_TRUE(MaskeFile.empty());
-            EXPECT_NE(pForm->windowTitle().toStdString().find("[" + PoolText(1376) + "]"), std::string::npos);
+            EXPECT_NE(pForm->windowTitle().toStdString().find("[" + PoolText(6861) + "]"), std::string::npos);
             // Closed untouched: the candidate stays remembered.
             pForm->close();
             delete pForm;

@@ -2,6 +2,7 @@
 // save-changes query, copy and paste, and writes that fail.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QToolBar>
 
@@ -94,11 +95,23 @@ TEST_F(AktionTest, FirstSaveAsksForANameAndCreatesTheProjectFolder)
 
     // A name whose folder exists is refused (text 1320) and asked again.
     pForm->MaskeLoeschen();
-    EXPECT_NE(pForm->windowTitle().toStdString().find("[" + PoolText(1376) + "]"), std::string::npos);
+    EXPECT_NE(pForm->windowTitle().toStdString().find("[" + PoolText(6861) + "]"), std::string::npos);
     EingabenVorgeben({"Linie 2", "Linie 3"});
     pForm->aDatei_SpeichernExecute();
     EXPECT_EQ(Anzahl(u.Meldungen, PoolText(1320)), 1);
     EXPECT_EQ(MaskeFile, (u.pfProjekte / "Linie 3" / "Linie 3.maske_ini").string());
+
+    // Found as the reader finds names: in other letter case, or a folder
+    // from Windows whose name reads the same in Windows-1252.
+    pForm->MaskeLoeschen();
+    fs::create_directory(u.pfProjekte / "F\xF6rderanlage S\xFC" "d");
+    u.Meldungen.clear();
+    EingabenVorgeben({"LINIE 2", "Förderanlage Süd", "Linie 4"});
+    pForm->aDatei_SpeichernExecute();
+    EXPECT_EQ(Anzahl(u.Meldungen, PoolText(1320)), 2) << u.MeldungsTexte();
+    EXPECT_FALSE(fs::exists(u.pfProjekte / "LINIE 2"));
+    EXPECT_FALSE(fs::exists(u.pfProjekte / "Förderanlage Süd"));
+    EXPECT_EQ(MaskeFile, (u.pfProjekte / "Linie 4" / "Linie 4.maske_ini").string());
 
     // Cancelled input: nothing is saved.
     pForm->MaskeLoeschen();
@@ -192,9 +205,11 @@ TEST_F(AktionTest, SaveAsWritesThePanelInMemoryWhereSaveWouldWrite)
 
     // Where Save would not write (tool bar hidden, read-only), the copy
     // holds the last saved state and the panel stays modified.
+    // A box says so and why.
     LED_(pForm, 3, 50);
     pForm->SetMaskeGeaendert(true);
     pForm->ToolBar1->hide();
+    u.Meldungen.clear();
     EingabenVorgeben({"Neu2"});
     pForm->aDatei_SpeichernUnterExecute();
     pForm->ToolBar1->show();
@@ -202,6 +217,9 @@ TEST_F(AktionTest, SaveAsWritesThePanelInMemoryWhereSaveWouldWrite)
     EingabenVorgeben({"Neu3"});
     pForm->aDatei_SpeichernUnterExecute();
     bNurLesen = false;
+    ASSERT_EQ(u.Meldungen.size(), 2u) << u.MeldungsTexte();
+    EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6862, "%s", (u.pfProjekte / "Neu2/").string().c_str()));
+    EXPECT_EQ(u.Meldungen[1].sText, PoolTextFormat(6863, "%s", (u.pfProjekte / "Neu3/").string().c_str()));
     for (const char* pc : {"Neu2", "Neu3"})
         EXPECT_EQ(testhilfe::DateiLesen(u.pfProjekte / pc / (std::string(pc) + ".maske_ini")), sNeu) << pc;
     EXPECT_TRUE(pForm->bMaskeGeaendert);
@@ -235,14 +253,13 @@ TEST_F(AktionTest, OpenLoadsTheChosenPanelAndAFailedOpenKeepsTheShownOne)
     ASSERT_EQ(u.Meldungen.size(), 1u);
     EXPECT_EQ(u.Meldungen[0].sText, PoolText(1312));
 
-    // A file that exists but cannot be read: texts 1343 and 1313; the
-    // panel of A stays, and so does the path a save would write.
+    // A file that exists but cannot be read: one box that names it and
+    // why; the panel of A stays, and so does the path a save would write.
     const std::string sKaputt = "/proc/self/mem";
     NaechsteDateiAntwort(sKaputt);
     pForm->aDatei_OeffnenExecute();
-    ASSERT_EQ(u.Meldungen.size(), 3u);
+    ASSERT_EQ(u.Meldungen.size(), 2u) << u.MeldungsTexte();
     EXPECT_EQ(u.Meldungen[1].sText, PoolTextFormat(1343, "%s", sKaputt.c_str()));
-    EXPECT_EQ(u.Meldungen[2].sText, PoolText(1313));
     EXPECT_EQ(MaskeFile, sA);
     EXPECT_EQ(pForm->iAnzahlObjekte, 1);
     pForm->SetMaskeGeaendert(true);
@@ -306,6 +323,61 @@ TEST_F(AktionTest, NewClearsThePanelAndShowsTheDefaultPicture)
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 }
 
+// The start window and the window after New hold a panel that has no name
+// yet: the hint, every action that needs the name and the caption say to
+// save it once; the hint wraps inside the window above the status bar.
+TEST_F(AktionTest, ANewPanelLeadsToItsFirstSaveInBothLanguages)
+{
+    for (int iSprache : {1, 2}) {
+        pForm->SpracheUmschalten(iSprache);
+        for (bool bNeu : {false, true}) {
+            const std::string sWo = (iSprache == 1 ? "de" : "en") + std::string(bNeu ? "_neu" : "_start");
+            if (bNeu) pForm->aDatei_NeuExecute();
+            QApplication::processEvents();
+            ASSERT_TRUE(MaskeFile.empty());
+            EXPECT_NE(pForm->windowTitle().toStdString().find("[" + PoolText(6861) + "]"), std::string::npos)
+                << sWo;
+
+            const QLabel* l = pForm->lBlanc_Hinweis;
+            ASSERT_TRUE(l && l->isVisibleTo(pForm)) << sWo;
+            EXPECT_EQ(l->text().toStdString(), PoolText(1360)) << sWo;
+            const int iBildUnten = pForm->WerkzeugleistenHoehe() + pForm->Image300CPU->height();
+            EXPECT_GE(l->x(), 0) << sWo;
+            EXPECT_LE(l->geometry().right(), pForm->Arbeitsflaeche->width() - 1) << sWo;
+            EXPECT_GE(l->y(), iBildUnten) << sWo;
+            EXPECT_LE(l->geometry().bottom(), pForm->StatusPanel->y() - 1) << sWo;
+            // The whole text fits the room the label has.
+            EXPECT_GE(l->height(), l->heightForWidth(l->width())) << sWo;
+            EXPECT_LE(l->fontMetrics().boundingRect(l->contentsRect(), Qt::TextWordWrap, l->text()).width(),
+                      l->contentsRect().width())
+                << sWo;
+            pForm->grab().save(QString::fromStdString(
+                (testhilfe::Artefaktordner() / ("hauptfenster_ohne_namen_" + sWo + ".png")).string()));
+
+            u.Meldungen.clear();
+            pForm->iWerkzeug = LED;
+            pForm->ObjekteEinfuegen(50, 50, 150, 150);
+            pForm->iWerkzeug = 0;
+            pForm->aMaske_Hintergrundbild_ladenExecute();
+            pForm->aBearbeiten_KopierenExecute();
+            pForm->aBearbeiten_EinfuegenExecute();
+            pForm->aMaske_RUN_EDITORExecute();
+            pForm->aExtras_RavoDAVEinstellungenExecute();
+            ASSERT_EQ(u.Meldungen.size(), 6u) << sWo << "\n" << u.MeldungsTexte();
+            for (const TMeldung& m : u.Meldungen) EXPECT_EQ(m.sText, PoolText(6860)) << sWo;
+            EXPECT_EQ(pForm->iAnzahlObjekte, 0);
+            EXPECT_TRUE(pForm->bEditorModus);
+        }
+    }
+    // The name given at the first Save opens the way.
+    u.Meldungen.clear();
+    ErstesSpeichern("Erste");
+    pForm->aMaske_RUN_EDITORExecute();
+    EXPECT_FALSE(pForm->bEditorModus);
+    pForm->aMaske_RUN_EDITORExecute();
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+}
+
 TEST_F(AktionTest, CopyAndPasteThreeObjects)
 {
     for (int i = 0; i < 4; ++i) LED_(pForm, i, 20 + 30 * i);
@@ -313,8 +385,8 @@ TEST_F(AktionTest, CopyAndPasteThreeObjects)
     pForm->aBearbeiten_KopierenExecute();
     pForm->aBearbeiten_EinfuegenExecute();
     ASSERT_EQ(u.Meldungen.size(), 2u);
-    EXPECT_EQ(u.Meldungen[0].sText, PoolText(1309));
-    EXPECT_EQ(u.Meldungen[1].sText, PoolText(1309));
+    EXPECT_EQ(u.Meldungen[0].sText, PoolText(6860));
+    EXPECT_EQ(u.Meldungen[1].sText, PoolText(6860));
     ErstesSpeichern("Kopie");
     u.Meldungen.clear();
     pForm->aBearbeiten_KopierenExecute();

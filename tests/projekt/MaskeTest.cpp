@@ -317,9 +317,12 @@ TEST_F(PanelTest, MissingTypeFileAndBackgroundAreHandled)
     const std::string sDatei = Datei("Fehlt.maske_ini");
     testhilfe::DateiSchreiben(sDatei, "$SPSTyp=NOPE.TXT (CPU 999)\n$FileBack=missing.jpg\n");
     ASSERT_TRUE(pForm->bMaskeLesen(sDatei));
-    ASSERT_EQ(u.Meldungen.size(), 1u);
+    ASSERT_EQ(u.Meldungen.size(), 2u);
     const std::string sPfad = cExeVerzeichnis + "__system/AG/NOPE.TXT";
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1257, "%s", sPfad.c_str()));
+    // The missing background is named, not dropped without a word.
+    const std::string sListe = PoolText(6867) + " " + PoolTextFormat(6865, "%s", "missing.jpg") + "\n";
+    EXPECT_EQ(u.Meldungen[1].sText, PoolTextFormat(6864, "%s%s", sDatei.c_str(), sListe.c_str()));
     EXPECT_TRUE(cSPSTyp.empty());   // the built-in type, as text 1257 says
     EXPECT_TRUE(pForm->cHintergrundDatei.empty());
     EXPECT_EQ(MaskeFile, sDatei);

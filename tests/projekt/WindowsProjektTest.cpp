@@ -133,8 +133,10 @@ TEST_F(WindowsProjekt, OpensWholeAndSaveKeepsWhatTheUserDidNotChange)
     ASSERT_EQ(pForm->iAnzahlObjekte, 2);
     EXPECT_EQ(pForm->Objekte[0]->Text0, "Förderband Änderung");
     const TMyObj* pLed = pForm->Objekte[1];
-    EXPECT_EQ(pLed->Grafik1, "LAMPE_AN.BMP");
-    EXPECT_EQ(pLed->Grafik0, "lampe_aus.bmp");
+    // The names stay as the file gives them; the pictures are the files of
+    // those names in the project folder.
+    EXPECT_EQ(pLed->Grafik1, "C:\\Bilder\\LAMPE_AN.BMP");
+    EXPECT_EQ(pLed->Grafik0, "..\\Bilder\\lampe_aus.bmp");
     ASSERT_NE(pLed->pBild1, nullptr);
     ASSERT_NE(pLed->pBild0, nullptr);
     EXPECT_EQ(fs::path(pForm->cHintergrundDatei).filename(), "hinter.bmp");
@@ -150,7 +152,7 @@ TEST_F(WindowsProjekt, OpensWholeAndSaveKeepsWhatTheUserDidNotChange)
     // Written to the names that were found: no second PLC.DAT beside plc.dat.
     EXPECT_FALSE(fs::exists(pfOrdner / "PLC.DAT"));
     EXPECT_NE(Lesen(pfOrdner / "plc.dat").find("TaktmerkerByte=100"), std::string::npos);
-    EXPECT_NE(Lesen(pfMaske).find("$FileBack=hinter.bmp"), std::string::npos);
+    EXPECT_NE(Lesen(pfMaske).find("$FileBack=C:\\Veltrano\\Projekte\\HINTER.BMP\n"), std::string::npos);
 
     ASSERT_TRUE(pForm->bMaskeLesen(pfMaske.string()));
     ASSERT_EQ(pForm->iAnzahlObjekte, 2);
@@ -168,7 +170,7 @@ TEST_F(WindowsProjekt, Utf16PanelsOpenWholeAndAnUndecodableOneIsRefused)
         ASSERT_TRUE(pForm->bMaskeLesen(pf.string())) << pf;
         ASSERT_EQ(pForm->iAnzahlObjekte, 2) << pf;
         EXPECT_EQ(pForm->Objekte[0]->Text0, "Förderband Änderung");
-        EXPECT_EQ(pForm->Objekte[1]->Grafik0, "lampe_aus.bmp");
+        EXPECT_EQ(pForm->Objekte[1]->Grafik0, "..\\Bilder\\lampe_aus.bmp");
     }
 
     // An odd number of bytes after the mark is no UTF-16: refused with the
@@ -321,7 +323,8 @@ TEST_F(WindowsProjekt, NamesInOldCodePagesAreFoundAndWrittenBackAsUtf8)
         ASSERT_TRUE(pForm->bMaskeSchreiben(MaskeFile));
         const std::string sGespeichert = Lesen(pfMaske);
         EXPECT_TRUE(bIstUtf8(sGespeichert)) << sGespeichert;
-        EXPECT_NE(sGespeichert.find("\n$FileBack=Halle_Süd.bmp\n"), std::string::npos) << sGespeichert;
+        EXPECT_NE(sGespeichert.find("\n$FileBack=C:\\Projekte\\HALLE_SÜD.BMP\n"), std::string::npos)
+            << sGespeichert;
         EXPECT_NE(sGespeichert.find("$Grafik1=Lampe_grün.bmp,$Grafik0=Lämpchen_aus.BMP,"),
                   std::string::npos);
         // Every file keeps its name and bytes, and no UTF-8 twin appears;

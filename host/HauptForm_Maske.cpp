@@ -9,6 +9,7 @@
 
 #include "Allgemein.h"
 #include "Einstellungen.h"
+#include "IPDaten.h"
 #include "Maske.h"
 #include "Meldungen.h"
 #include "PoolText.h"
@@ -129,6 +130,7 @@ void THauptformular::aDatei_NeuExecute()
     bool bAbbruch = false;
     if (!bAenderungenSpeichernAbfrage(bAbbruch) || bAbbruch) return;
     MaskeLoeschen();
+    IPDatenLeeren();
     StandardHintergrundLaden();
     update();
 }

@@ -131,6 +131,27 @@ bool bIPDatenAnmelden(const std::string& sPfad)
     return true;
 }
 
+void IPDatenLeeren()
+{
+    // A new panel has no IP data file yet: nothing may listen on what the
+    // panel left open before, until the user switches TCP/IP on.
+    g_sIPDatenPfad.clear();
+    g_bIPDateiUngelesen = false;
+    if (!D7ED_IstKommuIDKorrekt(KommuID))
+        return;
+    KommuBeenden(false);
+    int iFehler = 0;
+    if (!D7ED_IPDatenInRegistryAbspeichern("", 0, 0, 0, &iFehler) ||
+        !D7ED_IPDaten_2_InRegistryAbspeichern("", 0, 0, &iFehler)) {
+        // The sockets stay closed rather than coming back on the old data.
+        FehlerMeldung(TextFormatieren("Veltrano: Fehler beim Lesen der IP-Daten aus der "
+                                      "INI-Datei bzw. beim Schreiben in Registry!\nErrorcode: %u",
+                                      "%u", static_cast<unsigned>(iFehler)));
+        return;
+    }
+    bIPDatenEinstellen();
+}
+
 bool bIPDateiUngelesen() { return g_bIPDateiUngelesen; }
 
 void IPDateiUngelesenVergessen() { g_bIPDateiUngelesen = false; }

@@ -16,6 +16,10 @@ bool bIPDatenAnmelden(const std::string& sPfad);
 bool bIPDateiUngelesen();
 // The file was written (or the panel left): no consent needed any more.
 void IPDateiUngelesenVergessen();
+// New panel: the engine's IP data become the empty ones (TCP/IP off) and
+// the sockets are attached again, so nothing listens; the file of the panel
+// before is forgotten.
+void IPDatenLeeren();
 // Creates a missing file (section "Default") and hands its folder, name and
 // path to the engine; false (with a box) when the engine refuses them.
 bool bIPPfadeUebergeben(const std::string& sPfad);

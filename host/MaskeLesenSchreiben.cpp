@@ -20,6 +20,7 @@
 #include "Meldungen.h"
 #include "MyObj.h"
 #include "IPDaten.h"
+#include "PLCDatBericht.h"
 #include "ListenSockets.h"
 #include "PoolText.h"
 #include "Programm.h"
@@ -237,15 +238,15 @@ bool THauptformular::bMaskeSchreiben(const std::string& cPfad)
     VerwaisteTempDateienEntfernen(cPfad);
     // A project file that could not be read at open is the user's work:
     // it is replaced only when the user agrees. Declining is no failure.
-    const auto bUeberschreiben = [](bool bUngelesen, unsigned long ulFrage, const std::string& sDatei) {
-        return !bUngelesen || iJaNeinAbbruchFrage(PoolTextFormat(ulFrage, "%s", sDatei.c_str())) == 6;
+    const auto bUeberschreiben = [](bool bUngelesen, const std::string& sFrage) {
+        return !bUngelesen || iJaNeinAbbruchFrage(sFrage) == 6;
     };
     const std::string sPLC = ProjektDateiPfad(cMaskenVerzeichnis, "PLC.DAT");
-    const bool bPLCSchreiben = bUeberschreiben(bPLCDatUngelesen, 6801, sPLC);
+    const bool bPLCSchreiben = bUeberschreiben(bPLCDatUngelesen, PLCDatBerichtText(6801, sPLC));
     const bool bPLC = !bPLCSchreiben || D7ED_bSPSEigenschaftenSpeichern(sPLC.c_str());
     if (bPLCSchreiben && bPLC) bPLCDatUngelesen = false;
     const std::string sIP = ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT");
-    const bool bIPSchreiben = bUeberschreiben(bIPDateiUngelesen(), 6731, sIP);
+    const bool bIPSchreiben = bUeberschreiben(bIPDateiUngelesen(), PoolTextFormat(6731, "%s", sIP.c_str()));
     bool bIP = true;
     if (bIPSchreiben) {
         // The engine writes where it was told last; after New that is still
@@ -369,7 +370,7 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     if (!D7ED_bSPSEigenschaftenLaden((sPLC.empty() ? cMaskenVerzeichnis + "PLC.DAT" : sPLC).c_str()) &&
         !sPLC.empty()) {
         bPLCDatUngelesen = true;
-        FehlerMeldung(PoolTextFormat(6800, "%s", sPLC.c_str()));
+        FehlerMeldung(PLCDatBerichtText(6800, sPLC));
     }
 
     bIPDatenAnmelden(ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT"));

@@ -121,9 +121,8 @@ bool bIPDatenAnmelden(const std::string& sPfad)
                                           "%u", static_cast<unsigned>(iFehler)));
             return false;
         }
-        // The engine took the valid keys; the others keep the values in
-        // effect. The file is the user's: it stays as it is until a save
-        // that the user agrees to.
+        // The engine took the valid keys; the others are empty. The file is
+        // the user's: it stays as it is until a save that the user agrees to.
         g_bIPDateiUngelesen = true;
         FehlerMeldung(PoolTextFormat(6730, "%s", sPfad.c_str()));
     }

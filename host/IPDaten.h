@@ -8,8 +8,9 @@
 // Hands the engine the IP data file's paths, ends the old communication,
 // takes the file's data over and recreates the listening sockets. False when
 // the paths were refused or the engine could not store the data (with a
-// box). A file with damaged values or no ini text gives a box, its valid
-// keys are taken, and it is marked unread (bIPDateiUngelesen).
+// box). Keys the file lacks are empty in the engine. A file with damaged
+// values or unreadable lines gives a box, its valid keys are taken, and it
+// is marked unread (bIPDateiUngelesen).
 bool bIPDatenAnmelden(const std::string& sPfad);
 // The file of the last attach could not be read whole: writing the IP data
 // over it needs the user's consent.

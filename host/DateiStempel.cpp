@@ -1,6 +1,7 @@
 // Size and modification time of the project files as last read or written,
 // and the questions before a save writes.
 #include "DateiStempel.h"
+#include "PLCDatBericht.h"
 
 #include <sys/stat.h>
 
@@ -77,7 +78,9 @@ TUeberschreiben UeberschreibenFragen(const std::string& sPfad, bool bUngelesen, 
                           : (i == IDNO ? TUeberschreiben::Beenden : TUeberschreiben::Abbrechen);
     }
     if (!bUngelesen) return TUeberschreiben::Schreiben;
-    const int i = iJaNeinAbbruchFrage(PoolTextFormat(ulFrage, "%s", sPfad.c_str()));
+    // The PLC.DAT question also lists what will be written with defaults.
+    const int i = iJaNeinAbbruchFrage(ulFrage == 6801 ? PLCDatBerichtText(ulFrage, sPfad)
+                                                      : PoolTextFormat(ulFrage, "%s", sPfad.c_str()));
     return i == IDYES ? TUeberschreiben::Schreiben
                       : (i == IDNO ? TUeberschreiben::Behalten : TUeberschreiben::Abbrechen);
 }

@@ -10,6 +10,7 @@
 #include "Allgemein.h"
 #include "DateiStempel.h"
 #include "Einstellungen.h"
+#include "IPDaten.h"
 #include "Maske.h"
 #include "Meldungen.h"
 #include "PoolText.h"
@@ -141,6 +142,7 @@ void THauptformular::aDatei_NeuExecute()
     if (!bAenderungenSpeichernAbfrage(bAbbruch) || bAbbruch) return;
     BausteineFuerNeueMaskeAbgeben();
     MaskeLoeschen();
+    IPDatenLeeren();
     StandardHintergrundLaden();
     update();
 }

@@ -149,9 +149,8 @@ bool bIPDatenAnmelden(const std::string& sPfad)
                                           "%u", static_cast<unsigned>(iFehler)));
             return false;
         }
-        // The engine took the valid keys; the others keep the values in
-        // effect. The file is the user's: it stays as it is until a save
-        // that the user agrees to.
+        // The engine took the valid keys; the others are empty. The file is
+        // the user's: it stays as it is until a save that the user agrees to.
         g_bIPDateiUngelesen = true;
         FehlerMeldung(PoolTextFormat(6730, "%s", sPfad.c_str()));
     }
@@ -183,6 +182,27 @@ bool bIPDateiSchreiben(const std::string& sOrdner, const std::string& sPfad)
 void IPSpeicherMerken() { g_sIPSpeicher = IPSpeicherStand(); }
 
 bool bIPSpeicherGeaendert() { return !g_sIPSpeicher || *g_sIPSpeicher != IPSpeicherStand(); }
+
+void IPDatenLeeren()
+{
+    // A new panel has no IP data file yet: nothing may listen on what the
+    // panel left open before, until the user switches TCP/IP on.
+    g_sIPDatenPfad.clear();
+    g_bIPDateiUngelesen = false;
+    if (!D7ED_IstKommuIDKorrekt(KommuID))
+        return;
+    KommuBeenden(false);
+    int iFehler = 0;
+    if (!D7ED_IPDatenInRegistryAbspeichern("", 0, 0, 0, &iFehler) ||
+        !D7ED_IPDaten_2_InRegistryAbspeichern("", 0, 0, &iFehler)) {
+        // The sockets stay closed rather than coming back on the old data.
+        FehlerMeldung(TextFormatieren("Veltrano: Fehler beim Lesen der IP-Daten aus der "
+                                      "INI-Datei bzw. beim Schreiben in Registry!\nErrorcode: %u",
+                                      "%u", static_cast<unsigned>(iFehler)));
+        return;
+    }
+    bIPDatenEinstellen();
+}
 
 bool bIPDateiUngelesen() { return g_bIPDateiUngelesen; }
 

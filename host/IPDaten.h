@@ -8,14 +8,19 @@
 // Hands the engine the IP data file's paths, ends the old communication,
 // takes the file's data over and recreates the listening sockets. False when
 // the paths were refused or the engine could not store the data (with a
-// box). A file with damaged values or no ini text gives a box, its valid
-// keys are taken, and it is marked unread (bIPDateiUngelesen).
+// box). Keys the file lacks are empty in the engine. A file with damaged
+// values or unreadable lines gives a box, its valid keys are taken, and it
+// is marked unread (bIPDateiUngelesen).
 bool bIPDatenAnmelden(const std::string& sPfad);
 // The file of the last attach could not be read whole: writing the IP data
 // over it needs the user's consent.
 bool bIPDateiUngelesen();
 // The file was written (or the panel left): no consent needed any more.
 void IPDateiUngelesenVergessen();
+// New panel: the engine's IP data become the empty ones (TCP/IP off) and
+// the sockets are attached again, so nothing listens; the file of the panel
+// before is forgotten.
+void IPDatenLeeren();
 // Creates a missing file (section "Default") and hands its folder, name and
 // path to the engine; false (with a box) when the engine refuses them.
 bool bIPPfadeUebergeben(const std::string& sPfad);

@@ -21,6 +21,7 @@
 #include "Meldungen.h"
 #include "MyObj.h"
 #include "IPDaten.h"
+#include "PLCDatBericht.h"
 #include "ListenSockets.h"
 #include "PoolText.h"
 #include "Programm.h"
@@ -368,7 +369,7 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     DateiStempelMerken(ProjektDateiPfad(cMaskenVerzeichnis, "PLC.DAT"));
     if (!bPLCGelesen && !sPLC.empty()) {
         bPLCDatUngelesen = true;
-        FehlerMeldung(PoolTextFormat(6800, "%s", sPLC.c_str()));
+        FehlerMeldung(PLCDatBerichtText(6800, sPLC));
     }
 
     bIPDatenAnmelden(ProjektDateiPfad(cMaskenVerzeichnis, "IPADR.DAT"));

@@ -101,10 +101,12 @@ void TDialogSimVoreinstellung::FormCreate()
     bLaden = true;
     LoadCaptionsAndValues();
     bLaden = false;
+    // The dialog shows what is stored: the adapter goes to the adapter
+    // instance, but the proposal for it waits until the user asks for one,
+    // else OK would store it over the user's ports.
     if (TCP_Ip_AktivierenCheckBox->isChecked())
-        NetAdapterComboBoxChange();
-    else
-        RefreshExample();
+        bAdapterUebergeben();
+    RefreshExample();
 }
 
 void TDialogSimVoreinstellung::Port102BeimStart()

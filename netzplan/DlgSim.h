@@ -124,6 +124,9 @@ public:
     void RefreshIPBspButtonClick();
     void TcpExpertCheckBoxClick();
     void NetAdapterComboBoxChange();
+    // The chosen adapter shown and handed to the adapter instance (the
+    // local-host entry resets it); false when no adapter is chosen.
+    bool bAdapterUebergeben();
     void HilfeButtonClick();
 
     // Validating, saving and applying.

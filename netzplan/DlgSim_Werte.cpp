@@ -368,12 +368,21 @@ MPI_DLL_NETZWERK_ADAPTER_STRUCT* TDialogSimVoreinstellung::pAdapterDesEintrags(i
 
 void TDialogSimVoreinstellung::NetAdapterComboBoxChange()
 {
+    // The user chose an adapter: the values that suit it are proposed.
+    if (!bAdapterUebergeben())
+        return;
+    SetOptimalSettings();
+    RefreshExample();
+}
+
+bool TDialogSimVoreinstellung::bAdapterUebergeben()
+{
     const int iEintrag = NetAdapterComboBox->currentIndex();
     if (iEintrag < 0 || !pAdapterDesEintrags(0))
-        return;
+        return false;
     const MPI_DLL_NETZWERK_ADAPTER_STRUCT* p = pAdapterDesEintrags(iEintrag);
     if (!p)
-        return;
+        return false;
     IPAdrNetzAdapterEdit->setText(QString::fromLatin1(p->IPAdresse));
     TextKopieren(AktuellerAdapter.Name, sizeof AktuellerAdapter.Name, p->Name);
     TextKopieren(AktuellerAdapter.IPAdresse, sizeof AktuellerAdapter.IPAdresse, p->IPAdresse);
@@ -381,8 +390,7 @@ void TDialogSimVoreinstellung::NetAdapterComboBoxChange()
         MPI_V2_SetIPAdresseNetzwerkkartePC(iMPIHandles[0], AktuellerAdapter.IPAdresse);
     else
         MPI_V2_ResetIPAdresseNetzwerkkartePC(iMPIHandles[0]);
-    SetOptimalSettings();
-    RefreshExample();
+    return true;
 }
 
 bool TDialogSimVoreinstellung::ReadAdapterSetting(std::string& sName)

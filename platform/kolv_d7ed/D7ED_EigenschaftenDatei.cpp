@@ -7,14 +7,18 @@
 //   [WECKALARM_OB30..38]        Intervall, Prioritaet
 //   [VERZOEGERUNGSALARM_OB20..23] Wert, Gestartet, Freigegeben
 //
-// All values decimal. The reader is strict: every section and key must be
-// known, present once and in range, or the file counts as damaged.
+// All values decimal. Sections and keys match without regard to letter case,
+// as every ini reader's do. The reader takes what it can: a value missing or
+// out of range takes its default, every other value is kept; an unknown key,
+// a key given twice (the first counts) and a line that is no key are left
+// out. All of it goes into the report of the load, which the host shows.
 #include "D7ED_Intern.h"
 
 #include "WinText.h"
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
-#include <set>
 
 namespace d7ed {
 
@@ -132,46 +136,117 @@ std::string EigenschaftenText(const TEigenschaften& eig)
     return s;
 }
 
-bool bEigenschaftenAusText(const std::string& sText, TEigenschaften& eig)
+namespace {
+
+TEigenschaftenBericht g_bericht;
+
+// A left-out line as the report names it: at most 60 bytes, cut at a
+// character boundary, control characters shown as '?'.
+std::string ZeileFuerBericht(const std::string& sZeile)
+{
+    std::string s;
+    for (const char c : sZeile)
+        s += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
+    if (s.size() <= 60)
+        return s;
+    size_t n = 60;
+    while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80)
+        --n;
+    return s.substr(0, n) + "\xE2\x80\xA6";
+}
+
+} // namespace
+
+bool bEigenschaftenAusText(const std::string& sText, TEigenschaften& eig,
+                           TEigenschaftenBericht* pBericht)
 {
     const std::vector<TFeld> felder = Felder();
+    TEigenschaftenBericht bericht;
     TEigenschaften neu;
-    std::set<size_t> gelesen;
+    std::vector<bool> gelesen(felder.size(), false);
     std::string sAbschnitt;
-    size_t dwPos = 0;
+    size_t dwPos = 0, dwZeile = 0;
     while (dwPos < sText.size()) {
         size_t dwEnde = sText.find('\n', dwPos);
         if (dwEnde == std::string::npos)
             dwEnde = sText.size();
-        const std::string sZeile = Getrimmt(sText.substr(dwPos, dwEnde - dwPos));
+        const std::string sRoh = sText.substr(dwPos, dwEnde - dwPos);
+        const std::string sZeile = Getrimmt(sRoh);
         dwPos = dwEnde + 1;
+        ++dwZeile;
         if (sZeile.empty() || sZeile[0] == ';')
             continue;
+        const auto auslassen = [&] { bericht.ausgelassen.emplace_back(dwZeile, ZeileFuerBericht(sZeile)); };
         if (sZeile.front() == '[') {
-            if (sZeile.back() != ']')
-                return false;
+            if (sZeile.back() != ']') {
+                // Its keys would land in the section before: none of them
+                // is taken until the next good head.
+                sAbschnitt = "\n";
+                auslassen();
+                continue;
+            }
             sAbschnitt = Getrimmt(sZeile.substr(1, sZeile.size() - 2));
             continue;
         }
         const size_t dwGleich = sZeile.find('=');
-        if (dwGleich == std::string::npos)
-            return false;
+        if (dwGleich == std::string::npos) {
+            auslassen();
+            continue;
+        }
         const std::string sSchluessel = Getrimmt(sZeile.substr(0, dwGleich));
         const std::string sWert = Getrimmt(sZeile.substr(dwGleich + 1));
         size_t i = 0;
-        while (i < felder.size() &&
-               !(felder[i].sAbschnitt == sAbschnitt && felder[i].sSchluessel == sSchluessel))
+        while (i < felder.size() && !(bGleichOhneGross(felder[i].sAbschnitt, sAbschnitt) &&
+                                      bGleichOhneGross(felder[i].sSchluessel, sSchluessel)))
             ++i;
+        if (i == felder.size() || gelesen[i]) {
+            auslassen();
+            continue;
+        }
+        gelesen[i] = true;
         uint32_t dw = 0;
-        if (i == felder.size() || gelesen.count(i) || !bDezimal(sWert, felder[i].dwMax, dw))
-            return false;
-        felder[i].setzen(neu, dw);
-        gelesen.insert(i);
+        if (bDezimal(sWert, felder[i].dwMax, dw))
+            felder[i].setzen(neu, dw);
+        else
+            bericht.fehlend.push_back(i);
     }
-    if (gelesen.size() != felder.size())
-        return false;
+    for (size_t i = 0; i < felder.size(); ++i)
+        if (!gelesen[i])
+            bericht.fehlend.push_back(i);
+    std::sort(bericht.fehlend.begin(), bericht.fehlend.end());
     eig = neu;
-    return true;
+    const bool bGanz = bericht.fehlend.empty() && bericht.ausgelassen.empty();
+    if (pBericht)
+        *pBericht = std::move(bericht);
+    return bGanz;
+}
+
+std::string BerichtText(const TEigenschaftenBericht& bericht, int iArt, uint32_t& dwAnzahl)
+{
+    std::string s;
+    if (iArt == D7ED_BERICHT_WERTE) {
+        const std::vector<TFeld> felder = Felder();
+        std::string sAbschnitt;
+        for (const size_t i : bericht.fehlend) {
+            if (felder[i].sAbschnitt != sAbschnitt || s.empty()) {
+                s += (s.empty() ? "[" : "\n[") + felder[i].sAbschnitt + "] ";
+                sAbschnitt = felder[i].sAbschnitt;
+            } else {
+                s += ", ";
+            }
+            s += felder[i].sSchluessel;
+        }
+        if (!s.empty())
+            s += "\n";
+        dwAnzahl = uint32_t(bericht.fehlend.size());
+    } else if (iArt == D7ED_BERICHT_ZEILEN) {
+        for (const auto& [dwZeile, sZeile] : bericht.ausgelassen)
+            s += std::to_string(dwZeile) + ": " + sZeile + "\n";
+        dwAnzahl = uint32_t(bericht.ausgelassen.size());
+    } else {
+        dwAnzahl = 0;
+    }
+    return s;
 }
 
 } // namespace d7ed
@@ -194,11 +269,25 @@ bool D7ED_bSPSEigenschaftenSpeichern(const char* pcPfad)
 bool D7ED_bSPSEigenschaftenLaden(const char* pcPfad)
 {
     std::string sInhalt;
-    TEigenschaften eig;
-    const bool bOk = pcPfad && *pcPfad && bTextDateiLesen(pcPfad, sInhalt) &&
-                     bEigenschaftenAusText(sInhalt, eig);
-    Engine().eig = bOk ? eig : TEigenschaften{};
-    return bOk;
+    // Nothing to read: every value takes its default.
+    const bool bGelesen = pcPfad && *pcPfad && bTextDateiLesen(pcPfad, sInhalt);
+    const bool bGanz = bEigenschaftenAusText(bGelesen ? sInhalt : std::string(), Engine().eig, &g_bericht);
+    return bGelesen && bGanz;
+}
+
+uint32_t D7ED_GetSPSEigenschaftenBericht(int iArt, char* pcText, uint32_t dwGroesse)
+{
+    uint32_t dwAnzahl = 0;
+    const std::string s = BerichtText(g_bericht, iArt, dwAnzahl);
+    if (pcText && dwGroesse > 0) {
+        // Whole lines only.
+        size_t n = 0;
+        for (size_t e = s.find('\n'); e != std::string::npos && e + 1 < dwGroesse; e = s.find('\n', e + 1))
+            n = e + 1;
+        std::memcpy(pcText, s.data(), n);
+        pcText[n] = '\0';
+    }
+    return dwAnzahl;
 }
 
 } // extern "C"

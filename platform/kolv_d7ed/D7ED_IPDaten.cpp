@@ -42,6 +42,13 @@ constexpr size_t ANZAHL_POSTEN = sizeof g_aPosten / sizeof g_aPosten[0];
 constexpr const char* REG_NACH_STOP = "PORT102_WARTEN_NACH_STOP";
 constexpr const char* REG_VOR_START = "PORT102_WARTEN_VOR_START";
 
+// A line that cannot be read where the IP data stand, or before the first
+// section, where no ini reader would look for anything else.
+bool bIPZeileVerderben(const TProfilZeile& z)
+{
+    return !z.bLesbar && (z.bVorAbschnitt || bGleichOhneGross(z.sAbschnitt, ABSCHNITT));
+}
+
 std::string Getrimmt(const std::string& s)
 {
     const size_t a = s.find_first_not_of(" \t");
@@ -268,33 +275,39 @@ bool D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(uint32_t dwKommuID, int* piF
         Fehler(piFehler, D7ED_FEHLER_KEIN_PFAD);
         return false;
     }
-    // A file that is no ini text gives nothing; in one that is, a damaged
-    // value counts as a missing key, and the good keys are taken all the
-    // same: the caller learns of the damage from IP_DATEN.
-    const bool bLesbar = bProfilDateiLesbar(sDatei);
-    bool bBeschaedigt = !bLesbar;
-    std::array<std::optional<std::string>, ANZAHL_POSTEN> neu;
-    const auto werte = bLesbar ? ProfilAbschnittLesen(sDatei, ABSCHNITT)
-                               : std::vector<std::pair<std::string, std::string>>{};
-    for (size_t i = 0; i < ANZAHL_POSTEN; ++i) {
-        for (const auto& [sSchluessel, sWert] : werte)
-            if (bGleichOhneGross(sSchluessel, g_aPosten[i].pcDatei)) {
-                neu[i] = Getrimmt(sWert);
-                break;
-            }
-        // An empty port means "not given", as the host reads it.
-        if (neu[i] && neu[i]->empty() && !g_aPosten[i].bIP)
-            neu[i].reset();
-        if (neu[i] && !bWertGueltig(g_aPosten[i], *neu[i])) {
-            neu[i].reset();
+    // Every key of the file stands for itself: each one the file does not
+    // name, or names with a damaged value, takes the empty value, so that
+    // nothing of the project opened before (or of an earlier run) stays.
+    // A line that cannot be read costs only itself; what marks the file as
+    // damaged is such a line where the IP data stand (or before the first
+    // section), or a damaged value. Other sections are not ours to judge.
+    std::vector<TProfilZeile> zeilen;
+    bool bBeschaedigt = !bProfilZeilenLesen(sDatei, zeilen);
+    std::array<std::string, ANZAHL_POSTEN> a = AlsTexte(TIPDaten{});
+    std::array<bool, ANZAHL_POSTEN> gefunden{};
+    for (const TProfilZeile& z : zeilen) {
+        if (bIPZeileVerderben(z))
             bBeschaedigt = true;
+        if (!z.bSchluessel || !bGleichOhneGross(z.sAbschnitt, ABSCHNITT))
+            continue;
+        for (size_t i = 0; i < ANZAHL_POSTEN; ++i) {
+            // The first occurrence counts, as for every ini reader.
+            if (gefunden[i] || !bGleichOhneGross(z.sSchluessel, g_aPosten[i].pcDatei))
+                continue;
+            gefunden[i] = true;
+            const std::string sWert = Getrimmt(z.sWert);
+            // An empty port means "not given", as the host reads it.
+            if (sWert.empty() && !g_aPosten[i].bIP)
+                break;
+            if (bWertGueltig(g_aPosten[i], sWert))
+                a[i] = sWert;
+            else
+                bBeschaedigt = true;
+            break;
         }
     }
-    for (size_t i = 0; i < ANZAHL_POSTEN; ++i)
-        if (neu[i] && !bRegWertSchreiben(REG, g_aPosten[i].pcRegistry, *neu[i])) {
-            Fehler(piFehler, D7ED_FEHLER_REGISTRY);
-            return false;
-        }
+    if (!bRegistrySchreiben(0, a, ANZAHL_POSTEN, piFehler))
+        return false;
     Fehler(piFehler, bBeschaedigt ? D7ED_FEHLER_IP_DATEN : D7ED_FEHLER_KEINER);
     return !bBeschaedigt;
 }
@@ -328,7 +341,9 @@ bool D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(int* piFehler)
     std::vector<std::pair<std::string, std::string>> paare;
     for (size_t i = 0; i < ANZAHL_POSTEN; ++i)
         paare.emplace_back(g_aPosten[i].pcDatei, a[i]);
-    if (!bProfilStringsSchreiben(sDatei, ABSCHNITT, paare)) {
+    // The lines that made the file count as damaged go with this write, so
+    // that the next open reads it without a word; other sections stay.
+    if (!bProfilStringsSchreiben(sDatei, ABSCHNITT, paare, bIPZeileVerderben)) {
         Fehler(piFehler, D7ED_FEHLER_IP_DATEI);
         return false;
     }

@@ -134,7 +134,17 @@ void EreignisEintragen(uint16_t wId, uint8_t byBstTyp = 0, uint16_t wBstNr = 0,
 
 // Properties file text.
 std::string EigenschaftenText(const TEigenschaften& eig);
-bool bEigenschaftenAusText(const std::string& sText, TEigenschaften& eig);
+// What a properties text did not give as it stood.
+struct TEigenschaftenBericht {
+    std::vector<size_t> fehlend;  // fields missing or invalid, in file layout order
+    std::vector<std::pair<size_t, std::string>> ausgelassen;  // line number, line
+};
+// Takes every value the text holds (each other one its default) into eig;
+// true when nothing had to be reported.
+bool bEigenschaftenAusText(const std::string& sText, TEigenschaften& eig,
+                           TEigenschaftenBericht* pBericht = nullptr);
+// The report as D7ED_GetSPSEigenschaftenBericht gives it.
+std::string BerichtText(const TEigenschaftenBericht& bericht, int iArt, uint32_t& dwAnzahl);
 
 // Sockets: drops every connection and every listening socket.
 void KommunikationBeenden();

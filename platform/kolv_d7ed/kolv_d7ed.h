@@ -67,6 +67,12 @@
 /* Clock memory byte number that switches the clock memory off. */
 #define D7ED_TAKTMERKER_AUS 0xFFFFu
 
+/* Kinds of the CPU properties file report. */
+#define D7ED_BERICHT_WERTE 1
+#define D7ED_BERICHT_ZEILEN 2
+/* Values a CPU properties file holds. */
+#define D7ED_EIGENSCHAFTEN_ANZAHL 100u
+
 /* Port-102 waiting times when none are stored (milliseconds). */
 #define D7ED_PORT102_WARTE_NACH_STOP 4000u
 #define D7ED_PORT102_WARTE_VOR_START 2000u
@@ -266,13 +272,27 @@ D7ED_EXPORT bool D7ED_GetIdentifikationsdaten(char* pcText1, char* pcText2, char
  * cannot be written (an old file then stays). After a write, temporary files
  * an interrupted write left beside the file are removed. */
 D7ED_EXPORT bool D7ED_bSPSEigenschaftenSpeichern(const char* pcPfad);
-/* Reads a file written by D7ED_bSPSEigenschaftenSpeichern. A missing or
- * damaged file (any line or value not understood) sets every property to its
- * default and returns false. Defaults: clock memory byte 0 off, process image
- * update on, missing SFB/SFC not ignored, monitoring time 150 ms, interrupts
- * inactive with priority 0 (time-of-day), interval 100 ms and priority 12
- * (cyclic), value 0 and bytes 0, 1 (delay). */
+/* Reads a file written by D7ED_bSPSEigenschaftenSpeichern (or by hand):
+ * sections and keys match without regard to letter case; each value that is
+ * missing or out of range takes its default, every other value is taken; an
+ * unknown key, a key given twice (the first counts) and a line that is no key
+ * line are left out. True only when the file gave every value and nothing was
+ * left out; a missing or unreadable file sets every default and gives false.
+ * D7ED_GetSPSEigenschaftenBericht tells what was not taken. Defaults: clock
+ * memory byte 0 off, process image update on, missing SFB/SFC not ignored,
+ * monitoring time 150 ms, interrupts inactive with priority 0 (time-of-day),
+ * interval 100 ms and priority 12 (cyclic), value 0 and bytes 0, 1 (delay). */
 D7ED_EXPORT bool D7ED_bSPSEigenschaftenLaden(const char* pcPfad);
+/* The report of the last D7ED_bSPSEigenschaftenLaden. iArt
+ * D7ED_BERICHT_WERTE: the values that took their defaults (missing or
+ * invalid), one line per section "[SECTION] Key, Key"; of the
+ * D7ED_EIGENSCHAFTEN_ANZAHL values of a file. iArt D7ED_BERICHT_ZEILEN: the
+ * lines left out, one per line "number: text" (number from 1, text trimmed,
+ * cut after 60 bytes, control characters as '?'). Each line ends with "\n";
+ * pcText (null allowed) gets the whole lines that fit dwGroesse bytes with
+ * the terminating zero. Returns the number of values or lines, also of those
+ * that did not fit; 0 for another iArt. */
+D7ED_EXPORT uint32_t D7ED_GetSPSEigenschaftenBericht(int iArt, char* pcText, uint32_t dwGroesse);
 D7ED_EXPORT bool D7ED_GetSFCSGBIgnorieren(void);
 D7ED_EXPORT bool D7ED_SFCSGBIgnorieren(bool bIgnorieren);
 /* The clock memory byte number last set below 0xFFFF (kept while off). */
@@ -368,21 +388,30 @@ D7ED_EXPORT bool D7ED_IPDatenInRegistryAbspeichern(const char* pcIP, uint16_t wP
 /* Registry storage, second set. */
 D7ED_EXPORT bool D7ED_IPDaten_2_InRegistryAbspeichern(const char* pcIP, uint16_t wPort3,
                                                       uint16_t wPort4, int* piFehler);
-/* IP data file -> registry storage (needs the identifier). Keys absent from
- * the file leave their stored values; a missing path (KEIN_PFAD) changes
- * nothing. A damaged value counts as absent while the valid keys are still
- * stored (values judged as by D7ED_IPDateiWertGueltig); a file that is no
- * ini text (random bytes, a binary file) gives nothing. Either gives false with IP_DATEN, so that the caller keeps
- * the file from being overwritten unasked. */
+/* IP data file -> registry storage (needs the identifier). Each of the
+ * seven keys of section "D7ED_DATEN" takes the file's value when it is valid
+ * (judged as by D7ED_IPDateiWertGueltig; an empty port counts as not given),
+ * else the empty value ("" / 0): a key the file does not name, or names with
+ * a damaged value, never keeps what was stored before. A missing file gives
+ * every key its empty value. Other values of the storage (the port-102
+ * waiting times, the presets program's adapter key) are not touched; a
+ * missing path (KEIN_PFAD) changes nothing. A damaged value, a line that
+ * cannot be read (neither blank, comment, section head nor key line, or with
+ * a control character) in "D7ED_DATEN" or before the first section, or a
+ * file that cannot be read or decoded give false with IP_DATEN after the
+ * valid keys were stored, so that the caller keeps the file from being
+ * overwritten unasked. Other sections are not judged. */
 D7ED_EXPORT bool D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(uint32_t dwKommuID,
                                                                 int* piFehler);
 /* Registry storage -> running configuration (needs the identifier). Nothing
  * stored yet gives the empty configuration (TCP/IP off) and true; a damaged
  * stored value gives IP_DATEN and leaves the running configuration. */
 D7ED_EXPORT bool D7ED_IPDatenAusRegistryEinstellen(uint32_t dwKommuID, int* piFehler);
-/* Registry storage -> IP data file (section "D7ED_DATEN"); other lines of the
- * file are kept. All keys go into the file with one atomic replace; the
- * temporary files an interrupted write left beside it are removed. */
+/* Registry storage -> IP data file (section "D7ED_DATEN"). The lines that
+ * make the reader count the file as damaged (unreadable lines in
+ * "D7ED_DATEN" and before the first section) are dropped, all other lines
+ * and sections are kept. All keys go into the file with one atomic replace;
+ * the temporary files an interrupted write left beside it are removed. */
 D7ED_EXPORT bool D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(int* piFehler);
 /* True when the IP data file reader takes this value for this key of section
  * "D7ED_DATEN" (blanks around it trimmed): an IP text "" or dotted IPv4, a

@@ -173,8 +173,50 @@ bool bProfilStringSchreiben(const std::string& sDatei, const std::string& sAbsch
     return bProfilStringsSchreiben(sDatei, sAbschnitt, {{sSchluessel, sWert}});
 }
 
-bool bProfilStringsSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
-                             const std::vector<std::pair<std::string, std::string>>& paare)
+namespace {
+
+bool bSteuerzeichen(const std::string& s)
+{
+    // Control characters other than tab come from no text editor.
+    for (const char c : s) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t') || u == 0x7F)
+            return true;
+    }
+    return false;
+}
+
+std::vector<TProfilZeile> ZeilenBeurteilen(const TZeilen& z)
+{
+    std::vector<TProfilZeile> v;
+    v.reserve(z.zeilen.size());
+    std::string sAbschnitt;
+    bool bVor = true;
+    for (const std::string& sZeile : z.zeilen) {
+        TProfilZeile p;
+        p.sText = sZeile;
+        const std::string s = Trimmen(sZeile);
+        if (const auto sName = AbschnittDerZeile(s)) {
+            sAbschnitt = *sName;
+            bVor = false;
+        } else if (!s.empty() && s[0] != ';') {
+            p.bSchluessel = bSchluesselDerZeile(s, p.sSchluessel, p.sWert);
+            p.bLesbar = p.bSchluessel;
+        }
+        if (bSteuerzeichen(sZeile)) {
+            p.bLesbar = false;
+            p.bSchluessel = false;
+        }
+        p.sAbschnitt = sAbschnitt;
+        p.bVorAbschnitt = bVor;
+        v.push_back(std::move(p));
+    }
+    return v;
+}
+
+bool bSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
+                const std::vector<std::pair<std::string, std::string>>& paare,
+                const std::function<bool(const TProfilZeile&)>* pWeglassen)
 {
     const std::string sAbschnittT = Trimmen(sAbschnitt);
     if (paare.empty())
@@ -183,6 +225,14 @@ bool bProfilStringsSchreiben(const std::string& sDatei, const std::string& sAbsc
         if (bNamenUngueltig(sAbschnittT, Trimmen(sSchluessel)))
             return false;
     TZeilen z = Laden(sDatei);
+    if (pWeglassen) {
+        const std::vector<TProfilZeile> beurteilt = ZeilenBeurteilen(z);
+        std::vector<std::string> bleiben;
+        for (size_t i = 0; i < beurteilt.size(); ++i)
+            if (!(*pWeglassen)(beurteilt[i]))
+                bleiben.push_back(z.zeilen[i]);
+        z.zeilen = std::move(bleiben);
+    }
     for (const auto& [sSchluessel, sWert] : paare)
         SchluesselSetzen(z, sAbschnittT, Trimmen(sSchluessel), sWert);
     std::string sInhalt = z.bBom ? kBom : "";
@@ -191,27 +241,31 @@ bool bProfilStringsSchreiben(const std::string& sDatei, const std::string& sAbsc
     return bDateiAtomarSchreiben(sDatei, sInhalt);
 }
 
-bool bProfilDateiLesbar(const std::string& sDatei)
+} // namespace
+
+bool bProfilStringsSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
+                             const std::vector<std::pair<std::string, std::string>>& paare)
 {
+    return bSchreiben(sDatei, sAbschnitt, paare, nullptr);
+}
+
+bool bProfilStringsSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
+                             const std::vector<std::pair<std::string, std::string>>& paare,
+                             const std::function<bool(const TProfilZeile&)>& bWeglassen)
+{
+    return bSchreiben(sDatei, sAbschnitt, paare, &bWeglassen);
+}
+
+bool bProfilZeilenLesen(const std::string& sDatei, std::vector<TProfilZeile>& zeilen)
+{
+    zeilen.clear();
     std::error_code ec;
     if (!std::filesystem::exists(sDatei, ec) && !ec)
         return true;
     std::string sRoh, sInhalt;
     if (!bDateiLesen(sDatei, sRoh) || !bTextDekodieren(sRoh, sInhalt))
         return false;
-    // Control characters other than tab and line ends come from no text
-    // editor: the file holds something else.
-    for (const char c : sInhalt) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F)
-            return false;
-    }
-    std::string sK, sW;
-    for (const std::string& sZeile : Zerlegen(sRoh, sInhalt).zeilen) {
-        const std::string s = Trimmen(sZeile);
-        if (!s.empty() && s[0] != ';' && !AbschnittDerZeile(s) && !bSchluesselDerZeile(s, sK, sW))
-            return false;
-    }
+    zeilen = ZeilenBeurteilen(Zerlegen(sRoh, sInhalt));
     return true;
 }
 

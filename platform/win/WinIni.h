@@ -13,6 +13,7 @@
 //   trailing blank lines). The file is written with "\n" and replaced
 //   atomically, so a failed write leaves the old file intact.
 // - When a section or key occurs twice, the first occurrence counts.
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,11 +30,26 @@ bool bProfilStringSchreiben(const std::string& sDatei, const std::string& sAbsch
 // the file unchanged, when any name is refused or the file cannot be written.
 bool bProfilStringsSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
                              const std::vector<std::pair<std::string, std::string>>& paare);
-// True when the file is missing or holds ini text: it can be read and
-// decoded, holds no control characters but tabs and line ends, and each of
-// its lines is blank, a comment, a section head or a key line. Random bytes,
-// a binary file or a folder in its place are not ini text.
-bool bProfilDateiLesbar(const std::string& sDatei);
+// One line of an ini file as the readers take it.
+struct TProfilZeile {
+    std::string sText;       // the line without its line end
+    std::string sAbschnitt;  // the section it stands in (its head included); "" before the first
+    bool bVorAbschnitt = true;  // before the first section head
+    // Blank, a comment, a section head or a key line, and no control
+    // characters but tabs: a text editor made it, the readers can take it.
+    bool bLesbar = true;
+    bool bSchluessel = false;  // a readable key line: sSchluessel and sWert hold it
+    std::string sSchluessel, sWert;
+};
+// The decoded lines of the file in file order. True (no lines) when the file
+// is missing; false when it exists but cannot be read or decoded (a folder
+// in its place, a broken UTF-16 text).
+bool bProfilZeilenLesen(const std::string& sDatei, std::vector<TProfilZeile>& zeilen);
+// As above, but first drops every line of the file for which bWeglassen
+// gives true (judged as bProfilZeilenLesen reads it), in the same replace.
+bool bProfilStringsSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
+                             const std::vector<std::pair<std::string, std::string>>& paare,
+                             const std::function<bool(const TProfilZeile&)>& bWeglassen);
 // Every key/value pair of the section in file order (keys as written).
 std::vector<std::pair<std::string, std::string>>
 ProfilAbschnittLesen(const std::string& sDatei, const std::string& sAbschnitt);

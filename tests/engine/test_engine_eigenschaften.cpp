@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -188,38 +190,90 @@ TEST_F(EngineEigenschaften, TaktmerkerAusUeberlebtDieDatei)
     EXPECT_EQ(D7ED_GetTaktMerkerByteNr(), 77);
 }
 
-TEST_F(EngineEigenschaften, BeschaedigteOderFehlendeDateiGibtStandard)
+namespace {
+
+std::string Bericht(int iArt, uint32_t& dwAnzahl, uint32_t dwGroesse = 4000)
+{
+    std::vector<char> puffer(dwGroesse + 1, 'x');
+    dwAnzahl = D7ED_GetSPSEigenschaftenBericht(iArt, puffer.data(), dwGroesse);
+    return puffer.data();
+}
+
+} // namespace
+
+// Each value of the file stands for itself: letter case does not matter, a
+// value missing or invalid takes its default, every other value is kept, and
+// the report names what took its default and which lines were left out.
+TEST_F(EngineEigenschaften, JederWertFuerSichUndDerBerichtNenntDenRest)
 {
     AllesSetzen();
     ASSERT_TRUE(D7ED_bSPSEigenschaftenSpeichern(sDatei.c_str()));
     const std::string sGut = testhilfe::DateiLesen(sDatei);
+    uint32_t dwAnzahl = 99;
 
-    auto ersetzt = [&](const std::string& sAlt, const std::string& sNeu) {
-        std::string s = sGut;
+    // Sections and keys in other letters, as a Windows editor may leave them.
+    std::string sKlein;
+    for (char c : sGut) sKlein += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    testhilfe::DateiSchreiben(sDatei, sKlein);
+    EngineZuruecksetzen();
+    ASSERT_TRUE(D7ED_bSPSEigenschaftenLaden(sDatei.c_str()));
+    AllesPruefen();
+    EXPECT_EQ(Bericht(D7ED_BERICHT_WERTE, dwAnzahl), "");
+    EXPECT_EQ(dwAnzahl, 0u);
+
+    // One key missing, one value invalid, one bad section head, an unknown
+    // key, a key given twice, a line that is no key.
+    auto ersetzt = [&](std::string s, const std::string& sAlt, const std::string& sNeu) {
         s.replace(s.find(sAlt), sAlt.size(), sNeu);
         return s;
     };
-    const std::string faelle[] = {
-        sGut.substr(0, sGut.size() / 2),                          // cut off
-        ersetzt("ZyklusUeberwachungszeit=321", "ZyklusUeberwachungszeit=abc"),
-        ersetzt("ZyklusUeberwachungszeit=321", "ZyklusUeberwachungszeit=70000"),
-        ersetzt("[WECKALARM_OB31]", "[WECKALARM_OB99]"),
-        ersetzt("Format=1", "Format=2"),
-        sGut + "Unbekannt=1\n",
-        sGut + "[UHRZEITALARM_OB10]\nAktiv=1\n",                 // twice
-        ersetzt("TaktmerkerAktiv=1", "TaktmerkerAktiv 1"),
-        std::string("\x01\x02\x03 binary"),
-        "",
-    };
-    for (const std::string& s : faelle) {
+    std::string sMix = ersetzt(sGut, "ZyklusUeberwachungszeit=321\n", "");
+    sMix = ersetzt(sMix, "TaktmerkerByte=100", "TaktmerkerByte=hundert");
+    sMix = ersetzt(sMix, "[WECKALARM_OB38]", "[WECKALARM_OB38");
+    sMix += "Unbekannt=1\n[UHRZEITALARM_OB10]\nAktiv=0\nnur Text\x01\n";
+    testhilfe::DateiSchreiben(sDatei, sMix);
+    EngineZuruecksetzen();
+    EXPECT_FALSE(D7ED_bSPSEigenschaftenLaden(sDatei.c_str()));
+    EXPECT_EQ(D7ED_GetTaktMerkerByteNr(), 0);
+    EXPECT_EQ(D7ED_wGetZyklusUeberwachungszeit(), 150);
+    uint16_t wIntervall = 0;
+    unsigned char byPrio = 0;
+    ASSERT_TRUE(D7ED_GetWeckAlarmDaten(8, &wIntervall, &byPrio));
+    EXPECT_EQ(wIntervall, 100);
+    EXPECT_EQ(byPrio, 12);
+    // Everything else is the file's.
+    D7ED_SetTaktMerkerByteNr(100);
+    D7ED_SetZyklusUeberwachungszeit(321);
+    ASSERT_TRUE(D7ED_SetWeckAlarmDaten(8, 1008, 15));
+    AllesPruefen();
+    EXPECT_EQ(Bericht(D7ED_BERICHT_WERTE, dwAnzahl),
+              "[KOLV_D7ED] TaktmerkerByte, ZyklusUeberwachungszeit\n[WECKALARM_OB38] Intervall, Prioritaet\n");
+    EXPECT_EQ(dwAnzahl, 4u);
+    const std::string sZeilen = Bericht(D7ED_BERICHT_ZEILEN, dwAnzahl);
+    EXPECT_EQ(dwAnzahl, 6u) << sZeilen;
+    size_t uKopf = 1;
+    for (std::string s = sMix.substr(0, sMix.find("[WECKALARM_OB38")); !s.empty(); s.erase(0, s.find('\n') + 1))
+        ++uKopf;
+    EXPECT_EQ(sZeilen.rfind(std::to_string(uKopf) + ": [WECKALARM_OB38\n", 0), 0u) << sZeilen;
+    for (const char* pc : {": Intervall=1008\n", ": Prioritaet=15\n", ": Unbekannt=1\n", ": Aktiv=0\n", ": nur Text?\n"})
+        EXPECT_NE(sZeilen.find(pc), std::string::npos) << pc << "\n" << sZeilen;
+    // A small buffer takes whole lines only; the count stays.
+    const std::string sKurz = Bericht(D7ED_BERICHT_ZEILEN, dwAnzahl, 40);
+    EXPECT_EQ(dwAnzahl, 6u);
+    EXPECT_EQ(sKurz, sZeilen.substr(0, sKurz.size()));
+    EXPECT_EQ(sKurz.back(), '\n');
+    EXPECT_LT(sKurz.size(), 40u);
+    EXPECT_EQ(D7ED_GetSPSEigenschaftenBericht(0, nullptr, 0), 0u);
+
+    // Nothing to read: every value takes its default and is named.
+    for (const std::string& sPfad : {sDatei, (ordner / "fehlt.DAT").string(), std::string()}) {
+        testhilfe::DateiSchreiben(sDatei, "");
         AllesSetzen();
-        testhilfe::DateiSchreiben(sDatei, s);
-        EXPECT_FALSE(D7ED_bSPSEigenschaftenLaden(sDatei.c_str())) << s;
+        EXPECT_FALSE(D7ED_bSPSEigenschaftenLaden(sPfad.c_str())) << sPfad;
         SindStandard();
+        EXPECT_EQ(D7ED_GetSPSEigenschaftenBericht(D7ED_BERICHT_WERTE, nullptr, 0), D7ED_EIGENSCHAFTEN_ANZAHL);
+        EXPECT_EQ(D7ED_GetSPSEigenschaftenBericht(D7ED_BERICHT_ZEILEN, nullptr, 0), 0u);
     }
-    AllesSetzen();
-    EXPECT_FALSE(D7ED_bSPSEigenschaftenLaden((ordner / "fehlt.DAT").string().c_str()));
-    SindStandard();
     AllesSetzen();
     EXPECT_FALSE(D7ED_bSPSEigenschaftenLaden(nullptr));
     SindStandard();

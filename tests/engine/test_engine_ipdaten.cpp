@@ -113,55 +113,126 @@ TEST_F(EngineIPDaten, PresetsAusDerRegistryWerdenUebernommen)
     EXPECT_EQ(Laufend().sIP1, "10.0.0.1");
 }
 
-TEST_F(EngineIPDaten, DateiOhneDatenAendertNichtsBeschaedigteWerteZaehlenAlsFehlend)
+// Each project's file alone decides its seven keys: what it lacks or names
+// with a damaged value is empty, never the previous file's; one line that
+// cannot be read costs only itself, and the write drops the lines that made
+// the file damaged while other sections stay as they were.
+TEST_F(EngineIPDaten, JederSchluesselKommtAusSeinerDateiOderIstLeer)
 {
     int iFehler = -1;
-    ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("10.1.1.1", 102, 0, 0, &iFehler));
-    for (const char* pc : {"", "[Default]\nDefault=0\n"}) {
-        testhilfe::DateiSchreiben(sDatei, pc);
-        ASSERT_TRUE(D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler)) << pc;
-    }
-    ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(ID, &iFehler));
-    EXPECT_EQ(Laufend().sIP1, "10.1.1.1");
+    const auto Einlesen = [&](const std::string& sInhalt) {
+        testhilfe::DateiSchreiben(sDatei, sInhalt);
+        const bool bOk = D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler);
+        EXPECT_TRUE(D7ED_IPDatenAusRegistryEinstellen(ID, nullptr));
+        return bOk;
+    };
+    const std::string sVoll = "[D7ED_DATEN]\nD7ED_IP_ADRESSE=127.0.0.5\nD7ED_PORT_ADRESSE=4102\n"
+                              "D7ED_INTERN_PORT_ADRESSE=4103\nD7ED_IP_ADRESSE_2=0.0.0.0\n"
+                              "D7ED_PORT_ADRESSE_3=4104\nD7ED_PORT_ADRESSE_4=4105\n"
+                              "D7ED_PG_EINGAENGE_UMLEITEN=1\n";
+    ASSERT_TRUE(D7ED_Port102TimeDaten_InRegistryAbspeichern(1234, 5678, nullptr));
+    const std::string sAdapter = "Software\\Harlenz-Software\\HARLENZ-D7ED-TCP-IP";
+    ASSERT_TRUE(bRegWertSchreiben(sAdapter, "D7ED_NetworkAdapter", "eth7"));
+    const auto Leer = [&](const char* pcWo) {
+        const TLaufend l = Laufend();
+        EXPECT_EQ(l.sIP1 + "|" + l.sIP2, "|") << pcWo;
+        EXPECT_EQ(l.w1 + l.w2 + l.w3 + l.w4 + l.byUmleiten, 0) << pcWo;
+    };
 
-    // Only the port given: the address stays.
-    testhilfe::DateiSchreiben(sDatei, "[D7ED_DATEN]\nD7ED_PORT_ADRESSE=2000\n");
-    ASSERT_TRUE(D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler));
-    ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(ID, &iFehler));
-    EXPECT_EQ(Laufend().sIP1, "10.1.1.1");
-    EXPECT_EQ(Laufend().w1, 2000);
-
-    // A damaged value counts as a missing key and is reported; the valid
-    // keys beside it are taken.
-    testhilfe::DateiSchreiben(sDatei, "[D7ED_DATEN]\nD7ED_IP_ADRESSE=10.2.2.2\nD7ED_PORT_ADRESSE=70000\n"
-                                      "D7ED_IP_ADRESSE_2=host.example\nD7ED_PORT_ADRESSE_3=12a\n"
-                                      "D7ED_PORT_ADRESSE_4=4004\nD7ED_PG_EINGAENGE_UMLEITEN=2\n");
-    EXPECT_FALSE(D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler));
-    EXPECT_EQ(iFehler, D7ED_FEHLER_IP_DATEN);
-    ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(ID, &iFehler));
+    // Project A names everything, project B its first address and two
+    // ports only: B listens on nothing of A's second address.
+    ASSERT_TRUE(Einlesen(sVoll));
+    EXPECT_EQ(Laufend().w4, 4105);
+    ASSERT_TRUE(Einlesen("[d7ed_daten]\nd7ed_ip_adresse = 127.0.0.6\nD7ED_PORT_ADRESSE=5102\n"
+                         "D7ED_INTERN_PORT_ADRESSE=\n"));
     TLaufend l = Laufend();
-    EXPECT_EQ(l.sIP1, "10.2.2.2");
-    EXPECT_EQ(l.w1, 2000);
+    EXPECT_EQ(l.sIP1, "127.0.0.6");
+    EXPECT_EQ(l.w1, 5102);
+    EXPECT_EQ(l.w2, 0) << "an empty port is not given";
     EXPECT_EQ(l.sIP2, "");
-    EXPECT_EQ(l.w3, 0);
-    EXPECT_EQ(l.w4, 4004);
-    EXPECT_EQ(l.byUmleiten, 0);
+    EXPECT_EQ(l.w3 + l.w4 + l.byUmleiten, 0);
+    // The file's write names all seven keys with what B has.
+    ASSERT_TRUE(D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler));
+    EXPECT_EQ(Wert("D7ED_PORT_ADRESSE_3"), "0");
 
-    // Random bytes are no ini text: reported, nothing taken, even a key
-    // line that happens to stand among them.
-    std::string sZufall = "[D7ED_DATEN]\nD7ED_IP_ADRESSE=10.3.3.3\n";
-    for (int i = 0; i < 512; ++i) sZufall += static_cast<char>((i * 167 + 13) & 0xFF);
-    testhilfe::DateiSchreiben(sDatei, sZufall);
-    EXPECT_FALSE(D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler));
+    // A file with no data, and no file at all (the project opened
+    // before had some): empty, and not damaged.
+    for (const char* pc : std::initializer_list<const char*>{"[Default]\nDefault=0\n", "", nullptr}) {
+        ASSERT_TRUE(Einlesen(sVoll));
+        if (pc) {
+            EXPECT_TRUE(Einlesen(pc)) << pc;
+        } else {
+            std::filesystem::remove(sDatei);
+            EXPECT_TRUE(D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler));
+            ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(ID, nullptr));
+        }
+        Leer(pc ? pc : "no file");
+    }
+    // What the storage holds beside the file's keys stays.
+    uint16_t wNach = 0, wVor = 0;
+    ASSERT_TRUE(D7ED_Port102TimeDaten_AusRegistryAuslesen(&wNach, &wVor, nullptr));
+    EXPECT_EQ(wNach, 1234);
+    EXPECT_EQ(wVor, 5678);
+    std::string sGewaehlt;
+    EXPECT_TRUE(bRegWertLesen(sAdapter, "D7ED_NetworkAdapter", sGewaehlt));
+    EXPECT_EQ(sGewaehlt, "eth7");
+
+    // Damaged values are reported and empty; the valid keys beside them are
+    // taken.
+    ASSERT_TRUE(Einlesen(sVoll));
+    EXPECT_FALSE(Einlesen("[D7ED_DATEN]\nD7ED_IP_ADRESSE=10.2.2.2\nD7ED_PORT_ADRESSE=70000\n"
+                          "D7ED_IP_ADRESSE_2=host.example\nD7ED_PORT_ADRESSE_3=12a\n"
+                          "D7ED_PORT_ADRESSE_4=4004\nD7ED_PG_EINGAENGE_UMLEITEN=2\n"));
     EXPECT_EQ(iFehler, D7ED_FEHLER_IP_DATEN);
-    ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(ID, &iFehler));
-    EXPECT_EQ(Laufend().sIP1, "10.2.2.2");
+    l = Laufend();
+    EXPECT_EQ(l.sIP1, "10.2.2.2");
+    EXPECT_EQ(l.w1 + l.w2 + l.w3 + l.byUmleiten, 0);
+    EXPECT_EQ(l.sIP2, "");
+    EXPECT_EQ(l.w4, 4004);
+
+    // Lines that cannot be read (one with a control byte) around the keys:
+    // every valid key is taken all the same, and the file counts as damaged.
+    const std::string sAndere = "[Notizen]\nkein Schluessel\nAlt\x01=1\n";
+    const std::string sMitFehlern = "; Kommentar\n[Default]\nDefault=0\n[D7ED_DATEN]\nD7ED_IP_ADRESSE=127.0.0.7\n"
+                                    "das ist kein Schluessel\nD7ED_PORT_ADRESSE=6102\n"
+                                    "D7ED_PORT\x02_ADRESSE_3=9\nD7ED_PORT_ADRESSE_4=6105\n" + sAndere;
+    EXPECT_FALSE(Einlesen(sMitFehlern));
+    EXPECT_EQ(iFehler, D7ED_FEHLER_IP_DATEN);
+    l = Laufend();
+    EXPECT_EQ(l.sIP1, "127.0.0.7");
+    EXPECT_EQ(l.w1, 6102);
+    EXPECT_EQ(l.w3, 0);
+    EXPECT_EQ(l.w4, 6105);
+    // The write drops exactly the lines that made it damaged: the next read
+    // finds nothing to report, and the other sections are as they were.
+    ASSERT_TRUE(D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler));
+    const std::string sGeschrieben = testhilfe::DateiLesen(sDatei);
+    EXPECT_EQ(sGeschrieben.find("kein Schluessel\nD7ED"), std::string::npos) << sGeschrieben;
+    EXPECT_EQ(sGeschrieben.find('\x02'), std::string::npos) << sGeschrieben;
+    EXPECT_EQ(sGeschrieben.rfind(sAndere), sGeschrieben.size() - sAndere.size()) << sGeschrieben;
+    EXPECT_EQ(sGeschrieben.rfind("; Kommentar\n[Default]\nDefault=0\n", 0), 0u) << sGeschrieben;
+    EXPECT_TRUE(D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(ID, &iFehler)) << sGeschrieben;
+    EXPECT_EQ(Laufend().w4, 6105);
+    // Damage only in another section is not the engine's to judge; before
+    // the first section it is.
+    EXPECT_TRUE(Einlesen(sVoll + sAndere));
+    EXPECT_FALSE(Einlesen("Muell\n" + sVoll));
+    EXPECT_EQ(Laufend().w4, 4105);
+
+    // Random bytes hold no readable key: damaged, and every key empty.
+    std::string sZufall;
+    for (int i = 0; i < 512; ++i) sZufall += static_cast<char>((i * 167 + 13) & 0xFF);
+    ASSERT_TRUE(Einlesen(sVoll));
+    EXPECT_FALSE(Einlesen(sZufall));
+    EXPECT_EQ(iFehler, D7ED_FEHLER_IP_DATEN);
+    Leer("random bytes");
 
     // Damage in the registry storage leaves the running configuration.
+    ASSERT_TRUE(Einlesen(sVoll));
     ASSERT_TRUE(bRegWertSchreiben(D7ED_REGISTRY_SCHLUESSEL, "PORT_S7", "zwei"));
     EXPECT_FALSE(D7ED_IPDatenAusRegistryEinstellen(ID, &iFehler));
     EXPECT_EQ(iFehler, D7ED_FEHLER_IP_DATEN);
-    EXPECT_EQ(Laufend().w1, 2000);
+    EXPECT_EQ(Laufend().w1, 4102);
     EXPECT_FALSE(D7ED_IPDatenAusRegistryLesenUndInIniSchreiben(&iFehler));
     EXPECT_EQ(iFehler, D7ED_FEHLER_IP_DATEN);
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("10.1.1.1", 102, 0, 0, &iFehler));

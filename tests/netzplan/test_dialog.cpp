@@ -105,9 +105,12 @@ std::unique_ptr<TDialogSimVoreinstellung> OffenerDialog(const std::string& sSpra
 {
     std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(sSprache)));
     d->show();
-    if (!d->TCP_Ip_AktivierenCheckBox->isChecked())
-        QTest::mouseClick(Kind<QCheckBox>(d.get(), "TCP_Ip_AktivierenCheckBox"), Qt::LeftButton, {},
-                          QPoint(5, 8));
+    // On from data an earlier test left in effect: off and on again, so that
+    // the dialog holds what switching on proposes.
+    auto* pSchalter = Kind<QCheckBox>(d.get(), "TCP_Ip_AktivierenCheckBox");
+    if (pSchalter->isChecked())
+        QTest::mouseClick(pSchalter, Qt::LeftButton, {}, QPoint(5, 8));
+    QTest::mouseClick(pSchalter, Qt::LeftButton, {}, QPoint(5, 8));
     QTest::mouseClick(Kind<QCheckBox>(d.get(), "TcpExpertCheckBox"), Qt::LeftButton, {}, QPoint(5, 8));
     return d;
 }
@@ -165,6 +168,60 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
     EXPECT_FALSE(r->TCP_Ip_AktivierenCheckBox->isEnabled());
     EXPECT_FALSE(r->S7PortEdit->isEnabled());
     EXPECT_EQ(r->SchreibSchutzLabel->text(), "Die Daten sind durch eine andere Applikation gesperrt.");
+}
+
+// With TCP/IP active the dialog opens with what is stored (addresses,
+// ports, example) and OK stores that again; the stored adapter still goes to
+// the adapter instance. A proposal comes only when the user asks for one:
+// the button, another adapter, or TCP/IP switched on.
+TEST(NetzplanDialog, OeffnenZeigtDasGespeicherteUndSchlaegtNurAufWunschVor)
+{
+    Umgebung u;
+    const uint16_t w1 = FreierPort(), w2 = FreierPort(), w3 = FreierPort();
+    ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", w1, w2, 0, nullptr));
+    ASSERT_TRUE(D7ED_IPDaten_2_InRegistryAbspeichern("0.0.0.0", w3, 0, nullptr));
+    ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(KommuID, nullptr));
+    ASSERT_TRUE(bRegWertSchreiben("Software\\Harlenz-Software\\HARLENZ-D7ED-TCP-IP", "D7ED_NetworkAdapter",
+                                  MPI_V2_LOCAL_HOST_NAME));
+    const auto Gezeigt = [](TDialogSimVoreinstellung* p) {
+        return (QStringList{p->IpAdrComboBox->currentText(), p->S7PortEdit->text(), p->InternPortEdit->text(),
+                            p->IpAdr_2_ComboBox->currentText(), p->S7Port_3_Edit->text(),
+                            p->S7Port_4_Edit->text(), p->BspIPLabel->text(), p->BspPortLabel->text()})
+            .join(" ")
+            .toStdString();
+    };
+    const std::string sGespeichert = "127.0.0.1 " + std::to_string(w1) + " " + std::to_string(w2) + " 0.0.0.0 " +
+                                     std::to_string(w3) + " 0 127.0.0.1 " + std::to_string(w1);
+    {
+        std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf()));
+        EXPECT_TRUE(u.Meldungen.empty()) << testing::PrintToString(u.MeldungsTexte());
+        ASSERT_TRUE(d->TCP_Ip_AktivierenCheckBox->isChecked());
+        EXPECT_EQ(Gezeigt(d.get()), sGespeichert);
+        // The stored local-host choice reached the instance (the constructor
+        // had set the first adapter with an address).
+        char acIP[MPI_V2_IP_PUFFER_LAENGE] = "x";
+        MPI_V2_GetIPAdresseNetzwerkkartePC(d->iMPIHandles[0], acIP);
+        EXPECT_STREQ(acIP, "");
+        ASSERT_TRUE(d->ApplySettings(false, false)) << testing::PrintToString(u.MeldungsTexte());
+        std::string s;
+        EXPECT_TRUE(bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "PORT_INTERN", s));
+        EXPECT_EQ(s, std::to_string(w2));
+        EXPECT_TRUE(bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "PORT_3", s));
+        EXPECT_EQ(s, std::to_string(w3));
+
+        d->show();
+        QTest::mouseClick(Kind<QPushButton>(d.get(), "SetOptimalIPButton"), Qt::LeftButton);
+        EXPECT_EQ(d->InternPortEdit->text(), "7777");
+        EXPECT_EQ(d->IpAdr_2_ComboBox->currentText(), "Deactivate");
+    }
+    {
+        // Choosing an adapter proposes too.
+        std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf()));
+        EXPECT_EQ(Gezeigt(d.get()), sGespeichert);
+        emit d->NetAdapterComboBox->activated(d->NetAdapterComboBox->currentIndex());
+        EXPECT_EQ(d->S7PortEdit->text(), "102");
+        EXPECT_EQ(d->InternPortEdit->text(), "7777");
+    }
 }
 
 // Each number field below, at and above each of its bounds: a value outside

@@ -23,6 +23,7 @@
 #include "IPDaten.h"
 #include "Maske.h"
 #include "MyObj.h"
+#include "PLCDatBericht.h"
 #include "PoolText.h"
 #include "ProjektTestHilfe.h"
 #include "Programm.h"
@@ -76,6 +77,20 @@ struct DateienTest : ::testing::Test {
     }
 };
 
+// A loopback port nobody listens on at this moment.
+uint16_t wFreierPort()
+{
+    const int iFd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t n = sizeof a;
+    bind(iFd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    getsockname(iFd, reinterpret_cast<sockaddr*>(&a), &n);
+    close(iFd);
+    return ntohs(a.sin_port);
+}
+
 std::string IPWert(const fs::path& pf, const char* pcSchluessel)
 {
     return ProfilStringLesen(pf.string(), "D7ED_DATEN", pcSchluessel, "<fehlt>");
@@ -91,8 +106,9 @@ TEST_F(DateienTest, DamagedIpDataFileIsKeptUntilTheUserAgrees)
     const std::string sMaske = ErstesSpeichern("Anlage");
     ASSERT_FALSE(sMaske.empty());
     const fs::path pfIP = fs::path(sMaske).parent_path() / "IPADR.DAT";
-    const std::string sKaputt = "[D7ED_DATEN]\r\nD7ED_IP_ADRESSE=127.0.0.1\r\nD7ED_PORT_ADRESSE=70000\r\n"
-                                "D7ED_IP_ADRESSE_2=127.0.0.2\r\nD7ED_PORT_ADRESSE_2=20105\r\n";
+    const std::string sKaputt = "[D7ED_DATEN]\r\nD7ED_IP_ADRESSE=127.0.0.1\r\nkeine Schluesselzeile\r\n"
+                                "D7ED_PORT_ADRESSE=70000\r\nD7ED_IP_ADRESSE_2=127.0.0.2\r\n"
+                                "D7ED_PORT_ADRESSE_2=20105\r\n[Andere]\r\nfremd\r\n";
     std::string sZufall;
     for (int i = 0; i < 700; ++i) sZufall += static_cast<char>((i * 151 + 7) & 0xFF);
     for (const std::string& sInhalt : {sKaputt, sZufall}) {
@@ -108,10 +124,12 @@ TEST_F(DateienTest, DamagedIpDataFileIsKeptUntilTheUserAgrees)
         EXPECT_FALSE(pForm->bMaskeGeaendert);
         EXPECT_EQ(Anzahl(PoolTextFormat(6731, "%s", pfIP.string().c_str())), 1) << u.MeldungsTexte();
     }
-    // The file of random bytes gave nothing: the addresses in effect stay.
+    // The file of random bytes gave nothing: every key is empty, nothing of
+    // the file read before stays.
     u.Antworten = {IDYES};
     ASSERT_TRUE(pForm->bMaskeSchreiben(sMaske));
-    EXPECT_EQ(IPWert(pfIP, "D7ED_IP_ADRESSE"), "127.0.0.1");
+    EXPECT_EQ(IPWert(pfIP, "D7ED_IP_ADRESSE"), "");
+    EXPECT_EQ(IPWert(pfIP, "D7ED_IP_ADRESSE_2"), "");
 
     testhilfe::DateiSchreiben(pfIP, sKaputt);
     ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
@@ -120,13 +138,20 @@ TEST_F(DateienTest, DamagedIpDataFileIsKeptUntilTheUserAgrees)
     EXPECT_EQ(IPWert(pfIP, "D7ED_IP_ADRESSE"), "127.0.0.1");
     EXPECT_EQ(IPWert(pfIP, "D7ED_IP_ADRESSE_2"), "127.0.0.2");
     EXPECT_EQ(IPWert(pfIP, "D7ED_PORT_ADRESSE"), "0");
+    // The line that made it damaged went with the write, the other section
+    // stayed: the next open reads it without a box.
+    const std::string sGeschrieben = testhilfe::DateiLesen(pfIP);
+    EXPECT_EQ(sGeschrieben.find("keine Schluesselzeile"), std::string::npos) << sGeschrieben;
+    EXPECT_NE(sGeschrieben.find("[Andere]\nfremd\n"), std::string::npos) << sGeschrieben;
     // Agreed once: the next save does not ask again.
     u.Meldungen.clear();
     ASSERT_TRUE(pForm->bMaskeSchreiben(sMaske));
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 }
 
-// Open A, New, Save: the new panel's IP data go into its own folder, and
+// Open A, New, Save: New leaves the engine with empty IP data and no
+// listening socket, the new panel's IP data go into its own folder, and
 // project A's file is not touched.
 TEST_F(DateienTest, FirstSaveAfterOpenAndNewWritesTheIpDataIntoTheNewFolder)
 {
@@ -137,8 +162,18 @@ TEST_F(DateienTest, FirstSaveAfterOpenAndNewWritesTheIpDataIntoTheNewFolder)
     const std::string sIPA = testhilfe::DateiLesen(pfIPA);
     ASSERT_EQ(IPWert(pfIPA, "D7ED_IP_ADRESSE"), "10.9.9.9");
 
-    pForm->aDatei_NeuExecute();
+    // A listens on a loopback port; the new panel listens on nothing and
+    // has empty IP data until TCP/IP is switched on.
     int iFehler = 0;
+    ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", wFreierPort(), 0, 0, &iFehler));
+    ASSERT_TRUE(bIPDatenEinstellen());
+    ASSERT_TRUE(D7ED_TcpIpKommuAktiv());
+    pForm->aDatei_NeuExecute();
+    EXPECT_FALSE(D7ED_TcpIpKommuAktiv());
+    char acIP[D7ED_IP_TEXT_LAENGE] = "x";
+    uint16_t w1 = 1, w2 = 1;
+    D7ED_GetEingestellteIPDaten(acIP, &w1, &w2);
+    EXPECT_EQ(std::string(acIP) + std::to_string(w1 + w2), "0");
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("10.8.8.8", 0, 0, 0, &iFehler));
     u.Meldungen.clear();
     const std::string sB = ErstesSpeichern("B");
@@ -219,19 +254,6 @@ fs::file_time_type FremdAendern(const fs::path& pf, const std::string& sInhalt)
     return t;
 }
 
-uint16_t wFreierPort()
-{
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t n = sizeof a;
-    ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &n);
-    ::close(s);
-    return ntohs(a.sin_port);
-}
-
 bool bHoert(uint16_t wPort)
 {
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -270,7 +292,7 @@ TEST_F(DateienTest, SaveAsksBeforeWritingAndCancelEndsTheSaveAndItsCaller)
     pForm->Objekte[pForm->iAnzahlObjekte++] = new TMyObj(pForm, LED, 90, 50, 0, 0);
     pForm->SetMaskeGeaendert(true);
     const std::string sPanel = testhilfe::DateiLesen(sMaske);
-    const std::string s6801 = PoolTextFormat(6801, "%s", (pfOrdner / "PLC.DAT").string().c_str());
+    const std::string s6801 = PLCDatBerichtText(6801, (pfOrdner / "PLC.DAT").string());
     const std::string s6731 = PoolTextFormat(6731, "%s", (pfOrdner / "IPADR.DAT").string().c_str());
     const auto Unberuehrt = [&](const char* pcFall) {
         EXPECT_EQ(testhilfe::DateiLesen(sMaske), sPanel) << pcFall;
@@ -516,4 +538,53 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
                                      PoolTextFormat(1342, "%s", pfIP.string().c_str()) + "\n");
     EXPECT_EQ(testhilfe::DateiLesen(pfIP), sFremd);
     EXPECT_TRUE(bHoert(p1));
+}
+
+// A PLC.DAT written by hand: keys in other letters are taken, a value that
+// cannot be read takes its default; the box at open and the question at
+// Save name what takes its default and which lines are left out, and Yes
+// writes the file with the kept values.
+TEST_F(DateienTest, PlcDatKeepsEveryReadableValueAndNamesTheRest)
+{
+    const std::string sMaske = ErstesSpeichern("Anlage");
+    ASSERT_FALSE(sMaske.empty());
+    const fs::path pfPLC = fs::path(sMaske).parent_path() / "PLC.DAT";
+    const std::string sVonHand = "[kolv_d7ed]\r\ntaktmerkerbyte = 100\r\nTaktmerkerAktiv=ja\r\n"
+                                 "Unbekannt=1\r\n[UhrzeitAlarm_OB10]\r\nJAHR=2020\r\n";
+    testhilfe::DateiSchreiben(pfPLC, sVonHand);
+    u.Meldungen.clear();
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    EXPECT_EQ(D7ED_GetTaktMerkerByteNr(), 100);
+    EXPECT_FALSE(D7ED_IstGetTaktMerkerAktiv());
+    TUhrzeitAlarm alarm{};
+    ASSERT_TRUE(D7ED_GetUhrzeitOBDaten(0, &alarm));
+    EXPECT_EQ(alarm.wJahr, 2020);
+    ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+    const std::string sBox = u.Meldungen[0].sText;
+    EXPECT_EQ(sBox.rfind(PoolTextFormat(6800, "%s", pfPLC.string().c_str()), 0), 0u) << sBox;
+    EXPECT_NE(sBox.find("[KOLV_D7ED] Format, TaktmerkerAktiv, PAEPAAAktualisieren"), std::string::npos) << sBox;
+    EXPECT_NE(sBox.find("\n[UHRZEITALARM_OB10] Aktiv, Monat, Tag,"), std::string::npos) << sBox;
+    // Held to a few lines: the sections further down are not listed.
+    EXPECT_EQ(sBox.find("WECKALARM"), std::string::npos) << sBox;
+    EXPECT_NE(sBox.find("4: Unbekannt=1"), std::string::npos) << sBox;
+
+    // The question says the same; No keeps the file, Yes writes the values
+    // in force, those of the file among them.
+    u.Meldungen.clear();
+    u.Antworten = {IDNO};
+    ASSERT_TRUE(pForm->bMaskeSchreiben(sMaske));
+    ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
+    const std::string sFrage = u.Meldungen[0].sText;
+    EXPECT_EQ(sFrage.rfind(PoolTextFormat(6801, "%s", pfPLC.string().c_str()), 0), 0u) << sFrage;
+    EXPECT_EQ(sFrage.substr(sFrage.find(PoolTextFormat(6802, "%s", ""))),
+              sBox.substr(sBox.find(PoolTextFormat(6802, "%s", ""))));
+    EXPECT_EQ(testhilfe::DateiLesen(pfPLC), sVonHand);
+    u.Antworten = {IDYES};
+    ASSERT_TRUE(pForm->bMaskeSchreiben(sMaske));
+    const std::string sNeu = testhilfe::DateiLesen(pfPLC);
+    EXPECT_NE(sNeu.find("TaktmerkerByte=100\n"), std::string::npos) << sNeu;
+    EXPECT_NE(sNeu.find("Jahr=2020\n"), std::string::npos) << sNeu;
+    u.Meldungen.clear();
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 }

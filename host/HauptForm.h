@@ -381,7 +381,7 @@ public:
     // limited of them can take inside the panel area and below the tool
     // bar, so that they keep their places to one another; true when they
     // moved.
-    bool VerschiebenImBereich(const std::vector<TMyObj*>& Objekte, int32_t iDx, int32_t iDy);
+    bool VerschiebenImBereich(const std::vector<TMyObj*>& Auswahl, int32_t iDx, int32_t iDy);
     // The selected objects that still belong to the panel, each once.
     std::vector<TMyObj*> GueltigeMarkierte();
     // Insertion with the current tool into the dragged rectangle: the

@@ -12,7 +12,7 @@ bool LetzteMaskeLaden = false;
 uint32_t dwStartZeitpunkt = 0;
 bool bS7EpatsVorhanden = false;
 bool bInternerSPSTyp = false;
-uint16_t RavoDAVInterval = 5;
+std::atomic<uint16_t> RavoDAVInterval{5};
 int32_t Sprache = 1;
 bool bNurLesen = false;
 

@@ -4,6 +4,7 @@
 // line; nothing in this library decides them.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -43,7 +44,9 @@ extern bool bS7EpatsVorhanden;
 // The engine runs its built-in CPU type (no type file chosen).
 extern bool bInternerSPSTyp;
 // Sleep of the pacing thread in milliseconds, 2..200 (registry, settings).
-extern uint16_t RavoDAVInterval;
+// Written on the graphical thread (settings dialog) while the pacing
+// thread reads it before each sleep, hence atomic.
+extern std::atomic<uint16_t> RavoDAVInterval;
 // The text language chosen from the language menu in this run (or taken
 // from the registry value of the last run); 1 until the first switch.
 extern int32_t Sprache;

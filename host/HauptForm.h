@@ -391,12 +391,16 @@ public:
     void FormClick();
     void FormKeyDown(int iTaste, Qt::KeyboardModifiers Shift);
     void FormKeyUp(int iTaste);
-    void FormKeyPress(unsigned char ucZeichen);
+    // bWiederholung: the auto-repeat of a held key, which steps the marked
+    // analog input but reaches no hot key.
+    void FormKeyPress(unsigned char ucZeichen, bool bWiederholung = false);
     // A key press anywhere in the window; true when the panel used it up.
     bool bTasteVerarbeiten(const QKeyEvent* pTaste);
-    // Moves one object by an offset, each axis only while the object stays
-    // inside the panel area and below the tool bar; true when it moved.
-    bool VerschiebenImBereich(TMyObj* pObj, int32_t iDx, int32_t iDy);
+    // Moves the objects by one offset, cut per axis to what the most
+    // limited of them can take inside the panel area and below the tool
+    // bar, so that they keep their places to one another; true when they
+    // moved.
+    bool VerschiebenImBereich(const std::vector<TMyObj*>& Auswahl, int32_t iDx, int32_t iDy);
     // The selected objects that still belong to the panel, each once.
     std::vector<TMyObj*> GueltigeMarkierte();
     // Insertion with the current tool into the dragged rectangle: the

@@ -117,9 +117,12 @@ void THauptformular::FormMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y
         if (Zeiger == Qt::SizeHorCursor) {
             int32_t L = p->Left(), W = p->Width();
             if (X < L + W / 2) {
-                const int32_t d = L - X;
+                // The left edge stops at the window's edge, as a move does;
+                // the right edge stays where it is.
+                const int32_t iX = std::max(X, std::min(L, 0));
+                const int32_t d = L - iX;
                 if (W + d > 10) {
-                    p->SetLeft(X);
+                    p->SetLeft(iX);
                     p->SetWidth(W + d);
                 }
             }
@@ -130,9 +133,12 @@ void THauptformular::FormMouseMove(QObject*, Qt::KeyboardModifiers, int X, int Y
         } else if (Zeiger == Qt::SizeVerCursor) {
             int32_t T = p->Top(), H = p->Height();
             if (Y < T + H / 2) {
-                const int32_t d = T - Y;
+                // The top stops at the tool bar's lower edge, as a move
+                // does; the bottom edge stays where it is.
+                const int32_t iY = std::max(Y, std::min(T, WerkzeugleistenHoehe()));
+                const int32_t d = T - iY;
                 if (H + d > 10 && H + d < 2000) {
-                    p->SetTop(Y);
+                    p->SetTop(iY);
                     p->SetHeight(H + d);
                 }
             }
@@ -191,7 +197,7 @@ bool THauptformular::bTasteVerarbeiten(const QKeyEvent* pTaste)
     if (sText.size() == 1 && !(pTaste->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         const char16_t c = sText.at(0).unicode();
         if (c >= 0x20 && c <= 0xFF && c != 0x7F) {
-            FormKeyPress(static_cast<unsigned char>(c));
+            FormKeyPress(static_cast<unsigned char>(c), pTaste->isAutoRepeat());
             bVerbraucht = true;
         }
     }
@@ -239,10 +245,7 @@ void THauptformular::FormKeyDown(int iTaste, Qt::KeyboardModifiers)
         const int32_t dx = iTaste == Qt::Key_Left ? -s : iTaste == Qt::Key_Right ? s : 0;
         const int32_t dy = iTaste == Qt::Key_Up ? -s : iTaste == Qt::Key_Down ? s : 0;
         // A move by the keys is kept like one by the mouse: Exit must ask.
-        bool bBewegt = false;
-        for (TMyObj* p : Auswahl)
-            bBewegt = VerschiebenImBereich(p, dx, dy) || bBewegt;
-        if (bBewegt)
+        if (VerschiebenImBereich(Auswahl, dx, dy))
             SetMaskeGeaendert(true);
         break;
     }
@@ -258,7 +261,7 @@ void THauptformular::FormKeyUp(int iTaste)
         bStrgGedrueckt = false;
 }
 
-void THauptformular::FormKeyPress(unsigned char ucZeichen)
+void THauptformular::FormKeyPress(unsigned char ucZeichen, bool bWiederholung)
 {
     for (int i = 0; i < iAnzahlObjekte; ++i) {
         TMyObj* p = Objekte[i];
@@ -266,33 +269,42 @@ void THauptformular::FormKeyPress(unsigned char ucZeichen)
             continue;
         if ((ucZeichen == '+' || ucZeichen == '-') && p->Obj == AnalogEingang && p->bAnalogMarkiert)
             p->AnalogEingangPlusMinus(static_cast<char>(ucZeichen), 10);
-        else
+        else if (!bWiederholung)
+            // A held key repeats its press: a switch would flicker and a
+            // push button toggle on every repeat. Hot keys take real presses.
             p->SendHotKey(ucZeichen, false);
     }
 }
 
-bool THauptformular::VerschiebenImBereich(TMyObj* pObj, int32_t iDx, int32_t iDy)
+bool THauptformular::VerschiebenImBereich(const std::vector<TMyObj*>& Auswahl, int32_t iDx,
+                                          int32_t iDy)
 {
     // The upper left corner stays inside the panel area with a margin the
     // mouse can still take hold of; the lower limit 0 is the object's own.
+    // Under the tool bar an object is drawn but cannot be pressed: up stops
+    // at its lower edge. An object already beyond a limit does not move
+    // further that way, and so holds the others back with it.
     constexpr int32_t iGreifRand = 8;
     int32_t iRechts = 0, iUnten = 0;
     ClientBereichHolen(iRechts, iUnten);
     const int32_t iOben = WerkzeugleistenHoehe();
     const int32_t iMaxX = std::max(0, iRechts - iGreifRand);
     const int32_t iMaxY = std::max(0, iUnten + iOben - iGreifRand);
-    if (iDx > 0 && pObj->Left() + iDx > iMaxX)
-        iDx = 0;
-    if (iDy > 0 && pObj->Top() + iDy > iMaxY)
-        iDy = 0;
-    // Under the tool bar an object is drawn but cannot be pressed: a move up
-    // stops at its lower edge (an object already above it is not moved
-    // further up).
-    if (iDy < 0 && pObj->Top() + iDy < iOben)
-        iDy = std::min(0, iOben - pObj->Top());
-    const QPoint ptVorher = pObj->pos();
-    pObj->PosVerschiebenOfs(iDx, iDy);
-    return pObj->pos() != ptVorher;
+    for (const TMyObj* p : Auswahl) {
+        if (iDx > 0)
+            iDx = std::max(0, std::min(iDx, iMaxX - p->Left()));
+        else if (iDx < 0)
+            iDx = std::min(0, std::max(iDx, -p->Left()));
+        if (iDy > 0)
+            iDy = std::max(0, std::min(iDy, iMaxY - p->Top()));
+        else if (iDy < 0)
+            iDy = std::min(0, std::max(iDy, iOben - p->Top()));
+    }
+    if (iDx == 0 && iDy == 0)
+        return false;
+    for (TMyObj* p : Auswahl)
+        p->PosVerschiebenOfs(iDx, iDy);
+    return true;
 }
 
 void THauptformular::AuswahlVerschieben()
@@ -307,7 +319,6 @@ void THauptformular::AuswahlVerschieben()
     // moves.
     if (bNurLesen)
         return;
-    for (TMyObj* p : GueltigeMarkierte())
-        VerschiebenImBereich(p, dx, dy);
-    SetMaskeGeaendert(true);
+    if (VerschiebenImBereich(GueltigeMarkierte(), dx, dy))
+        SetMaskeGeaendert(true);
 }

@@ -36,7 +36,9 @@ void EAThread::Execute()
 {
     while (!bStop && !isInterruptionRequested()) {
         bBeschaeftigt = true;
-        Sleep(RavoDAVInterval);
+        // Read afresh before each sleep: a new interval from the settings
+        // takes effect at the next pass without restarting the thread.
+        Sleep(RavoDAVInterval.load(std::memory_order_relaxed));
         // The stop flag is looked at again right before the hand-over, so
         // that no step is queued after the window asked the thread to end.
         if (!bStop && !isInterruptionRequested()) {

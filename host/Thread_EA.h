@@ -1,5 +1,6 @@
-// The pacing thread: wakes every RavoDAVInterval milliseconds and hands one
-// cycle step to the graphical thread, waiting until it has run.
+// The pacing thread: wakes every RavoDAVInterval milliseconds (an atomic
+// value it reads before each sleep) and hands one cycle step to the
+// graphical thread, waiting until it has run.
 #pragma once
 
 #include <QObject>

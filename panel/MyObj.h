@@ -215,8 +215,10 @@ public:
     void MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void MouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
     void ClickOnLED();
-    // Hot key of an LED on an input: inverts the bit; a push-button press
-    // stamps dwHotKeyZeit.
+    // Hot key of an LED on an input: a switch inverts the bit; a push
+    // button inverts it and stamps dwHotKeyZeit, a press while it is held
+    // only stamps it again, and its release (bLoslassen) puts the bit back
+    // to its state before the first press.
     void SendHotKey(unsigned char ucKey, bool bLoslassen);
     // Push-button release more than 100 ms after the press.
     void HotKeysPruefen();
@@ -246,6 +248,7 @@ public:
     bool bVerdeckt = false;
     bool bSensorAktiv = false;
     uint32_t dwHotKeyZeit = 0;
+    bool bTasterVorher = false;   // the push button's bit before its press
 
     // Mode when no main window exists (tests, tools): EDITOR when true.
     static bool bEditorModusOhneHauptformular;

@@ -227,12 +227,10 @@ void TMyObj::ClickOnLED()
         p[Adr] = static_cast<uint8_t>(p[Adr] ^ ucMaske);
     } else if (Op == 'D') {
         unsigned char b = 0;
-        const auto ucDB = static_cast<unsigned char>(DBNR & 0xFF);
-        const auto ucAdr = static_cast<unsigned char>(Adr & 0xFF);
         // A byte that cannot be read is not written back as a made-up value.
-        if (D7ED_ReadWriteDatenbaustein(1, ucDB, ucAdr, 1, &b) == 0) {
+        if (D7ED_ReadWriteDatenbaustein(1, DBNR, Adr, 1, &b) == 0) {
             b = static_cast<unsigned char>(b ^ ucMaske);
-            D7ED_ReadWriteDatenbaustein(0, ucDB, ucAdr, 1, &b);
+            D7ED_ReadWriteDatenbaustein(0, DBNR, Adr, 1, &b);
         }
     }
 }

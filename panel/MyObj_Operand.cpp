@@ -52,9 +52,11 @@ uint32_t TMyObj::dwGetWertVonOperand(const uint8_t* pBereich, uint32_t iAdr, int
         return 0;
     uint8_t b[4] = {0, 0, 0, 0};
     if (bDB) {
-        // Block number and address reach the engine as their low 8 bits.
-        D7ED_ReadWriteDatenbaustein(1, static_cast<unsigned char>(iDBNR & 0xFF),
-                                    static_cast<unsigned char>(iAdr & 0xFF),
+        // A number or address beyond what the engine can name reads 0 like a
+        // block it does not hold, never as the block its low bits name.
+        if (iDBNR > 0xFFFFu || iAdr > 0xFFFFu)
+            return 0;
+        D7ED_ReadWriteDatenbaustein(1, static_cast<uint16_t>(iDBNR), static_cast<uint16_t>(iAdr),
                                     static_cast<uint16_t>(iGroesse), b);
     } else {
         if (!pBereich)
@@ -133,9 +135,7 @@ void TMyObj::WertSteuern(int32_t iWert)
             b[2] = static_cast<uint8_t>(v >> 8);
             b[3] = static_cast<uint8_t>(v);
         }
-        D7ED_ReadWriteDatenbaustein(0, static_cast<unsigned char>(DBNR & 0xFF),
-                                    static_cast<unsigned char>(Adr & 0xFF),
-                                    static_cast<uint16_t>(OpGroesse), b);
+        D7ED_ReadWriteDatenbaustein(0, DBNR, Adr, static_cast<uint16_t>(OpGroesse), b);
         return;
     }
     uint8_t* p = pSchreibBereich(Op);

@@ -14,13 +14,28 @@ void TMyObj::SendHotKey(unsigned char ucKey, bool bLoslassen)
     uint8_t* p = D7ED_GetPeriEPtr();
     if (!p || Bit > 7)
         return;
-    p[Adr] = static_cast<uint8_t>(p[Adr] ^ (1u << Bit));
-    if (!bLoslassen && Taster) {
-        // 0 means "no release pending", so a press at clock value 0 must not
-        // be lost as one.
-        const uint32_t dw = timeGetTime();
-        dwHotKeyZeit = dw ? dw : 1;
+    const auto ucMaske = static_cast<uint8_t>(1u << Bit);
+    if (bLoslassen) {
+        // Back to the state before the first press, whatever presses came
+        // while the button was held: the release never leaves it inverted.
+        p[Adr] = bTasterVorher ? static_cast<uint8_t>(p[Adr] | ucMaske)
+                               : static_cast<uint8_t>(p[Adr] & ~ucMaske);
+        return;
     }
+    // 0 means "no release pending", so a press at clock value 0 must not be
+    // lost as one.
+    const uint32_t dwUhr = timeGetTime();
+    const uint32_t dwJetzt = dwUhr ? dwUhr : 1;
+    if (Taster && dwHotKeyZeit != 0) {
+        // Pressed again while held: the button stays pressed for 100 ms more.
+        dwHotKeyZeit = dwJetzt;
+        return;
+    }
+    if (Taster)
+        bTasterVorher = (p[Adr] & ucMaske) != 0;
+    p[Adr] = static_cast<uint8_t>(p[Adr] ^ ucMaske);
+    if (Taster)
+        dwHotKeyZeit = dwJetzt;
 }
 
 void TMyObj::HotKeysPruefen()

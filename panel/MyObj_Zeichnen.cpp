@@ -240,8 +240,7 @@ bool TMyObj::bLEDZustand() const
     } else if (Op == 'M') {
         b = D7ED_GetMPtr()[Adr];
     } else if (Op == 'D') {
-        D7ED_ReadWriteDatenbaustein(1, static_cast<unsigned char>(DBNR & 0xFF),
-                                    static_cast<unsigned char>(Adr & 0xFF), 1, &b);
+        D7ED_ReadWriteDatenbaustein(1, DBNR, Adr, 1, &b);
     } else {
         return false;
     }

@@ -206,7 +206,7 @@ bool D7ED_BstLoeschen(unsigned char byTyp, uint16_t wNr, int* piFehler)
     return true;
 }
 
-int D7ED_ReadWriteDatenbaustein(unsigned char byRichtung, unsigned char byDB, unsigned char byAdr,
+int D7ED_ReadWriteDatenbaustein(unsigned char byRichtung, uint16_t wDB, uint16_t wAdr,
                                 uint16_t wLaenge, unsigned char* pbPuffer)
 {
     if (wLaenge == 0)
@@ -215,18 +215,18 @@ int D7ED_ReadWriteDatenbaustein(unsigned char byRichtung, unsigned char byDB, un
         return D7ED_FEHLER_NULLZEIGER;
     if (byRichtung > 1)
         return D7ED_FEHLER_PARAMETER;
-    auto it = Engine().bausteine.find({D7ED_BST_DB, byDB});
+    auto it = Engine().bausteine.find({D7ED_BST_DB, wDB});
     int iCode = D7ED_FEHLER_KEINER;
     if (it == Engine().bausteine.end())
         iCode = D7ED_FEHLER_BAUSTEIN_FEHLT;
-    else if (static_cast<size_t>(byAdr) + wLaenge > DatenLaenge(it->second))
+    else if (static_cast<size_t>(wAdr) + wLaenge > DatenLaenge(it->second))
         iCode = D7ED_FEHLER_DB_LAENGE;
     if (iCode != D7ED_FEHLER_KEINER) {
         if (byRichtung == 1)
             std::memset(pbPuffer, 0, wLaenge);
         return iCode;
     }
-    uint8_t* pbDaten = it->second.abBild.data() + D7ED_BST_KOPF_LAENGE + byAdr;
+    uint8_t* pbDaten = it->second.abBild.data() + D7ED_BST_KOPF_LAENGE + wAdr;
     if (byRichtung == 1)
         std::memcpy(pbPuffer, pbDaten, wLaenge);
     else

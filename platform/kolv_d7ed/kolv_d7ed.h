@@ -196,14 +196,15 @@ D7ED_EXPORT unsigned char* D7ED_GetPeriAPtr(void);      /* peripheral outputs */
 D7ED_EXPORT unsigned char* D7ED_GetMPtr(void);          /* memory bits */
 D7ED_EXPORT unsigned char* D7ED_GetEAPtr(void);         /* input image, input bytes 0..127 */
 D7ED_EXPORT unsigned char* D7ED_GetEPtr_Erweitert(void); /* extended input image: [k] = input byte 128 + k */
-/* Copies wLaenge bytes between data block byDB (from byte byAdr) and pbPuffer:
- * byRichtung 1 reads, 0 writes. The data are the bytes after the block's
- * header (as many as its code length). Returns 0, or: NULLZEIGER, PARAMETER
- * (direction not 0/1), BAUSTEIN_FEHLT, DB_LAENGE (any byte beyond the data).
- * On an error a read fills the buffer with zeros and a write changes
- * nothing. wLaenge 0 does nothing and returns 0. */
-D7ED_EXPORT int D7ED_ReadWriteDatenbaustein(unsigned char byRichtung, unsigned char byDB,
-                                            unsigned char byAdr, uint16_t wLaenge,
+/* Copies wLaenge bytes between data block wDB (0..65535, from byte wAdr,
+ * 0..65535) and pbPuffer: byRichtung 1 reads, 0 writes. The data are the
+ * bytes after the block's header (as many as its code length). Returns 0,
+ * or: NULLZEIGER, PARAMETER (direction not 0/1), BAUSTEIN_FEHLT (no block
+ * wDB), DB_LAENGE (any byte beyond the data). On an error a read fills the
+ * buffer with zeros and a write changes nothing. wLaenge 0 does nothing and
+ * returns 0. */
+D7ED_EXPORT int D7ED_ReadWriteDatenbaustein(unsigned char byRichtung, uint16_t wDB,
+                                            uint16_t wAdr, uint16_t wLaenge,
                                             unsigned char* pbPuffer);
 
 /* --------------------------------------------------------------- blocks */

@@ -264,6 +264,90 @@ TEST_F(Bearbeiten, MovesKeepObjectsBelowTheToolBarWhileItIsShown)
     EXPECT_EQ(a->Top(), 0);
 }
 
+// A selection pushed against a limit moves as a whole, by what its most
+// limited object can take; a resize by the top or left edge stops where a
+// move stops, its opposite edge staying put.
+TEST_F(Bearbeiten, SelectionMovesAsAWholeAndResizeEdgesStopAtTheLimits)
+{
+    const int32_t iOben = f->WerkzeugleistenHoehe();
+    ASSERT_GT(iOben, 10);
+    a = Neu(Statische_Beschriftung, 11, iOben + 11, 60, 20);
+    b = Neu(Statische_Beschriftung, 200, iOben + 150, 60, 20);
+    c = Neu(Statische_Beschriftung, 300, iOben + 300, 60, 20);
+    const auto Lagen = [&] {
+        return std::vector<QPoint>{a->pos(), b->pos(), c->pos()};
+    };
+    const auto Abstaende = [&] {
+        return std::vector<QPoint>{b->pos() - a->pos(), c->pos() - a->pos()};
+    };
+    const std::vector<QPoint> abstand = Abstaende();
+    f->aBearbeiten_AllesMarkieren->trigger();
+    ASSERT_EQ(Auswahl().size(), 3u);
+    TestUhrSetzen(100000);
+
+    for (int i = 0; i < 15; ++i)
+        QTest::keyClick(f, Qt::Key_Up);
+    EXPECT_EQ(a->Top(), iOben);
+    EXPECT_EQ(b->Top(), iOben + 139) << "the rest moved as far as the first could";
+    QTest::keyClick(f, Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(f, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(a->Left(), 0) << "the step is cut to what is left, not dropped";
+    EXPECT_EQ(b->Left(), 189);
+    EXPECT_EQ(Abstaende(), abstand);
+    EXPECT_EQ(QPoint(b->x, b->y), b->pos());
+
+    // Right and down the object nearest the limit holds the others back.
+    int32_t iRechts = 0, iUnten = 0;
+    f->ClientBereichHolen(iRechts, iUnten);
+    for (int i = 0; i < 200; ++i) {
+        QTest::keyClick(f, Qt::Key_Right, Qt::ControlModifier);
+        QTest::keyClick(f, Qt::Key_Down, Qt::ControlModifier);
+    }
+    EXPECT_LT(c->Left(), iRechts);
+    EXPECT_GT(c->Left(), iRechts - 20);
+    EXPECT_EQ(Abstaende(), abstand);
+
+    // A drag beyond the upper left corner: the same, and a drag that moves
+    // nothing marks nothing modified.
+    const auto Ziehen = [&](TMyObj* p, QPoint d) {
+        const QPoint pt = p->mapToGlobal(QPoint(30, 10));
+        QCursor::setPos(pt);
+        QTest::mousePress(p, Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 10));
+        QCursor::setPos(pt + d);
+        QTest::mouseMove(p, QPoint(31, 10));
+        QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(31, 10));
+    };
+    Ziehen(b, QPoint(-5000, -5000));
+    EXPECT_EQ(a->pos(), QPoint(0, iOben));
+    EXPECT_EQ(Abstaende(), abstand);
+    f->SetMaskeGeaendert(false);
+    const std::vector<QPoint> vorher = Lagen();
+    Ziehen(c, QPoint(-30, -30));
+    EXPECT_EQ(Lagen(), vorher);
+    EXPECT_FALSE(f->bMaskeGeaendert);
+
+    // Resize by the top edge: held at the tool bar, the bottom stays.
+    TMyObj* p = Neu(Statische_Beschriftung, 400, iOben + 40, 80, 30);
+    p->dwVerschiebeZeit = 0;
+    QTest::mousePress(p, Qt::LeftButton, {}, QPoint(40, 1));
+    QTest::mouseMove(p, QPoint(40, 2));
+    QTest::mouseMove(p, QPoint(40, -200));
+    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(40, -200));
+    EXPECT_EQ(p->Top(), iOben);
+    EXPECT_EQ(p->Top() + p->Height(), iOben + 70);
+    EXPECT_EQ(p->y, iOben);
+    // Resize by the left edge: held at 0, the right edge stays.
+    p->SetLeft(30);
+    p->dwVerschiebeZeit = 0;
+    QTest::mousePress(p, Qt::LeftButton, {}, QPoint(1, 20));
+    QTest::mouseMove(p, QPoint(2, 20));
+    QTest::mouseMove(p, QPoint(-100, 20));
+    QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(-100, 20));
+    EXPECT_EQ(p->Left(), 0);
+    EXPECT_EQ(p->Width(), 110);
+    EXPECT_EQ(p->x, 0);
+}
+
 TEST_F(Bearbeiten, AlignSpaceAndRestackThroughTheirActions)
 {
     DreiTexte();

@@ -91,15 +91,68 @@ TEST_F(RunMaus, HotKeysSwitchAndPushButtonsExactlyAsTypedWhereverTheFocusIs)
     f->SPSZyklusSchritt();
     EXPECT_EQ(pE[3], 0x00);
 
-    // Twice within 100 ms: inverted twice, and the 100 ms start again from
-    // the second press.
+    // Twice within 100 ms: still pressed, no second inversion, and the
+    // 100 ms start again from the second press.
     QTest::keyClick(f, 'k');
     TestUhrVorstellen(50);
     QTest::keyClick(f, 'k');
-    EXPECT_EQ(pE[3], 0x00);
+    EXPECT_EQ(pE[3], 0x04);
     TestUhrVorstellen(60);   // 110 ms after the first press
     f->SPSZyklusSchritt();
-    EXPECT_EQ(pE[3], 0x00) << "released by the first press's time";
+    EXPECT_EQ(pE[3], 0x04) << "held by the second press";
+    TestUhrVorstellen(41);
+    f->SPSZyklusSchritt();
+    EXPECT_EQ(pE[3], 0x00);
+
+    // A key held down: its auto-repeat presses every 35 ms reach no hot
+    // key. The push button gives one pulse of 100 ms, the switch inverts
+    // once; a typed '+' still steps the marked analog input on each repeat.
+    TMyObj* pAnalog = Neu(AnalogEingang, 200, 200);
+    pAnalog->Op = 'E';
+    pAnalog->Adr = 20;
+    pAnalog->Messb = 0;
+    pAnalog->bAnalogMarkiert = true;
+    auto Halten = [&](char c, int iWiederholungen) {
+        const QString s(QChar::fromLatin1(c));
+        QKeyEvent Druck(QEvent::KeyPress, 0, Qt::NoModifier, s);
+        QCoreApplication::sendEvent(f, &Druck);
+        for (int i = 0; i < iWiederholungen; ++i) {
+            TestUhrVorstellen(35);
+            f->SPSZyklusSchritt();
+            QKeyEvent Wiederholung(QEvent::KeyPress, 0, Qt::NoModifier, s, true);
+            QCoreApplication::sendEvent(f, &Wiederholung);
+        }
+        TestUhrVorstellen(35);
+        f->SPSZyklusSchritt();
+    };
+    for (int n : {2, 5, 12}) {   // 105 ms and more
+        Halten('k', n);
+        EXPECT_EQ(pE[3], 0x00) << n << " repeats: the push button is back";
+    }
+    Halten('k', 1);   // 70 ms on
+    EXPECT_EQ(pE[3], 0x04);
+    TestUhrVorstellen(40);
+    f->SPSZyklusSchritt();
+    EXPECT_EQ(pE[3], 0x00);
+    for (int n : {1, 2, 7}) {
+        const uint8_t b = pE[3];
+        Halten('S', n);
+        EXPECT_EQ(pE[3], b ^ 0x20) << n << " repeats: the switch inverted once";
+    }
+    Halten('+', 4);
+    EXPECT_EQ(Wort(pE, 20), 50);
+
+    // The release puts the push button's bit back where it was before the
+    // press, also when it was on then.
+    pE[3] = 0x04;
+    QTest::keyClick(f, 'k');
+    EXPECT_EQ(pE[3], 0x00);
+    TestUhrVorstellen(60);
+    QTest::keyClick(f, 'k');
+    EXPECT_EQ(pE[3], 0x00);
+    TestUhrVorstellen(101);
+    f->SPSZyklusSchritt();
+    EXPECT_EQ(pE[3], 0x04);
 }
 
 TEST_F(RunMaus, PendingPushButtonGoesBackAtTheSwitchToEditorAndWhenThePanelCloses)

@@ -140,6 +140,33 @@ TEST_F(Zyklus, MitIntervall2LaeuftDieEngineHoechstensAlle5ms)
     EXPECT_GT(iSchritte, iEngine) << "steps every 2 ms, engine only every > 5 ms";
 }
 
+// The settings dialog changes the interval on the graphical thread while the
+// pacing thread sleeps by it: the running thread takes the new value at its
+// next sleep, without being restarted.
+TEST_F(Zyklus, NeuesIntervallGiltImLaufendenThread)
+{
+    RavoDAVInterval = 200;
+    ASSERT_TRUE(WarteBis([this] { return f->pEAThread != nullptr; }, 10000));
+    EAThread* pThread = f->pEAThread;
+    Warte(250);
+    unsigned uiVorher = pThread->uiSchritte;
+    Warte(450);
+    EXPECT_LE(pThread->uiSchritte - uiVorher, 4u) << "one step in 200 ms";
+
+    RavoDAVInterval = 2;
+    Warte(250);   // the sleep by 200 ms still running ends meanwhile
+    uiVorher = pThread->uiSchritte;
+    Warte(400);
+    EXPECT_GT(pThread->uiSchritte - uiVorher, 20u) << "a step every 2 ms plus the step's time";
+    EXPECT_EQ(f->pEAThread, pThread);
+
+    RavoDAVInterval = 200;
+    Warte(250);
+    uiVorher = pThread->uiSchritte;
+    Warte(450);
+    EXPECT_LE(pThread->uiSchritte - uiVorher, 4u);
+}
+
 TEST_F(Zyklus, UmschaltenOhneMaskeFordertErstesSpeichern)
 {
     MaskeFile.clear();

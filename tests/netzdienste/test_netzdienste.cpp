@@ -1,10 +1,12 @@
 // The shared socket and service unit: result codes of the listening socket
 // on real loopback sockets, the start-up count, the service functions.
+#include "ListenSocketAblauf.h"
 #include "NetzDienste.h"
 #include "NetzTestHilfe.h"
 
 #include "WinDienste.h"
 #include "WinMeldung.h"
+#include "kolv_d7ed.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -14,6 +16,9 @@
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -220,4 +225,60 @@ TEST_F(NetzDienste, DiensteUndAdministrator)
     EXPECT_TRUE(IsUserAdmin());
     IsUserAdminTestAntwortSetzen(-1);
     EXPECT_EQ(IsUserAdmin(), ::geteuid() == 0);
+}
+
+// The shared set-up of the sockets with port 102 in the engine's IP data and
+// the Siemens service running, but nobody holding port 102: the main
+// program (bNurMitHalter) stops nothing and says nothing, the presets
+// program asks whether the service holds it and says that no stop is needed.
+TEST_F(NetzDienste, OhneHalterVonPort102StopptUndSagtDerAblaufNurOhneMerkerEtwas)
+{
+    DiensteTabelleLoeschen();
+    constexpr uint32_t dwID = 4712;
+    ASSERT_TRUE(D7ED_IstKommuIDKorrekt(dwID));
+    int iFehler = 0;
+    ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", 102, 0, 0, &iFehler));
+    ASSERT_TRUE(D7ED_IPDaten_2_InRegistryAbspeichern("", 0, 0, &iFehler));
+    ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(dwID, &iFehler));
+    ASSERT_TRUE(D7ED_Port102TimeDaten_InRegistryAbspeichern(0, 0, &iFehler));
+
+    std::vector<std::string> texte;
+    std::vector<uint32_t> gefragt;
+    int iStopps = 0, iOhneRechte = 0;
+    TListenSocketAblauf a;
+    a.SanduhrEin = a.SanduhrAus = [] {};
+    a.Status = [&](const std::string& s) { texte.push_back(s); };
+    a.Warten = [](uint32_t, const std::string&) {};
+    a.bDienstLaeuft = [](const std::string&) { return true; };
+    a.dwPort102Halter = [] { return 0u; };
+    a.bVomDienstGehalten = [&](const std::string&, uint32_t dwHalter) {
+        gefragt.push_back(dwHalter);
+        return false;
+    };
+    a.bDienstStoppen = [&](const std::string&) { return ++iStopps, true; };
+    a.bDienstStarten = [](const std::string&, uint32_t&) { return true; };
+    a.ZeitenNichtGelesen = [&](const std::string& s) { texte.push_back(s); };
+    a.OhneRechte = [&] { ++iOhneRechte; };
+    a.SocketFehler = [](const std::string&, uint16_t) {};   // port 102 may need rights
+    a.NeustartFehler = [&](uint32_t) { texte.push_back("restart"); };
+    a.texte.pcNichtNoetig = "not necessary";
+    a.texte.pcHelferStoppt = "helper stops";
+
+    a.bNurMitHalter = true;
+    iListenSocketsEinrichten(a, true);
+    EXPECT_TRUE(gefragt.empty());
+    EXPECT_EQ(texte, std::vector<std::string>{""}) << "only the status line cleared at the end";
+    CloseListenSockets();
+
+    texte.clear();
+    a.bNurMitHalter = false;
+    iListenSocketsEinrichten(a, true);
+    EXPECT_EQ(gefragt, std::vector<uint32_t>{0});
+    EXPECT_EQ(texte, (std::vector<std::string>{"not necessary", ""}));
+
+    EXPECT_EQ(iStopps, 0);
+    EXPECT_EQ(iOhneRechte, 0);
+    EXPECT_TRUE(GesendeteSteuercodes().empty());
+    CloseListenSockets();
+    D7ED_D7ED_Kommu_Exit(dwID, nullptr, nullptr);
 }

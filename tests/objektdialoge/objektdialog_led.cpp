@@ -255,6 +255,38 @@ TEST_F(LEDDialog, OKSchreibtJedeEigenschaft)
     EXPECT_EQ(LED_A_LO, iLo);
 }
 
+// The last bit of a byte and a data block and byte above 255: shown and
+// written back as they are, by the operand group that both operand dialogs
+// share.
+TEST_F(LEDDialog, BitSiebenUndDatenbausteinUeber255KommenGanzZurueck)
+{
+    TMyObj* pObj = ObjektAusZeile(
+        "$Obj=3,$Op=D,$Adr=300,$Bit=7,$ColorHi=255,$ColorLo=128,$DBNR=300,$Clickable=1,"
+        "$Variable=0,$x=10,$y=20,$w=12,$h=12");
+    ASSERT_EQ(pObj->Bit, 7);
+    {
+        TDlgLED d(pForm, false, pObj);
+        ASSERT_EQ(d.cbBit->count(), 8);
+        EXPECT_EQ(d.cbBit->itemText(7), "7");
+        EXPECT_EQ(d.cbBit->currentText(), "7");
+        EXPECT_EQ(d.eByteAdr->text(), "300");
+        EXPECT_EQ(d.eDBNr->text(), "300");
+        d.bOkClick();
+        ASSERT_EQ(d.result(), 1);
+    }
+    EXPECT_EQ(pObj->Bit, 7);
+    EXPECT_EQ(pObj->Adr, 300);
+    EXPECT_EQ(pObj->DBNR, 300);
+
+    pObj->Bit = 2;
+    TDlgLED d(pForm, false, pObj);
+    d.cbBit->setCurrentIndex(7);
+    d.bOkClick();
+    ASSERT_EQ(d.result(), 1);
+    EXPECT_EQ(pObj->Bit, 7);
+    EXPECT_TRUE(Meldungen().empty());
+}
+
 TEST_F(LEDDialog, VariableTrueLoeschtKlickHotkeyUndAnzahl)
 {
     TMyObj* pObj = NeuesObjekt(LED);

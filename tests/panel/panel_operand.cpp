@@ -4,6 +4,8 @@
 
 #include "SystemVariablen.h"
 
+#include <QImage>
+
 #include <cstring>
 
 using paneltest::PanelTest;
@@ -31,11 +33,16 @@ void DatenbausteinAnlegen(uint16_t wNr, std::size_t nLaenge)
         << iFehler;
 }
 
-std::vector<uint8_t> DBLesen(uint8_t byNr, uint8_t byAdr, uint16_t wLaenge)
+std::vector<uint8_t> DBLesen(uint16_t wNr, uint16_t wAdr, uint16_t wLaenge)
 {
     std::vector<uint8_t> b(wLaenge);
-    EXPECT_EQ(D7ED_ReadWriteDatenbaustein(1, byNr, byAdr, wLaenge, b.data()), 0);
+    EXPECT_EQ(D7ED_ReadWriteDatenbaustein(1, wNr, wAdr, wLaenge, b.data()), 0);
     return b;
+}
+
+void DBSchreiben(uint16_t wNr, uint16_t wAdr, std::vector<uint8_t> b)
+{
+    ASSERT_EQ(D7ED_ReadWriteDatenbaustein(0, wNr, wAdr, uint16_t(b.size()), b.data()), 0);
 }
 
 class Operand : public PanelTest {
@@ -187,31 +194,80 @@ TEST_F(Operand, UnbekannteBuchstabenUndBitnummern)
 
 TEST_F(Operand, DatenbausteinUeberDieEngine)
 {
+    // DB 300 holds 400 bytes; DB 44 (300 and 300 in their low 8 bits) 40.
     DatenbausteinAnlegen(44, 40);
-    // DB 300 reaches DB 44 (the number goes to the engine as one byte).
+    DatenbausteinAnlegen(300, 400);
+    DBSchreiben(300, 10, {0xA1, 0xA2, 0xA3, 0xA4});
+    DBSchreiben(300, 300, {0xB1, 0xB2, 0x80});
     obj.DBNR = 300;
     Setze('D', 10, 2);
-    EXPECT_EQ(obj.dwGetWertVonObj(), 0x0A0Bu);
-    Setze('D', 12, 4);
-    EXPECT_EQ(obj.dwGetWertVonObj(), 0x0C0D0E0Fu);
-    Setze('D', 3, 0, 1);   // byte 3 = 0000 0011
+    EXPECT_EQ(obj.dwGetWertVonObj(), 0xA1A2u) << "block 300 itself, not block 44";
+    Setze('D', 10, 4);
+    EXPECT_EQ(obj.dwGetWertVonObj(), 0xA1A2A3A4u);
+    Setze('D', 300, 2);
+    EXPECT_EQ(obj.dwGetWertVonObj(), 0xB1B2u) << "byte 300, not byte 44";
+    Setze('D', 302, 0, 7);
     EXPECT_EQ(obj.dwGetWertVonObj(), 1u);
-    Setze('D', 3, 0, 2);
+    Setze('D', 302, 0, 6);
     EXPECT_EQ(obj.dwGetWertVonObj(), 0u);
 
-    Setze('D', 20, 4);
+    // Writes land in block 300 at byte 300 and leave block 44 as it was.
+    const std::vector<uint8_t> db44 = DBLesen(44, 0, 40);
+    Setze('D', 300, 4);
     obj.WertSteuern(0x11223344);
-    EXPECT_EQ(DBLesen(44, 20, 4), (std::vector<uint8_t>{0x11, 0x22, 0x33, 0x44}));
-    Setze('D', 30, 2);
+    EXPECT_EQ(DBLesen(300, 300, 4), (std::vector<uint8_t>{0x11, 0x22, 0x33, 0x44}));
+    Setze('D', 20, 2);
     obj.WertSteuern(0x55667788);
-    EXPECT_EQ(DBLesen(44, 30, 2), (std::vector<uint8_t>{0x77, 0x88}));
-    Setze('D', 32, 1);
-    obj.WertSteuern(0x1FE);
-    EXPECT_EQ(DBLesen(44, 32, 2), (std::vector<uint8_t>{0xFE, 33}));
-    // A missing block reads 0.
-    obj.DBNR = 45;
+    EXPECT_EQ(DBLesen(300, 20, 2), (std::vector<uint8_t>{0x77, 0x88}));
+    EXPECT_EQ(DBLesen(44, 0, 40), db44);
+
+    // The LED's bit: its paint and its click reach DB300.DBX300.7.
+    TMyObj::bEditorModusOhneHauptformular = false;
+    TMyObj led(&eltern, LED, 0, 0, 0, 0);
+    led.Op = 'D';
+    led.DBNR = 300;
+    led.Adr = 300;
+    led.Bit = 7;
+    led.Clickable = true;
+    led.ColorHi = 0x0000FF;
+    led.ColorLo = 0x000000;
+    auto Farbe = [&led] {
+        led.Zeichnen();
+        QImage img(led.size(), QImage::Format_ARGB32);
+        led.render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
+        return img.pixelColor(5, 5);
+    };
+    EXPECT_EQ(Farbe(), QColor(0, 0, 0));   // 0x11: bit 7 clear
+    led.ClickOnLED();
+    EXPECT_EQ(DBLesen(300, 300, 1), (std::vector<uint8_t>{0x91}));
+    EXPECT_EQ(Farbe(), QColor(255, 0, 0));
+    EXPECT_EQ(DBLesen(44, 0, 40), db44);
+
+    // A block the engine does not hold, or a byte beyond the block, reads 0
+    // and takes no write, also where its low 8 bits name a byte that exists.
+    DatenbausteinAnlegen(45, 40);   // 301 in its low 8 bits
+    const std::vector<uint8_t> db45 = DBLesen(45, 0, 40);
+    const std::vector<uint8_t> db300 = DBLesen(300, 0, 400);
+    obj.DBNR = 301;
     Setze('D', 10, 2);
     EXPECT_EQ(obj.dwGetWertVonObj(), 0u);
+    obj.WertSteuern(0xFFFF);
+    obj.DBNR = 300;
+    Setze('D', 400, 1);   // 144 in its low 8 bits
+    EXPECT_EQ(obj.dwGetWertVonObj(), 0u);
+    obj.WertSteuern(0xFF);
+    Setze('D', 399, 2);   // the second byte beyond the block
+    EXPECT_EQ(obj.dwGetWertVonObj(), 0u);
+    obj.WertSteuern(0xFFFF);
+    led.DBNR = 301;
+    led.Adr = 10;
+    led.ClickOnLED();
+    led.DBNR = 300;
+    led.Adr = 400;
+    led.ClickOnLED();
+    EXPECT_EQ(DBLesen(45, 0, 40), db45);
+    EXPECT_EQ(DBLesen(300, 0, 400), db300);
+    EXPECT_EQ(DBLesen(44, 0, 40), db44);
 }
 
 TEST_F(Operand, OperandtexteInBeidenSprachen)

@@ -144,6 +144,22 @@ TEST_F(Bewegung, MovesOnEverySecondStepWithinTheLimitsAndReturnsInEditor)
     EXPECT_EQ(pWeit->Left(), 100);
     EXPECT_EQ(pWeit->Top(), 150);
 
+    // Left may reach x = 0 itself, not pass it: from 35 by 7 it ends on 0,
+    // from 31 on 3.
+    Bewegungsprofile[1].Links = {'M', 4, 0};
+    Bewegungsprofile[1].Geschw = 7;
+    TMyObj* pNull = Beweglich(1, 35, 300);
+    TMyObj* pDrei = Beweglich(1, 31, 340);
+    D7ED_GetMPtr()[4] = 0x01;
+    Schritte(4);
+    EXPECT_EQ(pNull->Left(), 7);
+    Schritt();
+    EXPECT_EQ(pNull->Left(), 0);
+    EXPECT_EQ(pDrei->Left(), 3);
+    Schritte(3);
+    EXPECT_EQ(pNull->Left(), 0);
+    EXPECT_EQ(pDrei->Left(), 3);
+
     f->aMaske_RUN_EDITORExecute();
     ASSERT_TRUE(f->bEditorModus);
     EXPECT_EQ(p->Left(), x0);

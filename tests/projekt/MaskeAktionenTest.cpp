@@ -40,23 +40,6 @@ int Anzahl(const std::vector<TMeldung>& v, const std::string& sText)
     return n;
 }
 
-// Limits the size of files this process may write, as a full disk would.
-class Dateigrenze {
-public:
-    explicit Dateigrenze(rlim_t nBytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &alt);
-        rlimit neu = alt;
-        neu.rlim_cur = nBytes;
-        setrlimit(RLIMIT_FSIZE, &neu);
-    }
-    ~Dateigrenze() { setrlimit(RLIMIT_FSIZE, &alt); }
-
-private:
-    rlimit alt{};
-};
-
 struct AktionTest : ::testing::Test {
     Umgebung u;
     THauptformular* pForm = nullptr;

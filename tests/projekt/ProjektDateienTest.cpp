@@ -426,27 +426,6 @@ TEST_F(DateienTest, FilesChangedByAnotherProgramAreReplacedOnlyWithTheUsersWord)
     EXPECT_TRUE(pForm->bMaskeGeaendert);
 }
 
-namespace {
-
-// Limits the size of files this process may write, as a full disk would.
-class Dateigrenze {
-public:
-    explicit Dateigrenze(rlim_t nBytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &alt);
-        rlimit neu = alt;
-        neu.rlim_cur = nBytes;
-        setrlimit(RLIMIT_FSIZE, &neu);
-    }
-    ~Dateigrenze() { setrlimit(RLIMIT_FSIZE, &alt); }
-
-private:
-    rlimit alt{};
-};
-
-} // namespace
-
 // Closing the presets program: after Cancel the file stays as it is; what
 // the presets changed goes into a damaged file only after Yes to 6731, and
 // into a file changed on disk only after Yes to 6820; a failed write is

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -17,6 +20,23 @@
 class THauptformular;
 
 namespace projekttest {
+
+// Limits the size of files this process may write, as a full disk would.
+class Dateigrenze {
+public:
+    explicit Dateigrenze(rlim_t nBytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &alt);
+        rlimit neu = alt;
+        neu.rlim_cur = nBytes;
+        setrlimit(RLIMIT_FSIZE, &neu);
+    }
+    ~Dateigrenze() { setrlimit(RLIMIT_FSIZE, &alt); }
+
+private:
+    rlimit alt{};
+};
 
 // Runs the event loop until the condition holds or iMs have passed.
 bool WarteBis(const std::function<bool()>& bBedingung, int iMs);

@@ -315,7 +315,10 @@ TEST_F(EingabeDialog, ModalMitOkUndAbbruch)
 TEST_F(InfoUeber, ZeigtNameUndVersion)
 {
     TDlgInfoUeber d(nullptr);
-    EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Info über..."));
+    EXPECT_EQ(d.windowTitle().toStdString(), "About...") << "in the text language";
+    SpracheSetzen(1);
+    EXPECT_EQ(TDlgInfoUeber(nullptr).windowTitle(), QString::fromUtf8("Info über..."));
+    SpracheSetzen(2);
     EXPECT_EQ(d.lAppNameUndVersion->text().toStdString(), "Veltrano 1.6.1");
 
     THauptformular fenster(nullptr);

@@ -12,6 +12,7 @@
 #include "kolv_spr2.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -30,6 +31,12 @@ void THauptformular::SpracheUmschalten(int iSprache)
 
     SprachTexteAnwenden();
     TitelAktualisieren();
+    // The hint of the window without a panel was written in the language
+    // before.
+    if (lBlanc_Hinweis && !lBlanc_Hinweis->isHidden()) {
+        lBlanc_Hinweis->setText(QString::fromStdString(PoolText(1360)));
+        lBlanc_Hinweis->adjustSize();
+    }
     if (iAnzahlStatusPanels > 0) {
         StatusTextSetzen(iPanelModus, PoolText(bEditorModus ? 1338 : 1339).c_str());
         WerkzeugAnzeigen();

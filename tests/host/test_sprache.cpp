@@ -390,6 +390,8 @@ TEST_F(Sprachen, StartWindowScreenshotsInBothLanguages)
         pSprache->trigger();
         QApplication::processEvents();
         const std::string sName = pSprache == f->MenuSprachenDeutsch ? "de" : "en";
+        EXPECT_EQ(f->lBlanc_Hinweis->text().toStdString(), (sName == "de" ? De : En).at(1360))
+            << "the hint follows the switch";
         EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(f), std::vector<std::string>{}) << sName;
         const fs::path pf = testhilfe::Artefaktordner() / ("hauptfenster_start_" + sName + ".png");
         EXPECT_TRUE(f->grab().save(QString::fromStdString(pf.string()), "PNG")) << pf;

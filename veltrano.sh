@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PAKETE="cmake g++ make lld qt6-base-dev libjpeg-dev libgtest-dev libbenchmark-dev dbus-daemon fonts-dejavu-core iproute2"
+PAKETE="cmake g++ make lld qt6-base-dev libjpeg-dev libgtest-dev libbenchmark-dev dbus-daemon fonts-dejavu-core iproute2 qt6-translations-l10n"
 
 pakete_installieren() {
   local fehlt=""

@@ -20,8 +20,9 @@ inline constexpr const char* cProjektordnerName = "Veltrano-Prj";
 // "Veltrano-Prj/". The folder itself is not created. Always true.
 bool bProjektordnerVorschlagen(std::string& sZiel);
 
-// The folder browser. True and sPfad = the chosen folder with a trailing
-// '/'; false when cancelled.
+// The folder browser (title text 6850), opened at the folder sPfad names
+// or the nearest existing one above it. True and sPfad = the chosen folder
+// with a trailing '/'; false (sPfad unchanged) when cancelled.
 bool bOrdnerWaehlen(QWidget* pBesitzer, std::string& sPfad);
 
 // Copies the whole content of sQuelle (files and sub folders) into the new

@@ -7,6 +7,8 @@
 #include "WinSystem.h"
 #include "harlenzutils40.h"
 
+#include <QDir>
+
 #include <filesystem>
 #include <system_error>
 
@@ -91,9 +93,25 @@ bool bProjektordnerVorschlagen(std::string& sZiel)
     return true;
 }
 
+namespace {
+
+// Where the browser opens: the folder sPfad names, or the nearest one above
+// it that exists (a projects folder is made only by OK); the home folder
+// when sPfad is no absolute path ("?????" before any choice).
+std::string OrdnerWahlStart(const std::string& sPfad)
+{
+    std::error_code ec;
+    fs::path pf = OhneSchlussStrich(sPfad);
+    if (!pf.is_absolute()) return QDir::homePath().toStdString();
+    while (!fs::is_directory(pf, ec) && pf.has_relative_path()) pf = pf.parent_path();
+    return pf.string();
+}
+
+} // namespace
+
 bool bOrdnerWaehlen(QWidget* pBesitzer, std::string& sPfad)
 {
-    const std::string sGewaehlt = OrdnerWaehlenDialog(pBesitzer, "", "");
+    const std::string sGewaehlt = OrdnerWaehlenDialog(pBesitzer, PoolText(6850), OrdnerWahlStart(sPfad));
     if (sGewaehlt.empty()) return false;
     sPfad = MitSchlussStrich(sGewaehlt);
     return true;

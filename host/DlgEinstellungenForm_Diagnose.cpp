@@ -42,7 +42,9 @@ void TDlgEinstellungen::DiagnoseAnzeigen()
     const QFontMetrics fmKopf = sg->horizontalHeader()->fontMetrics();
     for (int i = 0; i < 4; ++i)
         sg->setColumnWidth(i, std::max(fm.horizontalAdvance(apcMuster[i]), fmKopf.horizontalAdvance(koepfe[i])) + 12);
-    sg->setColumnWidth(4, 390);
+    // The event text takes the rest of the view. A fixed width of its own
+    // would stay the least it shrinks to, and the German heads leave less
+    // room: the table scrolled sideways by a pixel or two.
     sg->horizontalHeader()->setStretchLastSection(true);
     // Heads at the left of their columns, where a narrow dialog shows them.
     sg->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -10,7 +10,7 @@
 TDlgInfoUeber::TDlgInfoUeber(QWidget* pBesitzer) : QDialog(pBesitzer)
 {
     setObjectName("DlgInfoUeber");
-    setWindowTitle(QString::fromUtf8("Info über..."));
+    setWindowTitle(QString::fromStdString(PoolText(6851)));
     resize(401, 457);
 
     lAppNameUndVersion = new QLabel(

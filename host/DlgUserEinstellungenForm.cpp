@@ -169,7 +169,7 @@ std::string TDlgUserEinstellungen::ProjektordnerAusWahl(const std::string& sGewa
 
 void TDlgUserEinstellungen::bPrjPfadWaehlenClick()
 {
-    std::string sGewaehlt;
+    std::string sGewaehlt = lPfad->text().toStdString();
     if (!bOrdnerWaehlen(this, sGewaehlt)) return;
     std::string sOrdner = sGewaehlt;
     if (!sOrdner.empty() && sOrdner.back() == '/') sOrdner.pop_back();

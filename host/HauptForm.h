@@ -341,6 +341,9 @@ public:
     // Language switching and menus
     // ===================================================================
     void SpracheUmschalten(int iSprache);
+    // Ticks the item of the loaded text language and sets the mnemonics and
+    // Qt's own texts to it (start and every switch).
+    void SprachStandAbgleichen();
     // The menus draw their shortcuts with the key names of the text language.
     void MenueStilSetzen();
     void aAnsichtMenueOnOffExecute();

@@ -8,9 +8,11 @@
 #include "MenueStil.h"
 #include "PoolText.h"
 #include "Programm.h"
+#include "WinQtTexte.h"
 #include "kolv_spr2.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -36,7 +38,17 @@ void THauptformular::SpracheUmschalten(int iSprache)
     }
     update();
 
+    SprachStandAbgleichen();
+}
+
+void THauptformular::SprachStandAbgleichen()
+{
+    // Also at a start without a stored language, or with one whose file
+    // could not be loaded: the language whose texts are on screen is the
+    // one ticked, and the mnemonics and Qt's own texts go with it.
+    Sprache = SPR_GetTextSprache();
     SPR_SetSyntaxSprache(Sprache == 1 ? 1 : 2);
+    bQtTexteEinstellen(Sprache == 1);
 
     const std::pair<QAction*, int> Eintraege[] = {
         {MenuSprachenDeutsch, 1},  {MenuSprachenEnglish, 2},   {MenuSprachenPortugal, 7},

@@ -47,6 +47,7 @@ void THauptformular::FormCreate()
     TitelAktualisieren();
     bS7EpatsVorhanden = bS7EpatsErmitteln();
     RegistryEinstellungenLesen();
+    SprachStandAbgleichen();
     D7ED_AGInternEinstellen_C312();
     bInternerSPSTyp = true;
 

@@ -18,11 +18,13 @@
 #include "Programm.h"
 #include "PoolText.h"
 #include "SystemVariablen.h"
+#include "VoreinstellAufruf.h"
 #include "WinIni.h"
 #include "WinProzess.h"
 #include "WinRegistry.h"
 #include "harlenzutils40.h"
 #include "kolv_d7ed.h"
+#include "kolv_spr2.h"
 
 std::string VoreinstellDlgAufruf;
 
@@ -229,8 +231,8 @@ void VoreinstellDialogStarten()
         iBreite = r.width();
         iHoehe = r.height();
     }
-    VoreinstellDlgAufruf = TextFormatieren("\"%s\" \"%u\" %i %i %i %i", "%s%u%i%i%i%i",
-                                           sPfad.c_str(), KommuID, iLinks, iOben, iBreite, iHoehe);
+    VoreinstellDlgAufruf = VoreinstellAufrufZeile(sPfad, KommuID, iLinks, iOben, iBreite, iHoehe,
+                                                  SPR_GetTextSprache());
     // Split by the Windows rules into separate arguments; no shell is
     // involved.
     WinExec(VoreinstellDlgAufruf);

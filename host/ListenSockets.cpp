@@ -27,12 +27,14 @@ void SocketFehler(const std::string& sText)
     MessageBoxA(QApplication::focusWidget(), sText, "Veltrano", MB_OK | MB_ICONERROR);
 }
 
-// A failed bind below port 1024 for want of rights gets a second line: on
-// Linux "could not be created" alone leaves the user guessing.
+// A failed bind below the system's first unprivileged port for want of
+// rights gets a second line: on Linux "could not be created" alone leaves
+// the user guessing.
 std::string MitUrsache(std::string sText, uint16_t wPort)
 {
-    if (wPort < 1024 && iLetzterSocketFehler() == EACCES)
-        sText += "\n" + PoolText(6100);
+    const unsigned uFrei = uErsterFreierPort();
+    if (wPort < uFrei && iLetzterSocketFehler() == EACCES)
+        sText += "\n" + PoolTextFormat(6100, "%u%u", uFrei, unsigned(wPort));
     return sText;
 }
 

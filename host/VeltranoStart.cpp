@@ -15,6 +15,8 @@
 #include "WinMeldung.h"
 #include "WinMutex.h"
 #include "WinProzess.h"
+#include "WinQtTexte.h"
+#include "kolv_spr2.h"
 
 namespace {
 
@@ -59,6 +61,8 @@ int VeltranoAusfuehren(int argc, char** argv, const std::string& sProgrammordner
     StartVorbereiten(sProgrammordner.empty()
                          ? std::filesystem::path(ProgrammDatei()).parent_path().string()
                          : sProgrammordner);
+    // The boxes before the main window already speak the text language.
+    bQtTexteEinstellen(SPR_GetTextSprache() == 1);
 
     QApplication::setApplicationName("Veltrano");
     try {

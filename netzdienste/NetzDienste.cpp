@@ -5,6 +5,7 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <fstream>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -56,6 +57,15 @@ int CountedWsaCleanup()
 int iWsaReferenzen() { return g_iWsaReferenzen; }
 
 int iLetzterSocketFehler() { return g_iLetzterSocketFehler; }
+
+unsigned uErsterFreierPort()
+{
+    std::ifstream datei("/proc/sys/net/ipv4/ip_unprivileged_port_start");
+    long lPort = -1;
+    if (!(datei >> lPort) || lPort < 0 || lPort > 65536)
+        return 1024;
+    return unsigned(lPort);
+}
 
 bool CloseListenSocket(TSocket& slot)
 {

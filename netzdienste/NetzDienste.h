@@ -63,6 +63,11 @@ unsigned OpenListenSocket(TSocket& slot, const std::string& sIP, uint16_t wPort)
 // The system's error number of the last failed OpenListenSocket (0 after a
 // success), so that a caller can name the cause of a failure.
 int iLetzterSocketFehler();
+// The first port that any program may bind without a right
+// (net.ipv4.ip_unprivileged_port_start of the system); 1024, the kernel's
+// default, when it cannot be read. A bind below it that failed with EACCES
+// lacked the right, not the port.
+unsigned uErsterFreierPort();
 
 // Always false: there is no 32-bit-on-64-bit layer to detect.
 bool IsWow64();

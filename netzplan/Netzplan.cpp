@@ -6,6 +6,7 @@
 #include "WinMeldung.h"
 #include "WinMutex.h"
 #include "WinProzess.h"
+#include "WinQtTexte.h"
 #include "harlenzutils40.h"
 
 #include <QApplication>
@@ -98,6 +99,9 @@ bool KommandozeileAuswerten(const std::vector<std::string>& argumente)
         const int32_t iSprache = iZahlAusText(argumente[6]);
         wSprache = (iSprache == 1 || iSprache == 2) ? uint16_t(iSprache) : 1;
     }
+    // The file dialogs, message box buttons and context menus of Qt speak
+    // the language word too.
+    bQtTexteEinstellen(wSprache == 1);
     return true;
 }
 

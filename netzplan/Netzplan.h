@@ -50,7 +50,8 @@ int32_t iZahlAusText(const std::string& sText);
 // Reads the command line (argument 0 the program path) into the values
 // above. Too few arguments (fewer than 3 after the path) or an argument
 // longer than MAX_ARGUMENT_LAENGE: the bad-call flag is set, the
-// two-language error box is shown, and false is returned.
+// two-language error box is shown, and false is returned. Otherwise Qt's
+// own texts are set to the language word.
 bool KommandozeileAuswerten(const std::vector<std::string>& argumente);
 
 // The whole program: single instance, command line, window, message loop.

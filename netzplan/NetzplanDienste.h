@@ -66,10 +66,11 @@ bool ComputeExampleAccess(const std::string& sIP1, const std::string& sIP2, uint
                           uint16_t wPort2, uint16_t wPort3, uint16_t wPort4,
                           std::string& sAdresse, uint16_t& wPort, std::string& sAdresseKopie);
 
-// The cause of a failed listening socket below port 1024 that was refused
-// for want of the right (on Linux only root or CAP_NET_BIND_SERVICE may bind
-// there), in the user's language; empty for any other failure. Without it
-// the user would read a refused right as a port that another program holds.
+// The cause of a failed listening socket below the system's first
+// unprivileged port that was refused for want of the right (on Linux only
+// root or CAP_NET_BIND_SERVICE may bind there), in the user's language;
+// empty for any other failure. Without it the user would read a refused
+// right as a port that another program holds.
 std::string PortRechtUrsache(uint16_t wPort);
 
 // Frees port 102 when the PLC help service holds it and port 102 is among

@@ -125,15 +125,18 @@ bool bHelferdienstFuerPort102Stoppen(bool bGehalten)
 
 std::string PortRechtUrsache(uint16_t wPort)
 {
-    if (wPort >= 1024 || iLetzterSocketFehler() != EACCES)
+    const unsigned uFrei = uErsterFreierPort();
+    if (wPort >= uFrei || iLetzterSocketFehler() != EACCES)
         return std::string();
-    return Formatiert(Sprachtext("Die Portadresse %u liegt unter 1024: Unter Linux darf nur root oder ein "
-                                 "Programm mit dem Recht CAP_NET_BIND_SERVICE solche Ports belegen.\n"
+    return Formatiert(Sprachtext("Die Portadresse %u liegt unter %u, dem ersten freien Port dieses Systems: "
+                                 "Unter Linux darf nur root oder ein Programm mit dem Recht "
+                                 "CAP_NET_BIND_SERVICE solche Ports belegen.\n"
                                  "Abhilfe ohne root: sysctl net.ipv4.ip_unprivileged_port_start=%u",
-                                 "The port address %u is below 1024: on Linux only root or a program "
-                                 "with the CAP_NET_BIND_SERVICE capability may use such ports.\n"
+                                 "The port address %u is below %u, the first unprivileged port of this "
+                                 "system: on Linux only root or a program with the CAP_NET_BIND_SERVICE "
+                                 "capability may use such ports.\n"
                                  "Remedy without root: sysctl net.ipv4.ip_unprivileged_port_start=%u"),
-                      unsigned(wPort), unsigned(wPort));
+                      unsigned(wPort), uFrei, unsigned(wPort));
 }
 
 // The status texts of the socket set-up (the steps not named stay silent).
@@ -179,7 +182,9 @@ int CreateListenSockets(bool bPort102Freigeben)
     };
     a.SocketFehler = [](const std::string& sIP, uint16_t wPort) {
         std::string sText =
-            Formatiert("IP %s Port %u:\nFehler beim Anlegen des Sockets!", sIP.c_str(), unsigned(wPort));
+            Formatiert(Sprachtext("IP %s Port %u:\nFehler beim Anlegen des Sockets!",
+                                  "IP %s Port %u:\nError while creating the socket!"),
+                       sIP.c_str(), unsigned(wPort));
         const std::string sUrsache = PortRechtUrsache(wPort);
         if (!sUrsache.empty())
             sText += "\n" + sUrsache;

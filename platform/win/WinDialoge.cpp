@@ -18,6 +18,28 @@ std::deque<std::string> g_dateiAntworten;
 std::deque<std::string> g_ordnerAntworten;
 std::deque<std::optional<uint32_t>> g_farbAntworten;
 std::function<int(QDialog&)> g_modalAntworter;
+std::function<void(QDialog&)> g_dialogBeobachter;
+
+// A test that looks at the dialog itself: it gets the dialog as the
+// program built it, and the dialog counts as cancelled.
+bool bBeobachtet(QDialog& dlg)
+{
+    std::function<void(QDialog&)> beobachter;
+    {
+        std::lock_guard<std::mutex> sperre(g_mutex);
+        beobachter = g_dialogBeobachter;
+    }
+    if (!beobachter)
+        return false;
+    beobachter(dlg);
+    return true;
+}
+
+bool bBeobachterGesetzt()
+{
+    std::lock_guard<std::mutex> sperre(g_mutex);
+    return static_cast<bool>(g_dialogBeobachter);
+}
 
 template <typename T>
 bool bAntwortNehmen(std::deque<T>& schlange, T& antwort)
@@ -124,7 +146,7 @@ std::string DateiDialog(bool bSpeichern, QWidget* pBesitzer, const std::string& 
     std::string sAntwort;
     if (bAntwortNehmen(g_dateiAntworten, sAntwort))
         return MitStandardEndung(sAntwort, sEndung);
-    if (bKeinDialogMoeglich())
+    if (!bBeobachterGesetzt() && bKeinDialogMoeglich())
         return "";
     QFileDialog dlg(pBesitzer, QString::fromStdString(sTitel), QString::fromStdString(sStartOrdner),
                     QString::fromStdString(QtFilterAusDesign(sFilter)));
@@ -132,6 +154,8 @@ std::string DateiDialog(bool bSpeichern, QWidget* pBesitzer, const std::string& 
     dlg.setFileMode(bSpeichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!sEndung.empty())
         dlg.setDefaultSuffix(QString::fromStdString(sEndung).toLower());
+    if (bBeobachtet(dlg))
+        return "";
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return "";
     return MitStandardEndung(dlg.selectedFiles().front().toStdString(), sEndung);
@@ -158,22 +182,26 @@ std::string OrdnerWaehlenDialog(QWidget* pBesitzer, const std::string& sTitel,
     std::string sAntwort;
     if (bAntwortNehmen(g_ordnerAntworten, sAntwort))
         return OrdnerMitStrich(sAntwort);
-    if (bKeinDialogMoeglich())
+    if (!bBeobachterGesetzt() && bKeinDialogMoeglich())
         return "";
-    return OrdnerMitStrich(QFileDialog::getExistingDirectory(pBesitzer,
-                                                             QString::fromStdString(sTitel),
-                                                             QString::fromStdString(sStartOrdner))
-                               .toStdString());
+    QFileDialog dlg(pBesitzer, QString::fromStdString(sTitel), QString::fromStdString(sStartOrdner));
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly);
+    if (bBeobachtet(dlg) || dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return "";
+    return OrdnerMitStrich(dlg.selectedFiles().front().toStdString());
 }
 
 bool bFarbDialog(QWidget* pBesitzer, uint32_t& dwFarbe)
 {
     std::optional<uint32_t> antwort;
     if (!bAntwortNehmen(g_farbAntworten, antwort)) {
-        if (bKeinDialogMoeglich())
+        if (!bBeobachterGesetzt() && bKeinDialogMoeglich())
             return false;
         const QColor start(dwFarbe & 0xFF, (dwFarbe >> 8) & 0xFF, (dwFarbe >> 16) & 0xFF);
-        const QColor farbe = QColorDialog::getColor(start, pBesitzer);
+        QColorDialog dlg(start, pBesitzer);
+        const bool bGewaehlt = !bBeobachtet(dlg) && dlg.exec() == QDialog::Accepted;
+        const QColor farbe = bGewaehlt ? dlg.selectedColor() : QColor();
         if (farbe.isValid())
             antwort = static_cast<uint32_t>(farbe.red()) |
                       (static_cast<uint32_t>(farbe.green()) << 8) |
@@ -227,4 +255,10 @@ void ModalAntworterSetzen(std::function<int(QDialog&)> antworter)
 {
     std::lock_guard<std::mutex> sperre(g_mutex);
     g_modalAntworter = std::move(antworter);
+}
+
+void DialogBeobachterSetzen(std::function<void(QDialog&)> beobachter)
+{
+    std::lock_guard<std::mutex> sperre(g_mutex);
+    g_dialogBeobachter = std::move(beobachter);
 }

@@ -53,3 +53,8 @@ void DialogAntwortenLoeschen();
 int iModalAusfuehren(QDialog& dlg);
 // null = run the dialog for real.
 void ModalAntworterSetzen(std::function<int(QDialog&)> antworter);
+// Test hook for the file, folder and colour dialogs: with no queued answer
+// the dialog is built as for the user and handed to the hook (which may
+// show it and take its picture) instead of running; it counts as cancelled.
+// null = no hook.
+void DialogBeobachterSetzen(std::function<void(QDialog&)> beobachter);

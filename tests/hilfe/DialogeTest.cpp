@@ -1,6 +1,7 @@
 // The user settings dialog, the input dialog, the about box and the menu
 // actions that open them.
 #include "Allgemein.h"
+#include "Beschriftungen.h"
 #include "DlgInfoUeberForm.h"
 #include "DlgInputQuery.h"
 #include "DlgUserEinstellungenForm.h"
@@ -12,6 +13,8 @@
 #include "harlenzutils40.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -312,7 +315,10 @@ TEST_F(EingabeDialog, ModalMitOkUndAbbruch)
 TEST_F(InfoUeber, ZeigtNameUndVersion)
 {
     TDlgInfoUeber d(nullptr);
-    EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Info über..."));
+    EXPECT_EQ(d.windowTitle().toStdString(), "About...") << "in the text language";
+    SpracheSetzen(1);
+    EXPECT_EQ(TDlgInfoUeber(nullptr).windowTitle(), QString::fromUtf8("Info über..."));
+    SpracheSetzen(2);
     EXPECT_EQ(d.lAppNameUndVersion->text().toStdString(), "Veltrano 1.6.1");
 
     THauptformular fenster(nullptr);
@@ -326,4 +332,83 @@ TEST_F(InfoUeber, ZeigtNameUndVersion)
     });
     fenster.aHilfe_Info_UeberExecute();
     EXPECT_EQ(sText, "Veltrano 1.6.1");
+}
+
+// The dialogs a user meets here, German and English, opened the way the
+// program opens them: the user settings and their folder browser (titled,
+// at the folder the field names), the one-line input, the about box, the
+// file dialog of File > Open and the colour dialog. Qt's own buttons speak
+// the language; every caption is whole; a picture of each.
+TEST_F(UserEinstellungen, BildschirmfotosDeutschUndEnglisch)
+{
+    const fs::path pfBasis = testhilfe::NeuerOrdner("fotos");
+    fs::create_directories(pfBasis / "Dokumente");
+    // The projects folder is made only by OK: the browser opens at the
+    // nearest folder that exists.
+    UserDir = Mit(pfBasis / "Dokumente" / "Veltrano-Prj");
+    THauptformular fenster(nullptr);
+    OhneStartArbeit(&fenster, fenster.bErstesZeichnen);
+    for (const int iSprache : {1, 2}) {
+        fenster.SpracheUmschalten(iSprache);
+        const std::string sKuerzel = iSprache == 1 ? "de" : "en";
+        const QString sAbbrechen = iSprache == 1 ? QString("Abbrechen") : QString("Cancel");
+        auto foto = [&](QWidget& w, const std::string& sName) {
+            w.show();
+            QApplication::processEvents();
+            EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(&w), std::vector<std::string>{}) << sName;
+            const fs::path pf = testhilfe::Artefaktordner() / (sName + "_" + sKuerzel + ".png");
+            EXPECT_TRUE(w.grab().save(QString::fromStdString(pf.string()), "PNG")) << pf;
+            w.hide();
+        };
+        // Qt's Cancel of a standard dialog, found by its role.
+        auto abbrechen = [](QDialog& d) {
+            for (QDialogButtonBox* k : d.findChildren<QDialogButtonBox*>())
+                if (QPushButton* p = k->button(QDialogButtonBox::Cancel)) return p->text();
+            return QString();
+        };
+        SCOPED_TRACE(sKuerzel);
+
+        TDlgUserEinstellungen d(&fenster);
+        foto(d, "benutzereinstellungen");
+        QString sOrdnerTitel, sOrdnerStart, sOrdnerAbbrechen;
+        DialogBeobachterSetzen([&](QDialog& w) {
+            sOrdnerTitel = w.windowTitle();
+            if (auto* p = qobject_cast<QFileDialog*>(&w)) sOrdnerStart = p->directory().absolutePath();
+            sOrdnerAbbrechen = abbrechen(w);
+            foto(w, "ordnerwahl");
+        });
+        d.bPrjPfadWaehlenClick();
+        EXPECT_EQ(sOrdnerTitel.toStdString(), PoolText(6850));
+        EXPECT_EQ(sOrdnerStart.toStdString(), (pfBasis / "Dokumente").string());
+        EXPECT_EQ(sOrdnerAbbrechen, sAbbrechen);
+        EXPECT_EQ(Pfad(d), UserDir) << "cancelled: the field keeps its folder";
+
+        QString sDateiAbbrechen;
+        DialogBeobachterSetzen([&](QDialog& w) {
+            sDateiAbbrechen = abbrechen(w);
+            foto(w, "dateiwahl");
+        });
+        fenster.aDatei_OeffnenExecute();
+        EXPECT_EQ(sDateiAbbrechen, sAbbrechen);
+
+        QString sFarbAbbrechen;
+        DialogBeobachterSetzen([&](QDialog& w) {
+            sFarbAbbrechen = abbrechen(w);
+            foto(w, "farbwahl");
+        });
+        uint32_t dwFarbe = 0x0000FF;
+        EXPECT_FALSE(bFarbDialog(&fenster, dwFarbe));
+        EXPECT_EQ(sFarbAbbrechen, sAbbrechen);
+        DialogBeobachterSetzen({});
+
+        ModalAntworterSetzen([&](QDialog& w) {
+            foto(w, w.objectName() == "DlgInfoUeber" ? "info" : "eingabe");
+            return 2;
+        });
+        std::string sName = "Anlage";
+        EXPECT_FALSE(bEingabeDialog(&fenster, PoolText(1318), PoolText(1319), sName, 255));
+        fenster.aHilfe_Info_UeberExecute();
+        ModalAntworterSetzen({});
+    }
+    EXPECT_TRUE(Meldungen().empty());
 }

@@ -1,5 +1,6 @@
 // The help viewer: its command line, the page hand-over through the
 // registry, showing and following the help pages, and the pages themselves.
+#include "Beschriftungen.h"
 #include "HilfeFenster.h"
 #include "HilfeKommandozeile.h"
 #include "TestUmgebung.h"
@@ -117,6 +118,18 @@ TEST(HilfeFenster, ZeigtIndexUndFolgtLinks)
     QImage bild = f.grab().toImage();
     ASSERT_FALSE(bild.isNull());
     EXPECT_TRUE(bild.save(QString::fromStdString((testhilfe::Artefaktordner() / "harlenzhelp_index_DE.png").string())));
+    EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(&f), std::vector<std::string>{});
+    {
+        // The English viewer on the English index, for a look as well.
+        THilfeFenster en(HilfeKommandozeileLesen("/App=Veltrano 1.6.1# /Lang=EN /W=800 /H=900"));
+        ASSERT_TRUE(en.bSeiteZeigen((HilfeOrdner("EN") / "index.htm").string()));
+        en.show();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(en.grab().save(
+            QString::fromStdString((testhilfe::Artefaktordner() / "harlenzhelp_index_EN.png").string())));
+        EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(&en), std::vector<std::string>{});
+        EXPECT_EQ(en.aZurueck->text().toStdString(), "Back");
+    }
 
     // A link of the page leads to the user settings page; back returns.
     QUrl ziel = f.Browser->source().resolved(QUrl("DlgUserEinstellungen.htm"));

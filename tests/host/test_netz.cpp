@@ -23,6 +23,7 @@
 #include "SystemVariablen.h"
 #include "WinFensterNachricht.h"
 #include "WinIni.h"
+#include "WinProzess.h"
 #include "kolv_d7ed.h"
 
 namespace fs = std::filesystem;
@@ -235,9 +236,11 @@ TEST_F(Netz, VoreinstellprogrammStartenUndSchliessmeldung)
     ASSERT_EQ(Slot(1), "127.0.0.1:" + std::to_string(p1)) << Texte(u);
     const uint32_t uKennung = KommuID;
 
-    // Launch: the sockets close first, the program gets the exact arguments,
-    // finds the port free, stores new presets and posts its notice; the
-    // notice writes them into the project and listens on the new port.
+    // Launch: the sockets close first, the program gets the exact arguments
+    // (the last one its language: English in the English window), finds the
+    // port free, stores new presets and posts its notice; the notice writes
+    // them into the project and listens on the new port.
+    f->MenuSprachenEnglish->trigger();
     VoreinstellDialogStarten();
     ++f->iVoreinstellStarts;  // as the launching dialog does
     EXPECT_EQ(*pListenSocket(1), UNGUELTIGER_SOCKET);
@@ -248,12 +251,12 @@ TEST_F(Netz, VoreinstellprogrammStartenUndSchliessmeldung)
         "arg=" + pfProgramm.string(), "arg=" + std::to_string(uKennung),
         "arg=" + std::to_string(r.left()), "arg=" + std::to_string(r.top()),
         "arg=" + std::to_string(r.width()), "arg=" + std::to_string(r.height()),
-        "portfrei=1", "gespeichert=1"};
+        "arg=2", "portfrei=1", "gespeichert=1"};
     EXPECT_EQ(ProtokollZeilen(pfProtokoll), erwartet);
     EXPECT_EQ(VoreinstellDlgAufruf, "\"" + pfProgramm.string() + "\" \"" + std::to_string(uKennung) +
                                         "\" " + std::to_string(r.left()) + " " +
                                         std::to_string(r.top()) + " " + std::to_string(r.width()) +
-                                        " " + std::to_string(r.height()));
+                                        " " + std::to_string(r.height()) + " 2");
     EXPECT_EQ(ProfilStringLesen(sIPDatei, "D7ED_DATEN", "D7ED_PORT_ADRESSE", ""), std::to_string(p2));
     EXPECT_EQ(Slot(1), "127.0.0.1:" + std::to_string(p2));
     EXPECT_LT(iVerbinden("127.0.0.1", p1), 0);
@@ -278,6 +281,15 @@ TEST_F(Netz, VoreinstellprogrammStartenUndSchliessmeldung)
     EXPECT_EQ(u.Meldungen.back().sText,
               "Dialog Simulator-Voreinstellung:\n" + pfProgramm.string() + "\nist nicht vorhanden!");
     EXPECT_EQ(ulInode(*pListenSocket(1)), ulVorher);
+    // The German window starts it in German.
+    fs::copy_file(NETZPLAN_ATTRAPPE, pfProgramm, fs::copy_options::overwrite_existing);
+    ProzessStartsAufzeichnen(true);
+    AufgezeichneteStartsLoeschen();
+    f->MenuSprachenDeutsch->trigger();
+    VoreinstellDialogStarten();
+    ProzessStartsAufzeichnen(false);
+    EXPECT_EQ(AufgezeichneteStarts(), std::vector<std::string>{VoreinstellDlgAufruf});
+    EXPECT_EQ(KommandozeileZerlegen(VoreinstellDlgAufruf).back(), "1") << VoreinstellDlgAufruf;
     // Closing the program ends the communication and closes the sockets.
     hosttest::FensterBeenden(f);
     EXPECT_EQ(*pListenSocket(1), UNGUELTIGER_SOCKET);

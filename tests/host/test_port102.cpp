@@ -250,7 +250,11 @@ TEST(Port102, SocketsAnlegenMitDienstAufPort102)
     EXPECT_EQ(iErgebnis, 104);
     ASSERT_EQ(u.Meldungen.size(), 1u) << Texte(u);
     EXPECT_EQ(u.Meldungen[0].sText,
-              "Socket konnte nicht angelegt werden. IP=127.0.0.1, Port=102\n" + PoolText(6100));
+              "Socket konnte nicht angelegt werden. IP=127.0.0.1, Port=102\n" +
+                  PoolTextFormat(6100, "%u%u", uErsterFreierPort(), 102u));
+    EXPECT_NE(u.Meldungen[0].sText.find(" " + std::to_string(uErsterFreierPort()) + " ("),
+              std::string::npos)
+        << "names the system's first free port";
     EXPECT_EQ(Adresse(*pListenSocket(2)), "127.0.0.1:1102");
     hosttest::FensterBeenden(f);
 }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <map>
 
+#include "Beschriftungen.h"
 #include "DlgUserEinstellungenForm.h"
 #include "HauptForm.h"
 #include "HostTestHilfe.h"
@@ -104,6 +106,13 @@ struct Sprachen : ::testing::Test {
                 f->MenuSpracheItalien, f->MenuSpracheFrankreich, f->MenuSpracheSpanien,
                 f->MenuSprachenRussian};
     }
+    // The first entry of a text field's context menu: one of Qt's own texts.
+    static std::string QtKontextmenueErstesWort()
+    {
+        QLineEdit Feld;
+        const std::unique_ptr<QMenu> Menue(Feld.createStandardContextMenu());
+        return Menue->actions().isEmpty() ? std::string() : Menue->actions().front()->text().toStdString();
+    }
     QAction* Angehakt() const
     {
         QAction* p = nullptr;
@@ -184,7 +193,8 @@ TEST_F(Sprachen, GermanEnglishGermanThroughTheMenuAndKeptToTheNextStart)
 {
     EXPECT_EQ(SPR_GetTextSprache(), 1);
     TexteSindAus(De, En, "at start");
-    EXPECT_EQ(Angehakt(), nullptr) << "no language stored yet: none checked";
+    EXPECT_EQ(Angehakt(), f->MenuSprachenDeutsch) << "no language stored yet: the one loaded is checked";
+    EXPECT_EQ(QtKontextmenueErstesWort(), "&R\u00fcckg\u00e4ngig\tStrg+Z") << "Qt's own texts in German";
     // The menus draw through the program's style, which names the keys.
     EXPECT_NE(dynamic_cast<TMenueStil*>(f->MenuDatei->style()), nullptr);
     EXPECT_NE(dynamic_cast<TMenueStil*>(f->MenuSprachen->style()), nullptr);
@@ -201,6 +211,7 @@ TEST_F(Sprachen, GermanEnglishGermanThroughTheMenuAndKeptToTheNextStart)
     EXPECT_EQ(Angehakt(), f->MenuSprachenEnglish);
     EXPECT_EQ(SPR_GetSyntaxSprache(), 2);
     EXPECT_EQ(SPR_GetCharOperand_E(), 'I');
+    EXPECT_EQ(QtKontextmenueErstesWort(), "&Undo\tCtrl+Z");
     EXPECT_EQ(MenueTextLokalisiert("x\tDel"), "x\tDel");
     const std::string sDiagnoseEn = NeuesteDiagnose();
     EXPECT_NE(sDiagnoseEn, sDiagnoseDe);
@@ -222,6 +233,7 @@ TEST_F(Sprachen, GermanEnglishGermanThroughTheMenuAndKeptToTheNextStart)
     EXPECT_EQ(SPR_GetTextSprache(), 2);
     TexteSindAus(En, De, "after the restart");
     EXPECT_EQ(Angehakt(), f->MenuSprachenEnglish);
+    EXPECT_EQ(QtKontextmenueErstesWort(), "&Undo\tCtrl+Z");
     EXPECT_EQ(SPR_GetSyntaxSprache(), 2);
 
     f->MenuSprachenDeutsch->trigger();
@@ -229,6 +241,7 @@ TEST_F(Sprachen, GermanEnglishGermanThroughTheMenuAndKeptToTheNextStart)
     EXPECT_EQ(Angehakt(), f->MenuSprachenDeutsch);
     EXPECT_EQ(SPR_GetSyntaxSprache(), 1);
     EXPECT_EQ(SPR_GetCharOperand_A(), 'A');
+    EXPECT_EQ(QtKontextmenueErstesWort(), "&R\u00fcckg\u00e4ngig\tStrg+Z");
     EXPECT_NE(NeuesteDiagnose().find("Interner CPU-Typ"), std::string::npos) << NeuesteDiagnose();
     EXPECT_TRUE(u->Meldungen.empty());
 }
@@ -246,7 +259,7 @@ TEST_F(Sprachen, ALanguageWithoutFileChangesNothingNowNorAtTheNextStart)
     TexteSindAus(De, En, "after Russian");
     EXPECT_EQ(SPR_GetTextSprache(), 1);
     EXPECT_EQ(Sprache, 1);
-    EXPECT_EQ(Angehakt(), nullptr);
+    EXPECT_EQ(Angehakt(), f->MenuSprachenDeutsch) << "the loaded language stays checked";
     EXPECT_EQ(SPR_GetSyntaxSprache(), 1);
     Schliessen();
     std::string sGespeichert;
@@ -289,7 +302,7 @@ TEST_F(Sprachen, ALanguageWithoutFileChangesNothingNowNorAtTheNextStart)
     EXPECT_EQ(f->frameGeometry().size(), QSize(720, 540));
     EXPECT_EQ(f->aDatei_Oeffnen->text().toStdString(), De.at(1271));
     EXPECT_EQ(f->MenuDatei->title().toStdString(), De.at(1267));
-    EXPECT_EQ(Angehakt(), nullptr);
+    EXPECT_EQ(Angehakt(), f->MenuSprachenDeutsch) << "the language loaded instead is checked";
     EXPECT_EQ(SPR_GetSyntaxSprache(), 1);
     Schliessen();
     ASSERT_TRUE(bRegWertLesen(cRegistrySchluessel, "Sprache", sGespeichert));
@@ -365,6 +378,23 @@ TEST_F(Sprachen, ScreenshotsOfEveryMenu)
             pMenue->hide();
             QApplication::processEvents();
         }
+    }
+}
+
+// The start window without a panel as a user first sees it, in German and
+// in English, every caption whole.
+TEST_F(Sprachen, StartWindowScreenshotsInBothLanguages)
+{
+    f->show();
+    for (QAction* pSprache : {f->MenuSprachenDeutsch, f->MenuSprachenEnglish}) {
+        pSprache->trigger();
+        QApplication::processEvents();
+        const std::string sName = pSprache == f->MenuSprachenDeutsch ? "de" : "en";
+        EXPECT_EQ(f->lBlanc_Hinweis->text().toStdString(), (sName == "de" ? De : En).at(1360))
+            << "the hint follows the switch";
+        EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(f), std::vector<std::string>{}) << sName;
+        const fs::path pf = testhilfe::Artefaktordner() / ("hauptfenster_start_" + sName + ".png");
+        EXPECT_TRUE(f->grab().save(QString::fromStdString(pf.string()), "PNG")) << pf;
     }
 }
 

@@ -9,6 +9,8 @@
 #include "NetzDienste.h"
 #include "Netzplan.h"
 #include "NetzplanDienste.h"
+#include "VoreinstellAufruf.h"
+#include "WinProzess.h"
 #include "WinDienste.h"
 #include "WinZeit.h"
 
@@ -57,13 +59,10 @@ std::vector<std::string> Umgebung::MeldungsTexte() const
     return texte;
 }
 
-std::vector<std::string> Aufruf(const std::string& sSprache)
+std::vector<std::string> Aufruf(unsigned uTextSprache)
 {
-    std::vector<std::string> a = {"/opt/Veltrano/__system/Netzplanung/Netzplan", "4711", "10", "20",
-                                  "880", "700"};
-    if (!sSprache.empty())
-        a.push_back(sSprache);
-    return a;
+    return KommandozeileZerlegen(VoreinstellAufrufZeile("/opt/Veltrano/__system/Netzplanung/Netzplan", 4711,
+                                                        10, 20, 880, 700, uTextSprache));
 }
 
 TDialogSimVoreinstellung* DialogStarten(const std::vector<std::string>& argumente)

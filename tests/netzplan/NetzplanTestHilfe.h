@@ -34,8 +34,9 @@ private:
 // Reads the command line and makes the dialog with its FormCreate, as the
 // program does (argument 0 is the program path).
 TDialogSimVoreinstellung* DialogStarten(const std::vector<std::string>& argumente);
-// The usual command line of Veltrano with an optional language argument.
-std::vector<std::string> Aufruf(const std::string& sSprache = "");
+// The command line with which Veltrano of that text language starts the
+// program, split into arguments as the start splits it.
+std::vector<std::string> Aufruf(unsigned uTextSprache = 1);
 
 // Saves a picture of the widget under the artefact folder.
 void Bildschirmfoto(QWidget* pFenster, const std::string& sName);

@@ -101,9 +101,9 @@ bool bRegistryLeer()
 }
 
 // The dialog with TCP/IP switched on by the user and the expert view open.
-std::unique_ptr<TDialogSimVoreinstellung> OffenerDialog(const std::string& sSprache)
+std::unique_ptr<TDialogSimVoreinstellung> OffenerDialog(unsigned uTextSprache)
 {
-    std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(sSprache)));
+    std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(uTextSprache)));
     d->show();
     // On from data an earlier test left in effect: off and on again, so that
     // the dialog holds what switching on proposes.
@@ -156,13 +156,13 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
     ASSERT_TRUE(D7ED_IPDaten_2_InRegistryAbspeichern("0.0.0.0", 9000, 0, nullptr));
     ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(KommuID, nullptr));
     u.Meldungen.clear();
-    std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf("2")));
+    std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(2)));
     ASSERT_EQ(u.Meldungen.size(), 1u) << testing::PrintToString(u.MeldungsTexte());
     EXPECT_EQ(u.Meldungen[0].sText, "The IP address '10.254.254.254' is not valid on this PC!");
     EXPECT_TRUE(d->TCP_Ip_AktivierenCheckBox->isChecked());
     EXPECT_TRUE(d->PGZugriffAufEingaengeAufPeripherieUmleitenCheckBox->isChecked());
     // Another process owns the communication: read-only with the notice.
-    auto fremd = Aufruf("1");
+    auto fremd = Aufruf(1);
     fremd[1] = "1234";
     std::unique_ptr<TDialogSimVoreinstellung> r(DialogStarten(fremd));
     EXPECT_FALSE(r->TCP_Ip_AktivierenCheckBox->isEnabled());
@@ -244,7 +244,7 @@ TEST(NetzplanDialog, BereichsgrenzenJedesZahlenfelds)
     std::map<std::string, std::string> Texte[2];
     for (int iSprache = 0; iSprache < 2; ++iSprache) {
         Umgebung u;
-        auto d = OffenerDialog(iSprache == 0 ? "1" : "2");
+        auto d = OffenerDialog(iSprache == 0 ? 1u : 2u);
         Waehlen(d.get(), "IpAdrComboBox", "127.0.0.1");
         Waehlen(d.get(), "IpAdr_2_ComboBox", "127.0.0.1");
         bool bBeendet = false;
@@ -288,7 +288,7 @@ TEST(NetzplanDialog, BereichsgrenzenJedesZahlenfelds)
         EXPECT_NE(Texte[0][f.pcName], Texte[1][f.pcName]) << f.pcName << ": German and English differ";
     // An empty port reads as 0 and passes.
     Umgebung u;
-    auto d = OffenerDialog("1");
+    auto d = OffenerDialog(1);
     Eingeben(d.get(), "InternPortEdit", "");
     Waehlen(d.get(), "IpAdrComboBox", "127.0.0.1");
     u.Meldungen.clear();
@@ -301,7 +301,7 @@ TEST(NetzplanDialog, BereichsgrenzenJedesZahlenfelds)
 TEST(NetzplanDialog, GleicheAdresseGleichePorts)
 {
     Umgebung u;
-    auto d = OffenerDialog("2");
+    auto d = OffenerDialog(2);
     Waehlen(d.get(), "IpAdrComboBox", "127.0.0.1");
     Waehlen(d.get(), "IpAdr_2_ComboBox", "127.0.0.1");
     Eingeben(d.get(), "S7PortEdit", "102");
@@ -330,7 +330,7 @@ TEST(NetzplanDialog, GleicheAdresseGleichePorts)
 TEST(NetzplanDialog, UebernahmeNurWennNoetig)
 {
     Umgebung u;
-    auto d = OffenerDialog("1");
+    auto d = OffenerDialog(1);
     const uint16_t wPort = FreierPort();
     Waehlen(d.get(), "IpAdrComboBox", "127.0.0.1");
     Eingeben(d.get(), "S7PortEdit", QString::number(wPort));
@@ -437,7 +437,7 @@ TEST(NetzplanDialog, AdapterWahlUndIhreSpeicherung)
 TEST(NetzplanDialog, PortTestsAufLoopback)
 {
     Umgebung u;
-    auto d = OffenerDialog("2");
+    auto d = OffenerDialog(2);
     Waehlen(d.get(), "IpAdrComboBox", "127.0.0.1");
     const uint16_t wFrei = FreierPort();
     Belegt belegt;
@@ -474,7 +474,7 @@ TEST(NetzplanDialog, Port102DesDienstes)
     Umgebung u;
     Belegt port102(102, INADDR_ANY);
     DiensteTabelleSetzen({{"s7oiehsx", TTestDienst(DIENST_LAEUFT, uint32_t(getpid()))}});
-    auto d = OffenerDialog("1");
+    auto d = OffenerDialog(1);
     ASSERT_TRUE(d->IsPort102HeldByService());
     std::string sMeldung;
     IsUserAdminTestAntwortSetzen(0);
@@ -616,13 +616,13 @@ TEST(NetzplanDialog, HilfeKnopfZeigtDieSeiteDerSprache)
 {
     Umgebung u;
     ProzessStartsAufzeichnen(true);
-    for (const std::string sSprache : {"1", "2"}) {
+    for (const unsigned uSprache : {1u, 2u}) {
         AufgezeichneteStartsLoeschen();
-        std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(sSprache)));
+        std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(uSprache)));
         QTest::mouseClick(Kind<QPushButton>(d.get(), "HilfeButton"), Qt::LeftButton);
         const auto starts = AufgezeichneteStarts();
         ASSERT_EQ(starts.size(), 1u);
-        const std::string sSeite = sSprache == "1" ? "Dialog_Software_SPS_einstellen.htm"
+        const std::string sSeite = uSprache == 1 ? "Dialog_Software_SPS_einstellen.htm"
                                                    : "Dialog_Software_SPS_einstellen_E.htm";
         EXPECT_EQ(starts[0].rfind("/opt/Veltrano/harlenzhelp ", 0), 0u) << starts[0];
         EXPECT_NE(starts[0].find(" /Lang=DE /App=Quendra V4# /Show=/opt/Veltrano/__system/Netzplanung/"

@@ -1,5 +1,5 @@
 // Boxes of the presets program that must name the real cause: a port below
-// 1024 refused for want of the right, and a save of the port-102 waiting
+// the system's first unprivileged port refused for want of the right, and a save of the port-102 waiting
 // times that failed after the IP data were stored.
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <fstream>
 #include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -29,9 +30,9 @@ using namespace netzplantest;
 
 namespace {
 
-std::unique_ptr<TDialogSimVoreinstellung> DialogMitLoopback(const std::string& sSprache, uint16_t wPort)
+std::unique_ptr<TDialogSimVoreinstellung> DialogMitLoopback(unsigned uTextSprache, uint16_t wPort)
 {
-    std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(sSprache)));
+    std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(uTextSprache)));
     d->show();
     d->TCP_Ip_AktivierenCheckBox->setChecked(true);
     d->EnableTcpControls(true);
@@ -46,32 +47,60 @@ bool bEnthaelt(const std::string& s, const char* pcTeil) { return s.find(pcTeil)
 
 } // namespace
 
-// Without the right to bind below 1024 (ordinary users; tests run as root,
-// so the right is switched off) both the port test and the socket set-up
-// say so, rather than blaming another program.
-TEST(NetzplanMeldungen, PortUnter1024OhneRecht)
+// Without the right to bind below the system's first unprivileged port
+// (ordinary users; tests run as root, so the right is switched off) both
+// the port test and the socket set-up say so, rather than blaming another
+// program, in the window's language, naming the port the system gives.
+TEST(NetzplanMeldungen, PortUnterDemErstenFreienOhneRecht)
 {
     IM_NAMENSRAUM_AUSFUEHREN();
     Umgebung u;
     ASSERT_TRUE(bPortRechtSetzen(false));
-    auto d = DialogMitLoopback("2", 102);
+    auto d = DialogMitLoopback(2, 102);
     QTest::mouseClick(d->S7PortTestenButton, Qt::LeftButton);
-    wSprache = 1;
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", 102, 0, 0, nullptr));
     ASSERT_TRUE(D7ED_IPDaten_2_InRegistryAbspeichern("", 0, 0, nullptr));
     ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(KommuID, nullptr));
+    const int iErgebnisEn = CreateListenSockets(true);
+    wSprache = 1;
     const int iErgebnis = CreateListenSockets(true);
     ASSERT_TRUE(bPortRechtSetzen(true));
 
+    EXPECT_EQ(iErgebnisEn, int(SOCKET_FEHLER_BIND));
     EXPECT_EQ(iErgebnis, int(SOCKET_FEHLER_BIND));
-    ASSERT_EQ(u.Meldungen.size(), 2u) << testing::PrintToString(u.MeldungsTexte());
+    ASSERT_EQ(u.Meldungen.size(), 3u) << testing::PrintToString(u.MeldungsTexte());
     const std::string& sTest = u.Meldungen[0].sText;
     EXPECT_EQ(u.Meldungen[0].uTyp & 0xF0, MB_ICONERROR);
     EXPECT_FALSE(bEnthaelt(sTest, "occupied")) << sTest;
     EXPECT_TRUE(bEnthaelt(sTest, "below 1024") && bEnthaelt(sTest, "CAP_NET_BIND_SERVICE")) << sTest;
-    const std::string& sSocket = u.Meldungen[1].sText;
+    const std::string& sSocketEn = u.Meldungen[1].sText;
+    EXPECT_EQ(sSocketEn.rfind("IP 127.0.0.1 Port 102:\nError while creating the socket!\n", 0), 0u) << sSocketEn;
+    EXPECT_TRUE(bEnthaelt(sSocketEn, "below 1024") && !bEnthaelt(sSocketEn, "Fehler")) << sSocketEn;
+    const std::string& sSocket = u.Meldungen[2].sText;
     EXPECT_EQ(sSocket.rfind("IP 127.0.0.1 Port 102:\nFehler beim Anlegen des Sockets!\n", 0), 0u) << sSocket;
     EXPECT_TRUE(bEnthaelt(sSocket, "unter 1024") && bEnthaelt(sSocket, "CAP_NET_BIND_SERVICE")) << sSocket;
+
+    // A system that frees the ports from 2000 on: 1500 lacks the right as
+    // well, and the text names 2000; one that frees them from 100 on lets
+    // 102 pass without a word of rights.
+    auto erster = [](const char* pcPort) {
+        std::ofstream datei("/proc/sys/net/ipv4/ip_unprivileged_port_start");
+        datei << pcPort << "\n";
+        datei.close();
+        return !datei.fail();
+    };
+    ASSERT_TRUE(erster("2000"));
+    ASSERT_EQ(uErsterFreierPort(), 2000u);
+    ASSERT_TRUE(bPortRechtSetzen(false));
+    TSocket slot = UNGUELTIGER_SOCKET;
+    EXPECT_EQ(OpenListenSocket(slot, "127.0.0.1", 1500), SOCKET_FEHLER_BIND);
+    const std::string sUrsache = PortRechtUrsache(1500);
+    ASSERT_TRUE(erster("100"));
+    EXPECT_EQ(OpenListenSocket(slot, "127.0.0.1", 102), SOCKET_OK);
+    CloseListenSocket(slot);
+    ASSERT_TRUE(bPortRechtSetzen(true));
+    EXPECT_TRUE(bEnthaelt(sUrsache, "Die Portadresse 1500 liegt unter 2000")) << sUrsache;
+    EXPECT_EQ(PortRechtUrsache(102), "") << "bound: no cause to name";
 }
 
 // The IP data are stored, the waiting times are not (the registry file may
@@ -81,7 +110,7 @@ TEST(NetzplanMeldungen, WartezeitenNichtGespeichert)
 {
     Umgebung u;
     const uint16_t wPort = wFreierPort();
-    auto d = DialogMitLoopback("2", wPort);
+    auto d = DialogMitLoopback(2, wPort);
     ASSERT_TRUE(d->ApplySettings(false, false)) << testing::PrintToString(u.MeldungsTexte());
     const std::string sDatei = RegSchluesselDatei(D7ED_REGISTRY_SCHLUESSEL);
     ASSERT_TRUE(bRegWertLoeschen(D7ED_REGISTRY_SCHLUESSEL, "PORT102_WARTEN_NACH_STOP"));

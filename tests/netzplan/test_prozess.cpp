@@ -10,6 +10,8 @@
 
 #include "Netzplan.h"
 #include "TestUmgebung.h"
+#include "VoreinstellAufruf.h"
+#include "WinProzess.h"
 #include "WinFensterNachricht.h"
 
 namespace {
@@ -28,6 +30,17 @@ std::unique_ptr<QProcess> Starten(const QStringList& argumente)
     return p;
 }
 
+// The arguments with which Veltrano (in English) starts the program.
+QStringList WieVeltrano()
+{
+    QStringList argumente;
+    const std::vector<std::string> teile =
+        KommandozeileZerlegen(VoreinstellAufrufZeile(Programm().toStdString(), 4711, 10, 20, 880, 700, 2));
+    for (std::size_t i = 1; i < teile.size(); ++i)
+        argumente << QString::fromStdString(teile[i]);
+    return argumente;
+}
+
 bool WarteBis(const std::function<bool()>& bBedingung, int iMs)
 {
     QElapsedTimer uhr;
@@ -41,10 +54,10 @@ bool WarteBis(const std::function<bool()>& bBedingung, int iMs)
 
 TEST(NetzplanProzess, ZweiteInstanzWarntUndEndet)
 {
-    auto pErste = Starten({"4711", "10", "20", "880", "700"});
+    auto pErste = Starten(WieVeltrano());
     // The first holds the mutex once its window is up; give it the time.
     ASSERT_FALSE(pErste->waitForFinished(1500)) << pErste->readAllStandardError().toStdString();
-    auto pZweite = Starten({"4711", "10", "20", "880", "700"});
+    auto pZweite = Starten(WieVeltrano());
     ASSERT_TRUE(pZweite->waitForFinished(15000));
     EXPECT_EQ(pZweite->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(pZweite->exitCode(), 0);

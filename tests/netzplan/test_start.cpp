@@ -3,9 +3,12 @@
 // the waits of the service start and of the progress window.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -79,18 +82,31 @@ TEST(NetzplanStart, KommandozeileLage)
     EXPECT_TRUE(u.Meldungen.empty() || u.Meldungen.front().sText != FALSCHER_AUFRUF);
 }
 
+// Started by Veltrano, the program speaks Veltrano's text language (German
+// for German, English for every other), Qt's own texts (a text field's
+// context menu) included.
 TEST(NetzplanStart, SpracheUndZahlen)
 {
     Umgebung u;
-    for (const auto& [sSprache, bEnglisch] : {std::pair<std::string, bool>{"2", true}, {"3", false},
-                                              {"", false}, {"1", false}, {"2x", true}}) {
-        SCOPED_TRACE(sSprache);
-        wSprache = 1;
-        std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(sSprache)));
+    for (const auto& [uTextSprache, bEnglisch] : {std::pair<unsigned, bool>{2, true}, {1, false},
+                                                  {3, true}, {1, false}}) {
+        SCOPED_TRACE(uTextSprache);
+        std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(uTextSprache)));
         EXPECT_EQ(wSprache, bEnglisch ? 2 : 1);
         EXPECT_EQ(d->ButtonAbbruch->text(), bEnglisch ? "Cancel" : "Abbruch");
         EXPECT_EQ(d->HilfeButton->text(), bEnglisch ? "Help" : "Hilfe");
+        const std::unique_ptr<QMenu> menue(d->S7PortEdit->createStandardContextMenu());
+        ASSERT_FALSE(menue->actions().isEmpty());
+        EXPECT_EQ(menue->actions().front()->text().toStdString(), bEnglisch ? "&Undo\tCtrl+Z" : "&R\u00fcckg\u00e4ngig\tStrg+Z");
     }
+    // A language word given by hand: only 2 is English, 1 and any other
+    // value German; without one the word stays.
+    for (const auto& [sWort, uErwartet] : {std::pair<std::string, unsigned>{"3", 1}, {"2x", 2}, {"1", 1}}) {
+        ASSERT_TRUE(KommandozeileAuswerten({"/a/N", "4711", "1", "2", "3", "4", sWort}));
+        EXPECT_EQ(wSprache, uErwartet) << sWort;
+    }
+    ASSERT_TRUE(KommandozeileAuswerten({"/a/N", "4711", "1", "2", "3", "4"}));
+    EXPECT_EQ(wSprache, 1u);
     // Numbers from their leading digits; the identifier keeps all 32 bits.
     EXPECT_EQ(iZahlAusText("  -12abc"), -12);
     EXPECT_EQ(iZahlAusText("abc"), 0);
@@ -363,16 +379,17 @@ TEST(NetzplanDienste, Fortschrittsfenster)
 TEST(NetzplanStart, HilfeUndBildschirmfotos)
 {
     Umgebung u;
-    for (const std::string sSprache : {"1", "2"}) {
-        std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(sSprache)));
+    for (const unsigned uSprache : {1u, 2u}) {
+        const std::string sSprache = uSprache == 1 ? "de" : "en";
+        std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(uSprache)));
         EXPECT_EQ(d->windowTitle(), cProgrammTitel);
         d->show();
         Warte(50);
-        Bildschirmfoto(d.get(), sSprache == "1" ? "netzplan_de.png" : "netzplan_en.png");
+        Bildschirmfoto(d.get(), "netzplan_" + sSprache + ".png");
         EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(d.get()), std::vector<std::string>{}) << sSprache;
         d->TcpExpertCheckBox->click();
         Warte(50);
-        Bildschirmfoto(d.get(), sSprache == "1" ? "netzplan_experte_de.png" : "netzplan_experte_en.png");
+        Bildschirmfoto(d.get(), "netzplan_experte_" + sSprache + ".png");
         EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(d.get()), std::vector<std::string>{}) << sSprache;
     }
     // The help page of the program's folder, in the viewer of the program

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "Beschriftungen.h"
 #include "Bewegungsprofil.h"
 #include "Einstellungen.h"
 #include "HauptForm.h"
@@ -22,6 +23,7 @@
 #include "Programm.h"
 #include "SPSTyp.h"
 #include "kolv_d7ed.h"
+#include "kolv_spr2.h"
 
 namespace fs = std::filesystem;
 using namespace projekttest;
@@ -102,6 +104,10 @@ TEST(Beispiel, OpensFromTheCommandLineWithoutABox)
     const fs::path pfBild = testhilfe::Artefaktordner() / "beispiel.png";
     EXPECT_TRUE(Bild.save(QString::fromStdString(pfBild.string()), "PNG"));
     EXPECT_GT(fs::file_size(pfBild), 5000u);
+    EXPECT_EQ(testhilfe::AbgeschnitteneBeschriftungen(pForm), std::vector<std::string>{});
+    // The first start has stored no language: the mnemonics still follow
+    // the texts (international ones with English), as after a choice.
+    EXPECT_EQ(SPR_GetCharOperand_E(), SPR_GetTextSprache() == 1 ? 'E' : 'I');
     const QImage Pixel = Bild.toImage();
     EXPECT_NE(Pixel.pixel(Pixel.width() / 2, Pixel.height() / 2), Pixel.pixel(5, Pixel.height() - 40));
 

@@ -9,7 +9,9 @@
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -844,6 +846,13 @@ TEST_F(DlgTest, ScreenshotsOfEveryPageInGermanAndEnglish)
             bild(pcName);
         }
         d.PageControl->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        // The columns fit the view beside its vertical bar: nothing to
+        // scroll sideways.
+        EXPECT_GT(d.sg->verticalScrollBar()->maximum(), 0) << "enough events for the vertical bar";
+        EXPECT_EQ(d.sg->horizontalScrollBar()->maximum(), 0)
+            << sKuerzel << ": columns " << d.sg->horizontalHeader()->length() << ", view "
+            << d.sg->viewport()->width();
         bild("diagnose");
         d.PageControl->setCurrentIndex(2);
         bild("technische_daten");

@@ -95,7 +95,7 @@ void TDialogSimVoreinstellung::KomponentenAnlegen()
     SimVoreinstPageControl = Anlegen<QTabWidget>(this, "SimVoreinstPageControl", 0, 0, 633, 602);
     tsTCPIP = new QWidget;
     tsTCPIP->setObjectName("tsTCPIP");
-    SimVoreinstPageControl->addTab(tsTCPIP, "TCP/IP Einstellungen");
+    SimVoreinstPageControl->addTab(tsTCPIP, Sprachtext("TCP/IP Einstellungen", "TCP/IP settings"));
     PanelTCPIP = Anlegen<QFrame>(tsTCPIP, "PanelTCPIP", 0, 0, 625, 574);
     PanelTCPIP->setFrameShape(QFrame::NoFrame);
     QWidget* p = PanelTCPIP;

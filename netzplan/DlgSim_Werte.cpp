@@ -88,7 +88,7 @@ void TDialogSimVoreinstellung::LoadCaptionsAndValues()
     Beschriften(BspIPNetAdapterBeschrLabel, "IP-Adresse Netzwerkkarte:", "IP address network adapter:");
     Beschriften(BspPortBeschrLabel, "Port-Nummer:", "Port address:");
     Beschriften(NetzwerkKarteGroupBox, "Verwendete Netzwerkkarte des PCs", "Selected network adapter of the PC");
-    SimVoreinstPageControl->setTabText(0, "TCP/IP Einstellungen");
+    SimVoreinstPageControl->setTabText(0, Sprachtext("TCP/IP Einstellungen", "TCP/IP settings"));
 
     ForceTCPRestartCheckBox->setChecked(false);
 

@@ -175,10 +175,14 @@ int CreateListenSockets(bool bPort102Freigeben)
     a.bDienstStarten = StartServiceAndWait;
     a.ZeitenNichtGelesen = ShowError;
     a.OhneRechte = [] {
-        ShowError("Andere Applikationen belegen bereits den Port 102 für die S7-CPU-Kommunikation!\n"
-                  "Zum Allokieren des Ports muss diw Anwendung mit Administrator-Rechten "
-                  "gestartet werden.\n\nFür weitere Infos lesen Sie bitte die Hilfeseite "
-                  "'Vorgehensweise bei belegtem Port 102' in der Hilfe der Applikation.");
+        ShowError(Sprachtext("Andere Applikationen belegen bereits den Port 102 für die S7-CPU-Kommunikation!\n"
+                             "Zum Allokieren des Ports muss diw Anwendung mit Administrator-Rechten "
+                             "gestartet werden.\n\nFür weitere Infos lesen Sie bitte die Hilfeseite "
+                             "'Vorgehensweise bei belegtem Port 102' in der Hilfe der Applikation.",
+                             "Other applications already hold port 102 for the S7 CPU communication!\n"
+                             "To take the port, the application must be started with administrator "
+                             "rights.\n\nFor more information, please read the help page "
+                             "'Procedure when port 102 is taken' in the application's help."));
     };
     a.SocketFehler = [](const std::string& sIP, uint16_t wPort) {
         std::string sText =
@@ -191,8 +195,10 @@ int CreateListenSockets(bool bPort102Freigeben)
         ShowError(sText);
     };
     a.NeustartFehler = [](uint32_t dwFehler) {
-        ShowError(Formatiert("Fehler beim Neustart des 'Siemens SIMATIC IEtoPG Help'-Service! "
-                             "ErrorCode: %lu",
+        ShowError(Formatiert(Sprachtext("Fehler beim Neustart des 'Siemens SIMATIC IEtoPG Help'-Service! "
+                                        "ErrorCode: %lu",
+                                        "Error while restarting the 'Siemens SIMATIC IEtoPG Help' service! "
+                                        "ErrorCode: %lu"),
                              static_cast<unsigned long>(dwFehler)));
     };
     a.texte = kStatusTexte;

@@ -1,6 +1,6 @@
-// PLC.DAT, the CPU properties beside a panel. Property: what loads saves to
-// a file that loads to the same file again; a refused file gives the
-// defaults.
+// PLC.DAT, the CPU properties beside a panel. Property: whatever the file
+// held, what is then in force saves to a file that loads without a report
+// and saves to the same file again; nothing readable is lost on the way.
 #include "FuzzHilfe.h"
 
 #include "WinText.h"
@@ -27,15 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pDaten, std::size_t nGroess
 {
     const std::string sDatei = AlsDatei(pDaten, nGroesse, "PLC.DAT");
     const std::string sZwei = Ordner() + "PLC2.DAT", sDrei = Ordner() + "PLC3.DAT";
-    const std::string sStandard = Ordner() + "PLC0.DAT";
-    const bool bOk = D7ED_bSPSEigenschaftenLaden(sDatei.c_str());
+    // A file with faults keeps what it holds readably and gives the rest
+    // its defaults: the result says only whether anything was reported.
+    D7ED_bSPSEigenschaftenLaden(sDatei.c_str());
     Pruefen(D7ED_bSPSEigenschaftenSpeichern(sZwei.c_str()), "properties not written");
-    if (!bOk) {
-        D7ED_bSPSEigenschaftenLaden("");
-        D7ED_bSPSEigenschaftenSpeichern(sStandard.c_str());
-        Pruefen(Lesen(sZwei) == Lesen(sStandard), "refused file left other than the defaults");
-        return 0;
-    }
     Pruefen(D7ED_bSPSEigenschaftenLaden(sZwei.c_str()), "written properties do not load",
             Lesen(sZwei));
     Pruefen(D7ED_bSPSEigenschaftenSpeichern(sDrei.c_str()), "properties not written");

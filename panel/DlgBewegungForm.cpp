@@ -369,13 +369,15 @@ bool TDlgBewegung::ProfilSpeichern(int32_t iIndex)
     } Richtungen[] = {{eOben, &Neu.Oben, 6721}, {eUnten, &Neu.Unten, 6722},
                       {eRechts, &Neu.Rechts, 6723}, {eLinks, &Neu.Links, 6724}};
     for (const auto& r : Richtungen) {
-        // "I12X.3" was read as I12.3 and "I1 2.3" as I12.3.
+        // The whole text is the operand: a text with more in it is refused
+        // with its field named, never read as far as it goes.
         const std::string s = Text(r.pEdit);
         if (!bBewegungsOperandLesen(s, *r.pOperand))
             return bAbgelehnt(r.pEdit, PoolTextFormat(6720, "%s%s", ZahlFeldOhneRand(s).c_str(),
                                                       PoolText(r.ulFeld).c_str()));
     }
-    // "12abc" once became 12 and "abc" 2 without a word. Blank still means 2.
+    // The speed is a whole number or blank; any other text is refused with
+    // its field named. Blank and 0 mean 2.
     const std::string sGeschw = Text(eGeschwindigkeit);
     const std::string sFeld = FeldnameAusBeschriftung(lPixelvorschub->text().toStdString());
     long long llGeschw = 0;

@@ -48,11 +48,16 @@ void THauptformular::aMaskeBewegungsprofileExecute()
         return;
     }
     THauptformularBewegung Umgebung(*this);
+    bool bGeaendert = false;
     {
         TDlgBewegung Dlg(this, Umgebung);
         iModalAusfuehren(Dlg);
+        bGeaendert = Dlg.bProfileGeaendert();
     }
-    SetMaskeGeaendert(true);
+    // Whatever button closed it: rows stored at a change of row, Assign and
+    // Remove stay. A look at the profiles is no change to save.
+    if (bGeaendert)
+        SetMaskeGeaendert(true);
 }
 
 void THauptformular::BewegungsprofileStarten()

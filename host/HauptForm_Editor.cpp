@@ -41,15 +41,31 @@ protected:
             return false;
         auto* pTaste = static_cast<QKeyEvent*>(pEreignis);
         if (t == QEvent::KeyRelease) {
+            m_iLetzteLoslassTaste = pTaste->key();
+            m_qwLetzteLoslassZeit = pTaste->timestamp();
             // A release changes only flags; handing it on does no harm.
             m_pForm->FormKeyUp(pTaste->key());
             return false;
+        }
+        // X marks a held key's repeat only when its press is already queued
+        // as the release is handled; on a busy display it comes as a plain
+        // release and press with one time stamp. A real press comes a key
+        // stroke after its release; events made in the program carry 0.
+        if (!pTaste->isAutoRepeat() && pTaste->timestamp() != 0 &&
+            pTaste->timestamp() == m_qwLetzteLoslassZeit && pTaste->key() == m_iLetzteLoslassTaste) {
+            const QKeyEvent Wiederholung(pTaste->type(), pTaste->key(), pTaste->modifiers(),
+                                         pTaste->nativeScanCode(), pTaste->nativeVirtualKey(),
+                                         pTaste->nativeModifiers(), pTaste->text(), true,
+                                         pTaste->count());
+            return m_pForm->bTasteVerarbeiten(&Wiederholung);
         }
         return m_pForm->bTasteVerarbeiten(pTaste);
     }
 
 private:
     THauptformular* m_pForm;
+    int m_iLetzteLoslassTaste = 0;
+    quint64 m_qwLetzteLoslassZeit = 0;
 };
 
 } // namespace
@@ -265,15 +281,15 @@ void THauptformular::FormKeyPress(unsigned char ucZeichen, bool bWiederholung)
 {
     for (int i = 0; i < iAnzahlObjekte; ++i) {
         TMyObj* p = Objekte[i];
-        if (!p)
-            continue;
-        if ((ucZeichen == '+' || ucZeichen == '-') && p->Obj == AnalogEingang && p->bAnalogMarkiert)
+        if (p && (ucZeichen == '+' || ucZeichen == '-') && p->Obj == AnalogEingang &&
+            p->bAnalogMarkiert)
             p->AnalogEingangPlusMinus(static_cast<char>(ucZeichen), 10);
-        else if (!bWiederholung)
-            // A held key repeats its press: a switch would flicker and a
-            // push button toggle on every repeat. Hot keys take real presses.
-            p->SendHotKey(ucZeichen, false);
     }
+    // A held key repeats its press: a switch would flicker and a push button
+    // toggle on every repeat. Hot keys take real presses, for all objects at
+    // once: two objects on one bit would otherwise cancel each other.
+    if (!bWiederholung)
+        TMyObj::HotKeyVerteilen(Objekte, iAnzahlObjekte, ucZeichen);
 }
 
 bool THauptformular::VerschiebenImBereich(const std::vector<TMyObj*>& Auswahl, int32_t iDx,

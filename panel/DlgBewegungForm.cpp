@@ -126,6 +126,10 @@ TDlgBewegung::TDlgBewegung(QWidget* pBesitzer, TBewegungsUmgebung& Umgebung)
 {
     setObjectName("DlgBewegung");
     setFixedSize(425, 521);
+    std::copy(std::begin(Bewegungsprofile), std::end(Bewegungsprofile), m_ProfileVorher);
+    for (int32_t i = 0; i < m_Umgebung.iAnzahlObjekte(); ++i)
+        if (TMyObj* p = m_Umgebung.pObjekt(i))
+            m_ObjekteVorher.push_back({p, {p->MoveNr, p->MoveAktiv}});
     ProfillisteAnlegen();
     RichtungenAnlegen();
     VorschubAnlegen();
@@ -344,6 +348,15 @@ bool TDlgBewegung::bOperandAbgelehnt(const QLineEdit* pEdit) const
     return pEdit->palette().color(QPalette::Base) == FarbeVonWert(iFarbeOperandUngueltig);
 }
 
+bool TDlgBewegung::bProfileGeaendert() const
+{
+    if (!std::equal(std::begin(Bewegungsprofile), std::end(Bewegungsprofile), m_ProfileVorher))
+        return true;
+    return std::any_of(m_ObjekteVorher.begin(), m_ObjekteVorher.end(), [](const auto& o) {
+        return o.first->MoveNr != o.second.first || o.first->MoveAktiv != o.second.second;
+    });
+}
+
 bool TDlgBewegung::bAbgelehnt(QLineEdit* pEdit, const std::string& sMeldung)
 {
     FehlerMeldung(sMeldung);
@@ -366,16 +379,27 @@ bool TDlgBewegung::ProfilSpeichern(int32_t iIndex)
         QLineEdit* pEdit;
         BewegungsOperand* pOperand;
         unsigned long ulFeld;
-    } Richtungen[] = {{eOben, &Neu.Oben, 6721}, {eUnten, &Neu.Unten, 6722},
-                      {eRechts, &Neu.Rechts, 6723}, {eLinks, &Neu.Links, 6724}};
+        const std::string& sGezeigt;
+    } Richtungen[] = {{eOben, &Neu.Oben, 6721, m_sGezeigt[0]},
+                      {eUnten, &Neu.Unten, 6722, m_sGezeigt[1]},
+                      {eRechts, &Neu.Rechts, 6723, m_sGezeigt[2]},
+                      {eLinks, &Neu.Links, 6724, m_sGezeigt[3]}};
     for (const auto& r : Richtungen) {
-        // "I12X.3" was read as I12.3 and "I1 2.3" as I12.3.
         const std::string s = Text(r.pEdit);
+        // Left as shown: the table's operand stays as it is, also one the
+        // edit could not take (a byte above 127 from a panel file) and its
+        // letter in the form the file has. Only what the user typed must
+        // be a whole operand.
+        if (s == r.sGezeigt)
+            continue;
+        // The whole text is the operand: a text with more in it is refused
+        // with its field named, never read as far as it goes.
         if (!bBewegungsOperandLesen(s, *r.pOperand))
             return bAbgelehnt(r.pEdit, PoolTextFormat(6720, "%s%s", ZahlFeldOhneRand(s).c_str(),
                                                       PoolText(r.ulFeld).c_str()));
     }
-    // "12abc" once became 12 and "abc" 2 without a word. Blank still means 2.
+    // The speed is a whole number or blank; any other text is refused with
+    // its field named. Blank and 0 mean 2.
     const std::string sGeschw = Text(eGeschwindigkeit);
     const std::string sFeld = FeldnameAusBeschriftung(lPixelvorschub->text().toStdString());
     long long llGeschw = 0;
@@ -410,21 +434,22 @@ void TDlgBewegung::OperandBuchstabeAnpassen(char& cBuchstabe)
 void TDlgBewegung::ProfilTexteHolen(int32_t i, std::string& sOben, std::string& sUnten,
                                     std::string& sRechts, std::string& sLinks)
 {
-    Bewegungsprofil* pProfil = pBewegungsprofil(i);
+    const Bewegungsprofil* pProfil = pBewegungsprofil(i);
     sOben.clear();
     sUnten.clear();
     sRechts.clear();
     sLinks.clear();
     if (!pProfil)
         return;
-    for (BewegungsOperand* o : {&pProfil->Oben, &pProfil->Unten, &pProfil->Rechts, &pProfil->Links})
-        OperandBuchstabeAnpassen(o->Op);
     // The address as the motion reads it (0..255): a byte above 127 from a
-    // panel file is shown as it acts, and the edit refuses it.
+    // panel file is shown as it acts, and the edit refuses it. The letter
+    // is converted in the text only: showing a row changes nothing of it.
     auto text = [](const BewegungsOperand& o) {
         if (o.Op == 0)
             return std::string();
-        return std::string(1, o.Op) + std::to_string(static_cast<uint8_t>(o.Adr)) + "." +
+        char cBuchstabe = o.Op;
+        OperandBuchstabeAnpassen(cBuchstabe);
+        return std::string(1, cBuchstabe) + std::to_string(static_cast<uint8_t>(o.Adr)) + "." +
                std::to_string(o.Bit);
     };
     sOben = text(pProfil->Oben);
@@ -438,20 +463,21 @@ bool TDlgBewegung::ProfilAnzeigen(int32_t iVorher)
     if (!ProfilUebernehmen(iVorher))
         return false;
     const int32_t i = lb->currentRow();
-    Bewegungsprofil* pProfil = pBewegungsprofil(i);
+    const Bewegungsprofil* pProfil = pBewegungsprofil(i);
     if (!pProfil)
         return true;
-    std::string sOben, sUnten, sRechts, sLinks;
-    ProfilTexteHolen(i, sOben, sUnten, sRechts, sLinks);
-    eOben->setText(Q(sOben));
-    eUnten->setText(Q(sUnten));
-    eRechts->setText(Q(sRechts));
-    eLinks->setText(Q(sLinks));
-    if (pProfil->Geschw == 0)
-        pProfil->Geschw = 2;
+    ProfilTexteHolen(i, m_sGezeigt[0], m_sGezeigt[1], m_sGezeigt[2], m_sGezeigt[3]);
+    QLineEdit* const Edits[] = {eOben, eUnten, eRechts, eLinks};
+    for (int k = 0; k < 4; ++k) {
+        Edits[k]->setText(Q(m_sGezeigt[k]));
+        // As the edit holds it (upper-cased), so that a text left alone is
+        // recognised as such.
+        m_sGezeigt[k] = Text(Edits[k]);
+    }
     // Signed: a negative speed from a panel file is shown as it is, and OK
-    // refuses it as it refuses a typed "-1".
-    eGeschwindigkeit->setText(Q(std::to_string(pProfil->Geschw)));
+    // refuses it as it refuses a typed "-1". A speed of 0 moves by 2 once
+    // stored, and so shows as 2.
+    eGeschwindigkeit->setText(Q(std::to_string(pProfil->Geschw == 0 ? 2 : pProfil->Geschw)));
     cbEndschalterBetaetigen->setChecked(pProfil->Endsch != 0);
     return true;
 }

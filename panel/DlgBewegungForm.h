@@ -9,6 +9,10 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "Bewegungsprofil.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -42,8 +46,6 @@ inline constexpr int32_t iFarbeOperandUngueltig = 0xC0C0FF;
 // address, so larger entries are refused rather than stored as another
 // address than the one shown.
 inline constexpr long lMaxBewegungsAdresse = 127;
-
-struct BewegungsOperand;
 
 // An operand text as typed into a direction's edit, into the operand: the
 // whole text, blanks at its ends aside, must be a letter A, E, I, M or Q, a
@@ -102,15 +104,16 @@ public:
     // Escape and the title bar close like the cancel button (2).
     void reject() override;
 
-    // The edits into profile iIndex (0..29), all fields at once. False,
-    // after a box that names the text and its field, when an operand or
-    // the speed is refused; the row then stays as it was.
+    // The edits into profile iIndex (0..29), all fields at once. An
+    // operand edit left as it was shown keeps the table's operand as it
+    // is. False, after a box that names the text and its field, when a
+    // typed operand or the speed is refused; the row then stays as it was.
     bool ProfilSpeichern(int32_t iIndex);
     bool ProfilUebernehmen(int32_t iIndex);
     // 'I'/'Q' to 'E'/'A' for German texts, the other way for any other.
     static void OperandBuchstabeAnpassen(char& cBuchstabe);
-    // The four operand texts of profile i; the letters in the table are
-    // converted first.
+    // The four operand texts of profile i, the letters in the form of the
+    // text language; the table is not changed.
     void ProfilTexteHolen(int32_t i, std::string& sOben, std::string& sUnten, std::string& sRechts,
                           std::string& sLinks);
     // Stores the edits into iVorher, then shows the selected row; false,
@@ -119,6 +122,9 @@ public:
 
     // True when the edit shows a refused entry (light red).
     bool bOperandAbgelehnt(const QLineEdit* pEdit) const;
+    // Whether the table or an object's profile differs from what it was
+    // when the dialog opened.
+    bool bProfileGeaendert() const;
 
 private:
     // One function per group, the texts, the values, then the signals.
@@ -134,4 +140,10 @@ private:
 
     TBewegungsUmgebung& m_Umgebung;
     bool m_bZeilenWechsel = false;   // Timer1Timer is changing the row
+    // The texts the operand edits were given for the shown row (up, down,
+    // right, left).
+    std::string m_sGezeigt[4];
+    // The table and the objects' profiles as the dialog found them.
+    Bewegungsprofil m_ProfileVorher[ANZAHL_BEWEGUNGSPROFILE];
+    std::vector<std::pair<TMyObj*, std::pair<int32_t, bool>>> m_ObjekteVorher;
 };

@@ -272,29 +272,13 @@ void TDlgDynamischerTextForm::cbDarstellungChange()
     MusterAktualisieren();
 }
 
-bool TDlgDynamischerTextForm::bMusterAdresseLesen(int32_t& iAdr, int32_t& iDBNr) const
-{
-    // What bAdresseUndDBNrLesen lets pass on OK, without its boxes.
-    long long ll = 0;
-    if (!bGanzzahlFeldLesen(eByteAdr->text().toStdString(), TZahlArt::Ganzzahl, ll) || ll > iMaxByteAdresse)
-        return false;
-    iAdr = static_cast<int32_t>(ll);
-    if (!bGanzzahlFeldLesen(eDBNr->text().toStdString(), TZahlArt::Ganzzahl, ll)) {
-        if (eDBNr->isEnabled()) return false;
-        ll = pObj->DBNR;
-    }
-    if (ll > 0xFFFF) return false;
-    iDBNr = static_cast<int32_t>(ll);
-    return true;
-}
-
 void TDlgDynamischerTextForm::MusterAktualisieren()
 {
     // The object formats its own value: it is given what OK would store,
     // asked, and then gets its own fields back. While an address or data
     // block text would be refused, the last one that holds stays.
     int32_t iAdr = 0, iDBNr = 0;
-    if (bMusterAdresseLesen(iAdr, iDBNr)) {
+    if (bAdresseUndDBNrLesen(eByteAdr, eDBNr, iAdr, iDBNr, true)) {
         iMusterAdr = iAdr;
         iMusterDBNr = iDBNr;
     }

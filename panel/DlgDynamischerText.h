@@ -86,7 +86,4 @@ private:
     // Width in bits of the chosen entry of cbBitBreite (1, 8, 16, 32).
     int iGewaehlteBreite() const;
     int32_t iGewaehltesFormat() const;
-    // The address and data block fields as OK reads them; false, without a
-    // box, where OK would refuse them.
-    bool bMusterAdresseLesen(int32_t& iAdr, int32_t& iDBNr) const;
 };

@@ -113,22 +113,25 @@ bool TDlgObjektRahmen::bZahlFeldPruefen(QLineEdit* pEdit, unsigned long ulFeld, 
     return false;
 }
 
-bool TDlgObjektRahmen::bAdresseUndDBNrLesen(QLineEdit* pByteAdr, QLineEdit* pDBNr, int32_t& iAdr, int32_t& iDBNr)
+bool TDlgObjektRahmen::bAdresseUndDBNrLesen(QLineEdit* pByteAdr, QLineEdit* pDBNr, int32_t& iAdr, int32_t& iDBNr,
+                                            bool bStill)
 {
+    auto bFeldGueltig = [&](QLineEdit* pEdit, unsigned long ulFeld) {
+        return bStill ? bZahlFeldGueltig(pEdit->text().toStdString(), TZahlArt::Ganzzahl)
+                      : bZahlFeldPruefen(pEdit, ulFeld, TZahlArt::Ganzzahl);
+    };
+    auto bZuGross = [&](unsigned long ulText) {
+        if (!bStill) Ablehnen(PoolText(ulText));
+        return false;
+    };
     long long ll = 0;
-    if (!bZahlFeldPruefen(pByteAdr, 1057, TZahlArt::Ganzzahl)) return false;
+    if (!bFeldGueltig(pByteAdr, 1057)) return false;
     bGanzzahlFeldLesen(pByteAdr->text().toStdString(), TZahlArt::Ganzzahl, ll);
-    if (ll > iMaxByteAdresse) {
-        Ablehnen(PoolText(1072));
-        return false;
-    }
+    if (ll > iMaxByteAdresse) return bZuGross(1072);
     iAdr = static_cast<int32_t>(ll);
-    if (pDBNr->isEnabled() && !bZahlFeldPruefen(pDBNr, 1058, TZahlArt::Ganzzahl)) return false;
+    if (pDBNr->isEnabled() && !bFeldGueltig(pDBNr, 1058)) return false;
     if (!bGanzzahlFeldLesen(pDBNr->text().toStdString(), TZahlArt::Ganzzahl, ll)) ll = pObj ? pObj->DBNR : 0;
-    if (ll > 0xFFFF) {
-        Ablehnen(PoolText(6400));
-        return false;
-    }
+    if (ll > 0xFFFF) return bZuGross(6400);
     iDBNr = static_cast<int32_t>(ll);
     return true;
 }

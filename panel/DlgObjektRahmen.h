@@ -84,7 +84,10 @@ protected:
     // with the refusal shown, when either is no number or out of range. A
     // disabled data block field (the operand is no data block) is not
     // refused: its value is then the object's own when it is no number.
-    bool bAdresseUndDBNrLesen(QLineEdit* pByteAdr, QLineEdit* pDBNr, int32_t& iAdr, int32_t& iDBNr);
+    // bStill: the same rule without a box and without moving the cursor
+    // (for a preview that follows the typing).
+    bool bAdresseUndDBNrLesen(QLineEdit* pByteAdr, QLineEdit* pDBNr, int32_t& iAdr, int32_t& iDBNr,
+                              bool bStill = false);
     // "1" to "32", the first selected.
     static void AnzahlFuellen(QComboBox* pListe);
     // The main window's colour dialog preset with iFarbe; true and iFarbe

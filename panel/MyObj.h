@@ -215,10 +215,16 @@ public:
     void MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void MouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
     void ClickOnLED();
-    // Hot key of an LED on an input: a switch inverts the bit; a push
-    // button inverts it and stamps dwHotKeyZeit, a press while it is held
-    // only stamps it again, and its release (bLoslassen) puts the bit back
-    // to its state before the first press.
+    // Hot keys act per input bit: one typed key reaches every object of
+    // pObjekte answering it, and each bit they name answers once. A switch
+    // inverts the bit (one switch among push buttons on the bit decides). A
+    // push button inverts a bit no push button holds and notes its state
+    // before; a press on a held bit only keeps it pressed for 100 ms from
+    // this press. The bit goes back to the noted state when the last
+    // object holding it is released.
+    static void HotKeyVerteilen(TMyObj* const* pObjekte, int32_t iAnzahl, unsigned char ucKey);
+    bool bAntwortetAufHotKey(unsigned char ucKey) const;
+    // The key for this object alone; bLoslassen: its push-button release.
     void SendHotKey(unsigned char ucKey, bool bLoslassen);
     // Push-button release more than 100 ms after the press.
     void HotKeysPruefen();
@@ -248,7 +254,8 @@ public:
     bool bVerdeckt = false;
     bool bSensorAktiv = false;
     uint32_t dwHotKeyZeit = 0;
-    bool bTasterVorher = false;   // the push button's bit before its press
+    // The input bit (byte * 8 + bit) this push button holds pressed, -1 none.
+    int32_t iGehaltenesBit = -1;
 
     // Mode when no main window exists (tests, tools): EDITOR when true.
     static bool bEditorModusOhneHauptformular;
@@ -284,6 +291,8 @@ private:
     bool bLEDZustand() const;
     uint16_t wAnalogRoh() const;
     void RahmenZeichnen(QPainter& p) const;
+    // Gives up the bit this push button holds; the last holder puts it back.
+    void TasterLoslassen();
     // update() of this object, or of the whole parent area once many
     // objects asked in the same paint pass.
     void MalenAnfordern();

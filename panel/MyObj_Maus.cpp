@@ -163,8 +163,9 @@ void TMyObj::WertAbfragen()
     if (!bEingabeDialog(pEltern, sTitel, PoolText(1373), sEingabe, 255) || sEingabe.empty())
         return;
 
-    // The rule of every number field: blanks at the ends only. "1 2" was
-    // read as 12, a number the user never typed.
+    // The rule of every number field: blanks at the ends are dropped, a
+    // blank inside makes the text no number, so "1 2" is refused rather
+    // than taken as 12, a number the user never typed.
     const std::string sOhneRand = ZahlFeldOhneRand(sEingabe);
     std::vector<char> acText(sOhneRand.begin(), sOhneRand.end());
     acText.push_back('\0');

@@ -112,14 +112,24 @@ TEST_F(RunMaus, HotKeysSwitchAndPushButtonsExactlyAsTypedWhereverTheFocusIs)
     pAnalog->Adr = 20;
     pAnalog->Messb = 0;
     pAnalog->bAnalogMarkiert = true;
-    auto Halten = [&](char c, int iWiederholungen) {
+    // bOhneMarke: as X sends repeats on a busy display, unmarked, each a
+    // release and a press with one time stamp.
+    quint64 qwXZeit = 70000;
+    auto Halten = [&](char c, int iWiederholungen, bool bOhneMarke = false) {
         const QString s(QChar::fromLatin1(c));
         QKeyEvent Druck(QEvent::KeyPress, 0, Qt::NoModifier, s);
+        Druck.setTimestamp(bOhneMarke ? qwXZeit += 700 : 0);
         QCoreApplication::sendEvent(f, &Druck);
         for (int i = 0; i < iWiederholungen; ++i) {
             TestUhrVorstellen(35);
             f->SPSZyklusSchritt();
-            QKeyEvent Wiederholung(QEvent::KeyPress, 0, Qt::NoModifier, s, true);
+            QKeyEvent Los(QEvent::KeyRelease, 0, Qt::NoModifier, s);
+            QKeyEvent Wiederholung(QEvent::KeyPress, 0, Qt::NoModifier, s, !bOhneMarke);
+            if (bOhneMarke) {
+                Los.setTimestamp(qwXZeit += 35);
+                Wiederholung.setTimestamp(qwXZeit);
+                QCoreApplication::sendEvent(f, &Los);
+            }
             QCoreApplication::sendEvent(f, &Wiederholung);
         }
         TestUhrVorstellen(35);
@@ -139,6 +149,13 @@ TEST_F(RunMaus, HotKeysSwitchAndPushButtonsExactlyAsTypedWhereverTheFocusIs)
         Halten('S', n);
         EXPECT_EQ(pE[3], b ^ 0x20) << n << " repeats: the switch inverted once";
     }
+    Halten('k', 5, true);
+    EXPECT_EQ(pE[3] & 0x04, 0x00) << "unmarked repeats: the push button is back";
+    for (int n : {1, 2}) {
+        const uint8_t b = pE[3];
+        Halten('S', n, true);
+        EXPECT_EQ(pE[3], b ^ 0x20) << n << " unmarked repeats: the switch inverted once";
+    }
     Halten('+', 4);
     EXPECT_EQ(Wort(pE, 20), 50);
 
@@ -153,6 +170,37 @@ TEST_F(RunMaus, HotKeysSwitchAndPushButtonsExactlyAsTypedWhereverTheFocusIs)
     TestUhrVorstellen(101);
     f->SPSZyklusSchritt();
     EXPECT_EQ(pE[3], 0x04);
+
+    // Hot keys act per bit: copies answer with the original as one, also
+    // on I for the same byte as E.
+    HotKeyLED(160, 5, 'S', false);
+    HotKeyLED(190, 2, 'k', true)->Op = 'I';
+    pE[3] = 0x00;
+    QTest::keyClick(f, 'S');
+    EXPECT_EQ(pE[3], 0x20) << "two switches invert once";
+    QTest::keyClick(f, 'k');
+    EXPECT_EQ(pE[3], 0x24);
+    TestUhrVorstellen(101);
+    f->SPSZyklusSchritt();
+    EXPECT_EQ(pE[3], 0x20) << "two push buttons give one pulse";
+    // Another key on the held bit inverts nothing and holds it 100 ms on.
+    HotKeyLED(220, 2, 'j', true);
+    QTest::keyClick(f, 'k');
+    TestUhrVorstellen(60);
+    QTest::keyClick(f, 'j');
+    EXPECT_EQ(pE[3], 0x24);
+    TestUhrVorstellen(50);
+    f->SPSZyklusSchritt();
+    EXPECT_EQ(pE[3], 0x24) << "held by j";
+    TestUhrVorstellen(51);
+    f->SPSZyklusSchritt();
+    EXPECT_EQ(pE[3], 0x20);
+    // A push button on the switches' key and bit: the switch's rule.
+    HotKeyLED(250, 5, 'S', true);
+    QTest::keyClick(f, 'S');
+    TestUhrVorstellen(101);
+    f->SPSZyklusSchritt();
+    EXPECT_EQ(pE[3], 0x00);
 }
 
 TEST_F(RunMaus, PendingPushButtonGoesBackAtTheSwitchToEditorAndWhenThePanelCloses)
@@ -166,6 +214,8 @@ TEST_F(RunMaus, PendingPushButtonGoesBackAtTheSwitchToEditorAndWhenThePanelClose
     EXPECT_TRUE(f->bEditorModus);
     EXPECT_EQ(pE[3], 0x00);
 
+    // Two push buttons on one bit (a copy): the bit goes back once.
+    HotKeyLED(130, 1, 'p', true);
     Run();
     QTest::keyClick(f, 'p');
     ASSERT_EQ(pE[3], 0x02);

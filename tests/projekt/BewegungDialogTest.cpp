@@ -125,7 +125,7 @@ TEST_F(BewegungDialog, PreselectsTheObjectsRowAndRefusesWhatIsNoOperandOrSpeed)
     Bewegungsprofile[5].Rechts = {'M', 3, 3};
     Bewegungsprofile[5].Links = {'Q', 4, 4};
     Bewegungsprofile[5].Geschw = 9;
-    Bewegungsprofil Vorher;
+    const Bewegungsprofil Vorher = Bewegungsprofile[5];
     TMyObj* p = Objekt(5, true);
     f->ObjektMarkieren(p);
     f->SetMaskeGeaendert(false);
@@ -143,7 +143,7 @@ TEST_F(BewegungDialog, PreselectsTheObjectsRowAndRefusesWhatIsNoOperandOrSpeed)
         EXPECT_EQ(T(d.eRechts), "M3.3");
         EXPECT_EQ(T(d.eLinks), "A4.4") << "German texts: Q shows as A";
         EXPECT_EQ(T(d.eGeschwindigkeit), "9");
-        Vorher = Bewegungsprofile[5];   // with the letters converted on show
+        EXPECT_EQ(Bewegungsprofile[5], Vorher) << "showing a row writes nothing";
 
         d.eOben->setText(" q7.6 ");   // blanks at the ends, letters upper-cased
         d.eRechts->clear();           // blank: direction unused
@@ -198,7 +198,7 @@ TEST_F(BewegungDialog, PreselectsTheObjectsRowAndRefusesWhatIsNoOperandOrSpeed)
     EXPECT_EQ(b.Oben, (BewegungsOperand{'Q', 7, 6}));
     EXPECT_EQ(b.Unten, (BewegungsOperand{'E', 2, 2}));
     EXPECT_EQ(b.Rechts, (BewegungsOperand{0, 0, 3})) << "an empty entry keeps the bit";
-    EXPECT_EQ(b.Links, (BewegungsOperand{'A', 4, 4})) << "converted on show";
+    EXPECT_EQ(b.Links, (BewegungsOperand{'Q', 4, 4})) << "left as shown: the letter as it was";
     EXPECT_EQ(b.Geschw, 2147483647);
     EXPECT_EQ(b.Endsch, 1);
     EXPECT_TRUE(f->bMaskeGeaendert);
@@ -239,7 +239,7 @@ TEST_F(BewegungDialog, ChangingTheRowStoresCancelDropsOnlyTheShownRow)
     EXPECT_EQ(Bewegungsprofile[0].Rechts, (BewegungsOperand{'E', 0, 1}));
     EXPECT_EQ(Bewegungsprofile[0].Geschw, 4);
     EXPECT_EQ(Bewegungsprofile[3].Rechts.Op, 0);
-    EXPECT_EQ(Bewegungsprofile[3].Geschw, 2) << "shown speed 0 becomes 2 in the table";
+    EXPECT_EQ(Bewegungsprofile[3].Geschw, 0) << "a shown speed 0 is stored as 2 only with its row";
     EXPECT_TRUE(f->bMaskeGeaendert) << "whatever button closed it";
 }
 
@@ -250,6 +250,7 @@ TEST_F(BewegungDialog, AssignResetAndShow)
     TMyObj* c = Objekt(0, true);
     f->ObjektMarkieren(a);
     f->ObjektMarkieren(b);
+    f->SetMaskeGeaendert(false);
     Oeffnen([&](TDlgBewegung& d) {
         d.lb->setCurrentRow(7);
         d.bZuweisenClick();
@@ -272,17 +273,20 @@ TEST_F(BewegungDialog, AssignResetAndShow)
         return 2;
     });
     EXPECT_EQ(b->MoveNr, 7);
+    EXPECT_TRUE(f->bMaskeGeaendert) << "assigned, whatever button closed it";
 
     // In RUN nothing is assigned, reset or shown; read-only mode refuses the
     // dialog.
     f->bEditorModus = false;
     f->ObjektMarkieren(b);
+    f->SetMaskeGeaendert(false);
     Oeffnen([&](TDlgBewegung& d) {
         EXPECT_FALSE(d.bZuweisen->isEnabled());
         EXPECT_FALSE(d.bReset->isEnabled());
         EXPECT_FALSE(d.bAnzeigen->isEnabled());
         return 2;
     });
+    EXPECT_FALSE(f->bMaskeGeaendert) << "nothing changed";
     f->bEditorModus = true;
     bNurLesen = true;
     u.Meldungen.clear();
@@ -294,8 +298,9 @@ TEST_F(BewegungDialog, AssignResetAndShow)
     EXPECT_EQ(u.Meldungen[0].sText, PoolText(1262));
 }
 
-// A byte above 127 and a negative speed from a panel file are shown as they
-// act and refused like typed ones, so the user types valid ones.
+// A byte above 127 from a panel file is shown as it acts, light red, and
+// kept while its text is left alone; a negative speed is refused until the
+// user types one. Showing converts the letters in the texts only.
 TEST_F(BewegungDialog, LettersFollowTheTextLanguageAndAByteAbove127IsRefused)
 {
     // A profile line from a file with an address byte of 200.
@@ -312,29 +317,39 @@ TEST_F(BewegungDialog, LettersFollowTheTextLanguageAndAByteAbove127IsRefused)
         EXPECT_EQ(T(d.eGeschwindigkeit), "-3") << "the speed as it is";
         GezeigteMeldungenLoeschen();
         d.bOkClick();
-        EXPECT_EQ(Boxen(), OperandBox("I200.1", 6721));
-        d.eOben->setText("I20.1");
-        d.bOkClick();
         EXPECT_EQ(d.result(), 0);
-        EXPECT_EQ(Boxen(), std::vector<std::string>{ZahlFeldMeldung("-3", TZahlArt::Ganzzahl, GeschwFeld())});
-        EXPECT_EQ(Bewegungsprofile[2].Oben, (BewegungsOperand{'I', static_cast<int8_t>(-56), 1}));
+        EXPECT_EQ(Boxen(), std::vector<std::string>{ZahlFeldMeldung("-3", TZahlArt::Ganzzahl, GeschwFeld())})
+            << "only the speed, not the untouched I200.1";
         d.eGeschwindigkeit->setText("3");
+        d.lb->setCurrentRow(3);
+        d.Timer1Timer();
+        EXPECT_EQ(d.iAktuellesProfil, 3) << "the row change is not refused";
+        EXPECT_EQ(Bewegungsprofile[2].Oben, (BewegungsOperand{'E', static_cast<int8_t>(-56), 1}));
+        d.lb->setCurrentRow(2);
+        d.Timer1Timer();
+        d.eOben->setText("I201.1");
+        d.bOkClick();
+        EXPECT_EQ(Boxen(), OperandBox("I201.1", 6721)) << "typed, the byte is refused";
+        d.eOben->setText("I20.1");
         d.bOkClick();
         return d.result();
     });
     EXPECT_EQ(Bewegungsprofile[2].Oben, (BewegungsOperand{'I', 20, 1}));
-    EXPECT_EQ(Bewegungsprofile[2].Rechts.Op, 'Q');
+    EXPECT_EQ(Bewegungsprofile[2].Rechts.Op, 'A') << "left as shown";
     EXPECT_EQ(Bewegungsprofile[2].Geschw, 3);
 
     SPR_SetTextSprache(1);
+    f->SetMaskeGeaendert(false);
     Oeffnen([&](TDlgBewegung& d) {
         d.lb->setCurrentRow(2);
         d.Timer1Timer();
         EXPECT_EQ(T(d.eRechts), "A10.0");
-        return 2;
+        EXPECT_EQ(T(d.eOben), "E20.1");
+        d.bOkClick();
+        return d.result();
     });
-    EXPECT_EQ(Bewegungsprofile[2].Rechts.Op, 'A');
-    EXPECT_EQ(Bewegungsprofile[2].Oben.Op, 'E');
+    EXPECT_EQ(Bewegungsprofile[2].Oben.Op, 'I') << "the text converted, not the table";
+    EXPECT_FALSE(f->bMaskeGeaendert) << "OK without a change";
     EXPECT_TRUE(Boxen().empty());
 }
 

@@ -70,6 +70,12 @@ int32_t iZahlAusText(const std::string& sText)
     return int32_t(bMinus ? 0u - dwWert : dwWert);
 }
 
+uint16_t wSpracheAusAufruf(const std::vector<std::string>& argumente)
+{
+    const int32_t iSprache = argumente.size() >= 7 ? iZahlAusText(argumente[6]) : 1;
+    return (iSprache == 1 || iSprache == 2) ? uint16_t(iSprache) : 1;
+}
+
 bool KommandozeileAuswerten(const std::vector<std::string>& argumente)
 {
     bool bZuLang = false;
@@ -95,10 +101,8 @@ bool KommandozeileAuswerten(const std::vector<std::string>& argumente)
     int32_t* ziele[4] = {&iAufruferLeft, &iAufruferTop, &iAufruferWidth, &iAufruferHeight};
     for (std::size_t i = 0; i < 4; ++i)
         *ziele[i] = i + 2 < argumente.size() ? iZahlAusText(argumente[i + 2]) : 0;
-    if (argumente.size() >= 7) {
-        const int32_t iSprache = iZahlAusText(argumente[6]);
-        wSprache = (iSprache == 1 || iSprache == 2) ? uint16_t(iSprache) : 1;
-    }
+    if (argumente.size() >= 7)
+        wSprache = wSpracheAusAufruf(argumente);
     // The file dialogs, message box buttons and context menus of Qt speak
     // the language word too.
     bQtTexteEinstellen(wSprache == 1);
@@ -109,14 +113,18 @@ int NetzplanAusfuehren(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Netzplan");
+    std::vector<std::string> argumente(argv, argv + argc);
+    // The box of a second start speaks the language of the call too; the
+    // rest of the line is read only by the instance that runs.
+    wSprache = wSpracheAusAufruf(argumente);
     // Held for the life of the process.
     static TBenannterMutex InstanzMutex(cProgrammTitel);
     if (!InstanzMutex.bBesitzt()) {
-        ShowMessageBox("Veltrano TCP/IP Settings is still running!", cProgrammTitel,
-                       MB_OK | MB_ICONWARNING);
+        ShowMessageBox(Sprachtext("Veltrano TCP/IP Settings läuft bereits!",
+                                  "Veltrano TCP/IP Settings is still running!"),
+                       cProgrammTitel, MB_OK | MB_ICONWARNING);
         return 0;
     }
-    std::vector<std::string> argumente(argv, argv + argc);
     KommandozeileAuswerten(argumente);
 
     auto pDialog = std::make_unique<TDialogSimVoreinstellung>(nullptr);

@@ -121,13 +121,13 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
 {
     Umgebung u;
     {
-        // Nothing in effect: TCP/IP off, both lists on "Deactivate".
+        // Nothing in effect: TCP/IP off, both lists on "Deaktivieren".
         std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf()));
         EXPECT_FALSE(d->TCP_Ip_AktivierenCheckBox->isChecked());
         EXPECT_FALSE(d->TCPGroupBox->isEnabled());
         EXPECT_FALSE(d->TCPGroupBox->isVisibleTo(d.get()));
         EXPECT_EQ(d->IpAdrComboBox->currentIndex(), 0);
-        EXPECT_EQ(d->IpAdr_2_ComboBox->currentText(), "Deactivate");
+        EXPECT_EQ(d->IpAdr_2_ComboBox->currentText(), "Deaktivieren");
         EXPECT_EQ(d->IpAdrComboBox->itemText(1), "0.0.0.0");
         EXPECT_EQ(d->IpAdrComboBox->itemText(2), "127.0.0.1");
         EXPECT_EQ(d->BspPortLabel->text(), "----");
@@ -159,6 +159,7 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
     std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(2)));
     ASSERT_EQ(u.Meldungen.size(), 1u) << testing::PrintToString(u.MeldungsTexte());
     EXPECT_EQ(u.Meldungen[0].sText, "The IP address '10.254.254.254' is not valid on this PC!");
+    EXPECT_EQ(d->IpAdrComboBox->itemText(0), "Deactivate");
     EXPECT_TRUE(d->TCP_Ip_AktivierenCheckBox->isChecked());
     EXPECT_TRUE(d->PGZugriffAufEingaengeAufPeripherieUmleitenCheckBox->isChecked());
     // Another process owns the communication: read-only with the notice.
@@ -212,7 +213,7 @@ TEST(NetzplanDialog, OeffnenZeigtDasGespeicherteUndSchlaegtNurAufWunschVor)
         d->show();
         QTest::mouseClick(Kind<QPushButton>(d.get(), "SetOptimalIPButton"), Qt::LeftButton);
         EXPECT_EQ(d->InternPortEdit->text(), "7777");
-        EXPECT_EQ(d->IpAdr_2_ComboBox->currentText(), "Deactivate");
+        EXPECT_EQ(d->IpAdr_2_ComboBox->currentText(), "Deaktivieren");
     }
     {
         // Choosing an adapter proposes too.
@@ -517,9 +518,9 @@ TEST(NetzplanDialog, Port102DesDienstes)
     };
     const Fall faelle[] = {
         {9, 1, "127.0.0.1", "0.0.0.0", "102", "0", "7777", "0"},
-        {9, 0, "0.0.0.0", "Deactivate", "7777", "0", "0", "0"},
-        {12, 1, "0.0.0.0", "Deactivate", "102", "7777", "0", "0"},
-        {12, 0, "0.0.0.0", "Deactivate", "7777", "0", "0", "0"},
+        {9, 0, "0.0.0.0", "Deaktivieren", "7777", "0", "0", "0"},
+        {12, 1, "0.0.0.0", "Deaktivieren", "102", "7777", "0", "0"},
+        {12, 0, "0.0.0.0", "Deaktivieren", "7777", "0", "0", "0"},
     };
     MPI_V2_ResetIPAdresseNetzwerkkartePC(d->iMPIHandles[0]);
     for (const Fall& f : faelle) {

@@ -835,6 +835,8 @@ TEST_F(DlgTest, ScreenshotsOfEveryPageInGermanAndEnglish)
         d.show();
         QCoreApplication::processEvents();
         EXPECT_EQ(d.windowTitle().toStdString(), PoolText(1073));
+        EXPECT_EQ(d.bTCPIPConfigExtern->text().toStdString(),
+                  *pcSprache == 'D' ? "Veltrano TCP/IP-Einstellungen..." : "Veltrano TCP/IP Settings...");
         // Opened at the width of the widest selection; every caption whole
         // at that size and at the least size the layout allows.
         const QSize groesse = d.size();

@@ -3,6 +3,7 @@
 
 #include "DlgSim.h"
 #include "NetzplanDienste.h"
+#include "VoreinstellAufruf.h"
 #include "WinMeldung.h"
 #include "WinMutex.h"
 #include "WinProzess.h"
@@ -72,8 +73,7 @@ int32_t iZahlAusText(const std::string& sText)
 
 uint16_t wSpracheAusAufruf(const std::vector<std::string>& argumente)
 {
-    const int32_t iSprache = argumente.size() >= 7 ? iZahlAusText(argumente[6]) : 1;
-    return (iSprache == 1 || iSprache == 2) ? uint16_t(iSprache) : 1;
+    return argumente.size() > VA_SPRACHE ? wVoreinstellSpracheLesen(iZahlAusText(argumente[VA_SPRACHE])) : 1;
 }
 
 bool KommandozeileAuswerten(const std::vector<std::string>& argumente)
@@ -81,7 +81,7 @@ bool KommandozeileAuswerten(const std::vector<std::string>& argumente)
     bool bZuLang = false;
     for (const std::string& s : argumente)
         bZuLang = bZuLang || s.size() > MAX_ARGUMENT_LAENGE;
-    if (argumente.size() < 4 || bZuLang) {
+    if (argumente.size() < VA_MINDESTANZAHL || bZuLang) {
         bFalscherAufruf = true;
         ShowError("Die Anwendung wird nicht korrekt aufgerufen!\n"
                   "The calling-parameters of the application are not correct!");
@@ -89,7 +89,7 @@ bool KommandozeileAuswerten(const std::vector<std::string>& argumente)
     }
     // The folder comes from the path Veltrano passes; a bare name (started
     // by hand through PATH) has none, so the running file tells it then.
-    std::string sPfad = argumente[0];
+    std::string sPfad = argumente[VA_PROGRAMM];
     if (sPfad.find('/') == std::string::npos)
         sPfad = ProgrammDatei();
     std::vector<char> ordner(sPfad.size() + 2, '\0');
@@ -97,11 +97,11 @@ bool KommandozeileAuswerten(const std::vector<std::string>& argumente)
     cProgrammOrdner = ordner.data();
     if (cProgrammOrdner.empty() || cProgrammOrdner.back() != '/')
         cProgrammOrdner += '/';
-    KommuID = uint32_t(iZahlAusText(argumente[1]));
+    KommuID = uint32_t(iZahlAusText(argumente[VA_KOMMUID]));
     int32_t* ziele[4] = {&iAufruferLeft, &iAufruferTop, &iAufruferWidth, &iAufruferHeight};
     for (std::size_t i = 0; i < 4; ++i)
-        *ziele[i] = i + 2 < argumente.size() ? iZahlAusText(argumente[i + 2]) : 0;
-    if (argumente.size() >= 7)
+        *ziele[i] = VA_LEFT + i < argumente.size() ? iZahlAusText(argumente[VA_LEFT + i]) : 0;
+    if (argumente.size() > VA_SPRACHE)
         wSprache = wSpracheAusAufruf(argumente);
     // The file dialogs, message box buttons and context menus of Qt speak
     // the language word too.

@@ -21,6 +21,18 @@ std::string SprachDateiPfad(const char* pcName)
     return cSystemVerzeichnis + "Sprachen/" + pcName + ".DAT";
 }
 
+// A box of the loader in the language whose texts are loaded when it shows
+// (the text language may already hold the refused number then); the
+// English form while no file has filled the pool, or when the loaded file
+// lacks the number.
+std::string LadeText(unsigned long nNr, const char* pcEnglisch)
+{
+    if (ucGeladeneSprache == 0)
+        return pcEnglisch;
+    std::string s = PoolText(nNr);
+    return s == "Unbekannter String/Unknown String" ? pcEnglisch : s;
+}
+
 } // namespace
 
 uint16_t wAufrufintervallBegrenzt(long long llMs)
@@ -62,20 +74,23 @@ unsigned char SpracheDerInstallation()
 
 bool bSprachDateiLaden(unsigned char ucSprache)
 {
+    // Texte: 6900-6902
     const char* pcName = SPR_GetSprachStrVonId(ucSprache);
     if (!pcName) {
-        FehlerMeldung("Id of language is invalid!");
+        FehlerMeldung(LadeText(6900, "Id of language is invalid!"));
         return false;
     }
+    // Taken before the file replaces the pool.
+    const std::string sKeineZeilen = LadeText(6901, "No lines found in the language file!");
+    const std::string sFehlerhaft = LadeText(6902, "Error found!\nCount total=%d\nLast error in line %d.");
     std::string sPfad = SprachDateiPfad(pcName);
     int iAnzahl = 0;
     int iFehlerhafte = 0;
     int iLetzteFehlerzeile = 0;
     SPR_bSprachenDateiEinlesen(0, sPfad.data(), &iAnzahl, &iFehlerhafte, &iLetzteFehlerzeile);
-    if (iAnzahl == 0) FehlerMeldung("No lines found in the language file!");
+    if (iAnzahl == 0) FehlerMeldung(sKeineZeilen);
     if (iFehlerhafte != 0)
-        FehlerMeldung(TextFormatieren("Error found!\nCount total=%d\nLast error in line %d.", "%d%d",
-                                      iFehlerhafte, iLetzteFehlerzeile));
+        FehlerMeldung(TextFormatieren(sFehlerhaft.c_str(), "%d%d", iFehlerhafte, iLetzteFehlerzeile));
     if (iAnzahl == 0) {
         // The reader has emptied the pool: without a single good line every
         // menu would show the default text. The language before comes back.

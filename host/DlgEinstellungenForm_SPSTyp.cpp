@@ -101,7 +101,7 @@ void TDlgEinstellungen::NetzGruppeBauen()
     LabelLocalHostBemerkung->setWordWrap(true);
     LabelLocalHostBemerkung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelLocalHostBemerkung->setMinimumHeight(50);
-    bTCPIPConfigExtern = new QPushButton("Veltrano TCP/IP Settings...", gbNetinterface);
+    bTCPIPConfigExtern = new QPushButton(Q(PoolText(6903)), gbNetinterface);
     bTCPIPConfigExtern->setObjectName("bTCPIPConfigExtern");
     cbIPAdr = new QComboBox(gbNetinterface);
     cbIPAdr->setObjectName("cbIPAdr");

@@ -113,7 +113,9 @@ void TDialogSimVoreinstellung::Port102BeimStart()
 {
     SetStatusText("");
     const uint32_t dwHalter = Port102OwnerPid();
-    SetStatusText(dwHalter == 0 ? "Port 102 is free!" : "Port 102 is occupied from another process!");
+    SetStatusText(dwHalter == 0 ? Sprachtext("Port 102 ist frei!", "Port 102 is free!")
+                                : Sprachtext("Port 102 ist von einem anderen Prozess belegt!",
+                                             "Port 102 is occupied from another process!"));
     if (bHelferdienstFuerPort102Stoppen(bPort102VomDienstGehalten(dwHalter)))
         bDienstGestoppt = true;
 }

@@ -35,15 +35,27 @@ bool bZahlLesen(const QLineEdit* pEdit, long long& qWert)
     return bOk;
 }
 
-const char* const WARNUNG_DE =
-    "Quendra/Veltrano kann mit der SIEMENS-Software nicht zusammenarbeiten, da der Port 102 "
-    "blockiert ist.\nLösung 1: Starten Sie Quendra/Veltrano mit Admin-Rechten\nLösung 2: "
-    "Installieren Sie den Treiber „HARLENZService“ (siehe Downloadbereich "
-    "www.harlenz-software.de).\n";
-const char* const WARNUNG_EN =
-    "Quendra/Veltrano can’t be used with SIEMENS Software Tools, because the Port 102 is "
-    "occupied.\nSolution 1: Start Quendra/Veltrano with administration rights.\nSolution 2: "
-    "Install the driver “HARLENZService” (see download area of www.harlenz-software.de)\n";
+// The box at OK when no port is 102: programming software looks for the
+// engine at port 102, so another port reaches only software that can be
+// pointed at it; a port below the first unprivileged one also needs the
+// right to bind it.
+std::string AndererPortHinweis(uint16_t wPort)
+{
+    std::string s = Formatiert(Sprachtext("Programmiersoftware verbindet sich mit Port 102. Der gewählte Port %u "
+                                          "funktioniert nur mit Software, bei der sich ein anderer Port "
+                                          "einstellen lässt.",
+                                          "Programming software connects to port 102. The chosen port %u works "
+                                          "only with software that can be told another port."),
+                               unsigned(wPort));
+    const unsigned uFrei = uErsterFreierPort();
+    if (wPort < uFrei)
+        s += Formatiert(Sprachtext("\nDer Port %u liegt unter %u, dem ersten freien Port dieses Systems: Ihn "
+                                   "zu belegen braucht root oder das Recht CAP_NET_BIND_SERVICE.",
+                                   "\nThe port %u is below %u, the first unprivileged port of this system: "
+                                   "binding it needs root or the CAP_NET_BIND_SERVICE capability."),
+                        unsigned(wPort), uFrei);
+    return s;
+}
 
 } // namespace
 
@@ -178,7 +190,7 @@ bool TDialogSimVoreinstellung::ApplySettings(bool bNurPruefen, bool bWarnen)
         BspIPNetAdapterLabel->setText(QString::fromStdString(sKopie));
         BspPortLabel->setText(QString::number(wPort));
         if (wPort != 102 && bWarnen)
-            ShowInfo(Sprachtext(WARNUNG_DE, WARNUNG_EN));
+            ShowInfo(AndererPortHinweis(wPort));
     } else {
         ClearExample();
     }

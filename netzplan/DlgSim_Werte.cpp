@@ -108,7 +108,7 @@ void TDialogSimVoreinstellung::LoadCaptionsAndValues()
                              "Error while determining the IP address of the PC!"));
         for (QComboBox* p : {IpAdrComboBox, IpAdr_2_ComboBox}) {
             p->clear();
-            p->addItem("Deactivate");
+            p->addItem(Sprachtext("Deaktivieren", "Deactivate"));
             p->setCurrentIndex(0);
         }
     }
@@ -179,7 +179,7 @@ void TDialogSimVoreinstellung::FillIpCombo(QComboBox* pListe, const std::string&
 {
     pListe->clear();
     int iAuswahl = -1;
-    pListe->addItem("Deactivate");
+    pListe->addItem(Sprachtext("Deaktivieren", "Deactivate"));
     if (sGespeichert.empty())
         iAuswahl = 0;
     const uint32_t dwGespeichert = dwAdresse(sGespeichert);

@@ -3,6 +3,7 @@
 
 #include "DlgSim.h"
 #include "NetzplanDienste.h"
+#include "VoreinstellAufruf.h"
 #include "WinMeldung.h"
 #include "WinMutex.h"
 #include "WinProzess.h"
@@ -70,12 +71,17 @@ int32_t iZahlAusText(const std::string& sText)
     return int32_t(bMinus ? 0u - dwWert : dwWert);
 }
 
+uint16_t wSpracheAusAufruf(const std::vector<std::string>& argumente)
+{
+    return argumente.size() > VA_SPRACHE ? wVoreinstellSpracheLesen(iZahlAusText(argumente[VA_SPRACHE])) : 1;
+}
+
 bool KommandozeileAuswerten(const std::vector<std::string>& argumente)
 {
     bool bZuLang = false;
     for (const std::string& s : argumente)
         bZuLang = bZuLang || s.size() > MAX_ARGUMENT_LAENGE;
-    if (argumente.size() < 4 || bZuLang) {
+    if (argumente.size() < VA_MINDESTANZAHL || bZuLang) {
         bFalscherAufruf = true;
         ShowError("Die Anwendung wird nicht korrekt aufgerufen!\n"
                   "The calling-parameters of the application are not correct!");
@@ -83,7 +89,7 @@ bool KommandozeileAuswerten(const std::vector<std::string>& argumente)
     }
     // The folder comes from the path Veltrano passes; a bare name (started
     // by hand through PATH) has none, so the running file tells it then.
-    std::string sPfad = argumente[0];
+    std::string sPfad = argumente[VA_PROGRAMM];
     if (sPfad.find('/') == std::string::npos)
         sPfad = ProgrammDatei();
     std::vector<char> ordner(sPfad.size() + 2, '\0');
@@ -91,14 +97,12 @@ bool KommandozeileAuswerten(const std::vector<std::string>& argumente)
     cProgrammOrdner = ordner.data();
     if (cProgrammOrdner.empty() || cProgrammOrdner.back() != '/')
         cProgrammOrdner += '/';
-    KommuID = uint32_t(iZahlAusText(argumente[1]));
+    KommuID = uint32_t(iZahlAusText(argumente[VA_KOMMUID]));
     int32_t* ziele[4] = {&iAufruferLeft, &iAufruferTop, &iAufruferWidth, &iAufruferHeight};
     for (std::size_t i = 0; i < 4; ++i)
-        *ziele[i] = i + 2 < argumente.size() ? iZahlAusText(argumente[i + 2]) : 0;
-    if (argumente.size() >= 7) {
-        const int32_t iSprache = iZahlAusText(argumente[6]);
-        wSprache = (iSprache == 1 || iSprache == 2) ? uint16_t(iSprache) : 1;
-    }
+        *ziele[i] = VA_LEFT + i < argumente.size() ? iZahlAusText(argumente[VA_LEFT + i]) : 0;
+    if (argumente.size() > VA_SPRACHE)
+        wSprache = wSpracheAusAufruf(argumente);
     // The file dialogs, message box buttons and context menus of Qt speak
     // the language word too.
     bQtTexteEinstellen(wSprache == 1);
@@ -109,14 +113,18 @@ int NetzplanAusfuehren(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Netzplan");
+    std::vector<std::string> argumente(argv, argv + argc);
+    // The box of a second start speaks the language of the call too; the
+    // rest of the line is read only by the instance that runs.
+    wSprache = wSpracheAusAufruf(argumente);
     // Held for the life of the process.
     static TBenannterMutex InstanzMutex(cProgrammTitel);
     if (!InstanzMutex.bBesitzt()) {
-        ShowMessageBox("Veltrano TCP/IP Settings is still running!", cProgrammTitel,
-                       MB_OK | MB_ICONWARNING);
+        ShowMessageBox(Sprachtext("Veltrano TCP/IP Settings läuft bereits!",
+                                  "Veltrano TCP/IP Settings is still running!"),
+                       cProgrammTitel, MB_OK | MB_ICONWARNING);
         return 0;
     }
-    std::vector<std::string> argumente(argv, argv + argc);
     KommandozeileAuswerten(argumente);
 
     auto pDialog = std::make_unique<TDialogSimVoreinstellung>(nullptr);

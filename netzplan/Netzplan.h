@@ -47,8 +47,14 @@ void TextKopieren(char* pcZiel, std::size_t uGroesse, const char* pcQuelle);
 // as the original conversion does.
 int32_t iZahlAusText(const std::string& sText);
 
-// Reads the command line (argument 0 the program path) into the values
-// above. Too few arguments (fewer than 3 after the path) or an argument
+// The language word of a command line (argument 0 the program path): its
+// language argument when that is 1 or 2; 1 for any other value and without
+// one.
+uint16_t wSpracheAusAufruf(const std::vector<std::string>& argumente);
+
+// Reads the command line into the values above, each argument from its
+// place in Veltrano's call (VoreinstellAufruf.h). Too few arguments (fewer
+// than VA_MINDESTANZAHL, the path counted) or an argument
 // longer than MAX_ARGUMENT_LAENGE: the bad-call flag is set, the
 // two-language error box is shown, and false is returned. Otherwise Qt's
 // own texts are set to the language word.

@@ -57,7 +57,8 @@ uint32_t Port102OwnerPid();
 // failed PID query is said on the status line and counts as not.
 bool bPort102VomDienstGehalten(uint32_t dwHalter);
 // When bGehalten, asks the help service to free port 102; the outcome goes to
-// the status line. True when the help service stopped.
+// the status line (else it is left as it stands). True when the help
+// service stopped.
 bool bHelferdienstFuerPort102Stoppen(bool bGehalten);
 
 // Address and port through which programming software reaches the engine;

@@ -108,10 +108,9 @@ bool bPort102VomDienstGehalten(uint32_t dwHalter)
 
 bool bHelferdienstFuerPort102Stoppen(bool bGehalten)
 {
-    if (!bGehalten) {
-        SetStatusText("Stopping S-service is not necessary!");
+    // Not the service's: the status line keeps the state of port 102.
+    if (!bGehalten)
         return false;
-    }
     bool bNichtInstalliert = false;
     if (SendServiceControl(HELFERDIENST_NAME, HELFERDIENST_PORT102_FREIGEBEN, bNichtInstalliert, false)) {
         SetStatusText("S-service was stopped!");
@@ -141,7 +140,6 @@ std::string PortRechtUrsache(uint16_t wPort)
 
 // The status texts of the socket set-up (the steps not named stay silent).
 constexpr TListenSocketTexte kStatusTexte{
-    .pcNichtNoetig = "Stopping S-service is not necessary!",
     .pcHelferGestoppt = "S-service was stopped!",
     .pcHelferNichtGestoppt = "Error while stopping S-service!",
     .pcHelferFehlt = "HARLENZ-Service is not present on the machine!",

@@ -255,7 +255,7 @@ TEST_F(Sprachen, ALanguageWithoutFileChangesNothingNowNorAtTheNextStart)
     // No language with number 5 is registered.
     f->MenuSprachenRussian->trigger();
     ASSERT_EQ(u->Meldungen.size(), 1u);
-    EXPECT_EQ(u->Meldungen[0].sText, "Id of language is invalid!");
+    EXPECT_EQ(u->Meldungen[0].sText, "Die Sprachkennung ist ungültig!");
     TexteSindAus(De, En, "after Russian");
     EXPECT_EQ(SPR_GetTextSprache(), 1);
     EXPECT_EQ(Sprache, 1);
@@ -293,7 +293,7 @@ TEST_F(Sprachen, ALanguageWithoutFileChangesNothingNowNorAtTheNextStart)
     });
     ASSERT_TRUE(WarteBis([] { return !MaskeFile.empty(); }, 5000));
     ASSERT_EQ(u->Meldungen.size(), 1u);
-    EXPECT_EQ(u->Meldungen[0].sText, "Id of language is invalid!");
+    EXPECT_EQ(u->Meldungen[0].sText, "Die Sprachkennung ist ungültig!");
     EXPECT_EQ(MaskeFile, sMaske);
     EXPECT_EQ(f->iAnzahlObjekte, 1);
     EXPECT_EQ(fs::path(f->cHintergrundDatei).filename(), "Hinten.jpg");
@@ -322,7 +322,8 @@ TEST_F(Sprachen, ABadFileUsesItsGoodLinesAFileWithoutOneKeepsTheLanguage)
 
     f->MenuSpracheItalien->trigger();
     ASSERT_EQ(u->Meldungen.size(), 1u);
-    EXPECT_EQ(u->Meldungen[0].sText, "Error found!\nCount total=1\nLast error in line 3.");
+    // The boxes speak the language chosen before.
+    EXPECT_EQ(u->Meldungen[0].sText, "Fehler gefunden!\nAnzahl gesamt=1\nLetzter Fehler in Zeile 3.");
     EXPECT_EQ(Sprache, 6);
     EXPECT_EQ(Angehakt(), f->MenuSpracheItalien);
     EXPECT_EQ(f->MenuMaske->title().toStdString(), "&Maschera");
@@ -336,13 +337,22 @@ TEST_F(Sprachen, ABadFileUsesItsGoodLinesAFileWithoutOneKeepsTheLanguage)
     ASSERT_TRUE(u->Meldungen.empty());
     f->MenuSpracheFrankreich->trigger();
     ASSERT_EQ(u->Meldungen.size(), 2u);
-    EXPECT_EQ(u->Meldungen[0].sText, "No lines found in the language file!");
-    EXPECT_EQ(u->Meldungen[1].sText, "Error found!\nCount total=2\nLast error in line 2.");
+    EXPECT_EQ(u->Meldungen[0].sText, "In der Sprachdatei wurden keine Zeilen gefunden!");
+    EXPECT_EQ(u->Meldungen[1].sText, "Fehler gefunden!\nAnzahl gesamt=2\nLetzter Fehler in Zeile 2.");
     EXPECT_EQ(SPR_GetTextSprache(), 1);
     EXPECT_EQ(Sprache, 1);
     TexteSindAus(De, En, "after a file without a good line");
     EXPECT_EQ(Angehakt(), f->MenuSprachenDeutsch);
     EXPECT_EQ(SPR_GetSyntaxSprache(), 1);
+
+    // From English the same boxes come in English.
+    f->MenuSprachenEnglish->trigger();
+    u->Meldungen.clear();
+    f->MenuSpracheFrankreich->trigger();
+    ASSERT_EQ(u->Meldungen.size(), 2u);
+    EXPECT_EQ(u->Meldungen[0].sText, "No lines found in the language file!");
+    EXPECT_EQ(u->Meldungen[1].sText, "Error found!\nCount total=2\nLast error in line 2.");
+    TexteSindAus(En, De, "after a file without a good line, from English");
 }
 
 TEST_F(Sprachen, ScreenshotsOfEveryMenu)

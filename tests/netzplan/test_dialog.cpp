@@ -121,13 +121,13 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
 {
     Umgebung u;
     {
-        // Nothing in effect: TCP/IP off, both lists on "Deactivate".
+        // Nothing in effect: TCP/IP off, both lists on "Deaktivieren".
         std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf()));
         EXPECT_FALSE(d->TCP_Ip_AktivierenCheckBox->isChecked());
         EXPECT_FALSE(d->TCPGroupBox->isEnabled());
         EXPECT_FALSE(d->TCPGroupBox->isVisibleTo(d.get()));
         EXPECT_EQ(d->IpAdrComboBox->currentIndex(), 0);
-        EXPECT_EQ(d->IpAdr_2_ComboBox->currentText(), "Deactivate");
+        EXPECT_EQ(d->IpAdr_2_ComboBox->currentText(), "Deaktivieren");
         EXPECT_EQ(d->IpAdrComboBox->itemText(1), "0.0.0.0");
         EXPECT_EQ(d->IpAdrComboBox->itemText(2), "127.0.0.1");
         EXPECT_EQ(d->BspPortLabel->text(), "----");
@@ -159,6 +159,7 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
     std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(2)));
     ASSERT_EQ(u.Meldungen.size(), 1u) << testing::PrintToString(u.MeldungsTexte());
     EXPECT_EQ(u.Meldungen[0].sText, "The IP address '10.254.254.254' is not valid on this PC!");
+    EXPECT_EQ(d->IpAdrComboBox->itemText(0), "Deactivate");
     EXPECT_TRUE(d->TCP_Ip_AktivierenCheckBox->isChecked());
     EXPECT_TRUE(d->PGZugriffAufEingaengeAufPeripherieUmleitenCheckBox->isChecked());
     // Another process owns the communication: read-only with the notice.
@@ -212,7 +213,7 @@ TEST(NetzplanDialog, OeffnenZeigtDasGespeicherteUndSchlaegtNurAufWunschVor)
         d->show();
         QTest::mouseClick(Kind<QPushButton>(d.get(), "SetOptimalIPButton"), Qt::LeftButton);
         EXPECT_EQ(d->InternPortEdit->text(), "7777");
-        EXPECT_EQ(d->IpAdr_2_ComboBox->currentText(), "Deactivate");
+        EXPECT_EQ(d->IpAdr_2_ComboBox->currentText(), "Deaktivieren");
     }
     {
         // Choosing an adapter proposes too.
@@ -324,6 +325,20 @@ TEST(NetzplanDialog, GleicheAdresseGleichePorts)
     EXPECT_EQ(d->sIP1, "0.0.0.0");
     EXPECT_EQ(d->sIP2, "0.0.0.0");
     EXPECT_EQ(d->BspPortLabel->text(), "----");
+    // A port other than 102 below the first unprivileged one: the
+    // information at OK adds the right it needs.
+    Waehlen(d.get(), "IpAdrComboBox", "127.0.0.1");
+    Eingeben(d.get(), "S7PortEdit", "50");
+    u.Meldungen.clear();
+    EXPECT_TRUE(d->ApplySettings(true, true));
+    ASSERT_EQ(u.Meldungen.size(), 1u) << testing::PrintToString(u.MeldungsTexte());
+    const std::string sRecht = uErsterFreierPort() > 50
+                                   ? "\nThe port 50 is below " + std::to_string(uErsterFreierPort()) +
+                                         ", the first unprivileged port of this system: binding it needs "
+                                         "root or the CAP_NET_BIND_SERVICE capability."
+                                   : "";
+    EXPECT_EQ(u.Meldungen[0].sText, "Programming software connects to port 102. The chosen port 50 works only "
+                                    "with software that can be told another port." + sRecht);
 }
 
 // Saving and the decision whether the engine takes the presets over again.
@@ -337,10 +352,15 @@ TEST(NetzplanDialog, UebernahmeNurWennNoetig)
     Eingeben(d.get(), "InternPortEdit", "0");
     d->IpAdr_2_ComboBox->setCurrentIndex(0);
     u.Meldungen.clear();
-    // Not 102: the warning comes before saving.
+    // Not 102: the information comes before saving; a port any program
+    // may bind needs no word on rights.
     ASSERT_TRUE(d->ApplySettings(false, true));
     ASSERT_EQ(u.Meldungen.size(), 1u) << testing::PrintToString(u.MeldungsTexte());
-    EXPECT_EQ(u.Meldungen[0].sText.rfind("Quendra/Veltrano kann mit der SIEMENS-Software", 0), 0u);
+    EXPECT_EQ(u.Meldungen[0].sText, "Programmiersoftware verbindet sich mit Port 102. Der gewählte Port " +
+                                        std::to_string(wPort) +
+                                        " funktioniert nur mit Software, bei der sich ein anderer Port "
+                                        "einstellen lässt.");
+    EXPECT_EQ(u.Meldungen[0].uTyp & 0xF0, MB_ICONINFORMATION);
     char acIP[255] = {};
     uint16_t w1 = 0, w2 = 1;
     D7ED_GetEingestellteIPDaten(acIP, &w1, &w2);
@@ -498,9 +518,9 @@ TEST(NetzplanDialog, Port102DesDienstes)
     };
     const Fall faelle[] = {
         {9, 1, "127.0.0.1", "0.0.0.0", "102", "0", "7777", "0"},
-        {9, 0, "0.0.0.0", "Deactivate", "7777", "0", "0", "0"},
-        {12, 1, "0.0.0.0", "Deactivate", "102", "7777", "0", "0"},
-        {12, 0, "0.0.0.0", "Deactivate", "7777", "0", "0", "0"},
+        {9, 0, "0.0.0.0", "Deaktivieren", "7777", "0", "0", "0"},
+        {12, 1, "0.0.0.0", "Deaktivieren", "102", "7777", "0", "0"},
+        {12, 0, "0.0.0.0", "Deaktivieren", "7777", "0", "0", "0"},
     };
     MPI_V2_ResetIPAdresseNetzwerkkartePC(d->iMPIHandles[0]);
     for (const Fall& f : faelle) {

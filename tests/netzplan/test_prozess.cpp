@@ -30,12 +30,13 @@ std::unique_ptr<QProcess> Starten(const QStringList& argumente)
     return p;
 }
 
-// The arguments with which Veltrano (in English) starts the program.
-QStringList WieVeltrano()
+// The arguments with which Veltrano (in English unless told) starts the
+// program.
+QStringList WieVeltrano(unsigned uTextSprache = 2)
 {
     QStringList argumente;
-    const std::vector<std::string> teile =
-        KommandozeileZerlegen(VoreinstellAufrufZeile(Programm().toStdString(), 4711, 10, 20, 880, 700, 2));
+    const std::vector<std::string> teile = KommandozeileZerlegen(
+        VoreinstellAufrufZeile(Programm().toStdString(), 4711, 10, 20, 880, 700, uTextSprache));
     for (std::size_t i = 1; i < teile.size(); ++i)
         argumente << QString::fromStdString(teile[i]);
     return argumente;
@@ -57,11 +58,16 @@ TEST(NetzplanProzess, ZweiteInstanzWarntUndEndet)
     auto pErste = Starten(WieVeltrano());
     // The first holds the mutex once its window is up; give it the time.
     ASSERT_FALSE(pErste->waitForFinished(1500)) << pErste->readAllStandardError().toStdString();
-    auto pZweite = Starten(WieVeltrano());
-    ASSERT_TRUE(pZweite->waitForFinished(15000));
-    EXPECT_EQ(pZweite->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(pZweite->exitCode(), 0);
-    EXPECT_TRUE(pZweite->readAllStandardError().contains("Veltrano TCP/IP Settings is still running!"));
+    // The box speaks the language of its own call.
+    for (const auto& [uSprache, pcText] : {std::pair<unsigned, const char*>{2, "Veltrano TCP/IP Settings is still running!"},
+                                           {1, "Veltrano TCP/IP Settings läuft bereits!"}}) {
+        auto pZweite = Starten(WieVeltrano(uSprache));
+        ASSERT_TRUE(pZweite->waitForFinished(15000));
+        EXPECT_EQ(pZweite->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(pZweite->exitCode(), 0);
+        EXPECT_TRUE(QString::fromUtf8(pZweite->readAllStandardError()).contains(QString::fromUtf8(pcText)))
+            << uSprache;
+    }
     EXPECT_EQ(pErste->state(), QProcess::Running) << "the first goes on";
     pErste->kill();
     pErste->waitForFinished(5000);

@@ -312,6 +312,20 @@ TEST_F(DlgTest, TimeOfDayInterruptRefusesSecondsImpossibleTimesAndAYearBeyondIts
         SCOPED_TRACE(f.pcText);
         Abgelehnt(f.pcFeld, f.pcText, f.sMeldung, vorher, sDatei);
     }
+    // The box for no time asks for both forms the field takes.
+    std::string sInstalliert;
+    bRegWertLesen(cRegistrySchluessel, "SpracheInstall", sInstalliert);
+    for (const char* pcSprache : {"U", "D"}) {
+        ASSERT_TRUE(bRegWertSchreiben(cRegistrySchluessel, "SpracheInstall", pcSprache));
+        StartVorbereiten(u.pfProgramm.string());
+        const std::string sText = PoolTextFormat(6714, "%s%s", "7:3", ("OB 17 " + PoolText(1134)).c_str());
+        Abgelehnt("UhrAlarm_ZeitOB17", "7:3", sText, vorher, sDatei);
+        EXPECT_NE(sText.find(*pcSprache == 'D' ? "als hh:mm oder hh:mm:00 ein (z. B. 07:30)"
+                                               : "as hh:mm or hh:mm:00 (e.g. 07:30)"),
+                  std::string::npos);
+    }
+    bRegWertSchreiben(cRegistrySchluessel, "SpracheInstall", sInstalliert);
+    StartVorbereiten(u.pfProgramm.string());
     u.Meldungen.clear();
     EXPECT_EQ(Oeffnen([&](TDlgEinstellungen& d) {
                   Setzen(d, "UhrAlarm_ZeitOB17", " 23:59:00 ");
@@ -821,6 +835,8 @@ TEST_F(DlgTest, ScreenshotsOfEveryPageInGermanAndEnglish)
         d.show();
         QCoreApplication::processEvents();
         EXPECT_EQ(d.windowTitle().toStdString(), PoolText(1073));
+        EXPECT_EQ(d.bTCPIPConfigExtern->text().toStdString(),
+                  *pcSprache == 'D' ? "Veltrano TCP/IP-Einstellungen..." : "Veltrano TCP/IP Settings...");
         // Opened at the width of the widest selection; every caption whole
         // at that size and at the least size the layout allows.
         const QSize groesse = d.size();

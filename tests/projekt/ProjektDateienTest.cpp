@@ -439,11 +439,14 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     testhilfe::DateiSchreiben(pfProgramm, "#!/bin/sh\nexit 0\n");
     fs::permissions(pfProgramm, fs::perms::owner_all);
     int iFehler = 0;
-    const auto Voreinstellen = [&](uint16_t wPort) {
+    const auto Voreinstellen = [&](uint16_t wPort, const char* pcIP2 = nullptr) {
         VoreinstellDialogStarten();
         ++pForm->iVoreinstellStarts;
         if (wPort) {
             ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", wPort, 0, 0, &iFehler));
+        }
+        if (pcIP2) {
+            ASSERT_TRUE(D7ED_IPDaten_2_InRegistryAbspeichern(pcIP2, 0, 0, &iFehler));
         }
         bool bBehandelt = false;
         pForm->ApplicationEvents1Message(pForm->uiVoreinstellMeldung, bBehandelt);
@@ -492,8 +495,20 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 
-    // Changed on disk by another program: No keeps it.
-    const std::string sFremd = testhilfe::DateiLesen(pfIP) + "; fremd\n";
+    // OK without a change: the unused second address that Save left empty
+    // comes back as 0.0.0.0 without ports, which is no change.
+    const std::string sGespeichert = testhilfe::DateiLesen(pfIP);
+    ASSERT_NE(sGespeichert.find("D7ED_IP_ADRESSE_2=\n"), std::string::npos) << sGespeichert;
+    Voreinstellen(p1, "0.0.0.0");
+    EXPECT_EQ(testhilfe::DateiLesen(pfIP), sGespeichert);
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+
+    // Changed on disk by another program: No keeps it, and its address and
+    // port do not reach IP-ADR and PortNr either.
+    std::string sFremd = sGespeichert + "; fremd\n";
+    const std::string sPortZeile = "D7ED_PORT_ADRESSE=" + std::to_string(p1) + "\n";
+    sFremd.replace(sFremd.find(sPortZeile), sPortZeile.size(), "D7ED_PORT_ADRESSE=" + std::to_string(p2) + "\n");
+    sFremd.replace(sFremd.find("=127.0.0.1\n"), 11, "=127.0.0.3\n");
     FremdAendern(pfIP, sFremd);
     u.Meldungen.clear();
     u.Antworten = {IDNO};
@@ -501,6 +516,7 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6820, "%s", pfIP.string().c_str()) + "\n");
     EXPECT_EQ(testhilfe::DateiLesen(pfIP), sFremd);
     EXPECT_TRUE(bHoert(p2));
+    EXPECT_EQ(IP_ADR + " " + std::to_string(PortNr), "127.0.0.1 " + std::to_string(p1));
 
     // A write that fails is reported as at Save.
     u.Meldungen.clear();
@@ -517,6 +533,17 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
                                      PoolTextFormat(1342, "%s", pfIP.string().c_str()) + "\n");
     EXPECT_EQ(testhilfe::DateiLesen(pfIP), sFremd);
     EXPECT_TRUE(bHoert(p1));
+
+    // After New the folder is still this project's: the presets stay in the
+    // engine until the new panel is saved.
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    const std::string sVorNeu = testhilfe::DateiLesen(pfIP);
+    pForm->aDatei_NeuExecute();
+    u.Meldungen.clear();
+    Voreinstellen(p2);
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
+    EXPECT_EQ(testhilfe::DateiLesen(pfIP), sVorNeu);
+    EXPECT_TRUE(bHoert(p2));
 }
 
 // A PLC.DAT written by hand: keys in other letters are taken, a value that

@@ -166,8 +166,8 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
     EXPECT_TRUE(d->PGZugriffAufEingaengeAufPeripherieUmleitenCheckBox->isChecked());
     d->ButtonOKClick();
     std::string sIP, sPort;
-    bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "IP_ADRESSE_1", sIP);
-    bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "PORT_S7", sPort);
+    EXPECT_TRUE(bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "IP_ADRESSE_1", sIP) &&
+                bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "PORT_S7", sPort));
     EXPECT_EQ(sIP + " " + sPort, "10.254.254.254 7777");
     // Another process owns the communication: read-only with the notice.
     auto fremd = Aufruf(1);

@@ -426,11 +426,12 @@ TEST_F(DateienTest, FilesChangedByAnotherProgramAreReplacedOnlyWithTheUsersWord)
     EXPECT_TRUE(pForm->bMaskeGeaendert);
 }
 
-// Closing the presets program: after Cancel the file stays as it is; what
+// Closing the presets program: with nothing changed, or after New (the
+// folder still the last project's), the file stays as it is; what
 // the presets changed goes into a damaged file only after Yes to 6731, and
 // into a file changed on disk only after Yes to 6820; a failed write is
 // reported with the path. The sockets listen on the presets every time, and
-// a file not written is not read again.
+// a file not written is not read again, not even into IP-ADR and PortNr.
 TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersWord)
 {
     // A presets program that ends at once: the notice is given by hand.
@@ -439,14 +440,13 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     testhilfe::DateiSchreiben(pfProgramm, "#!/bin/sh\nexit 0\n");
     fs::permissions(pfProgramm, fs::perms::owner_all);
     int iFehler = 0;
-    const auto Voreinstellen = [&](uint16_t wPort, const char* pcIP2 = nullptr) {
+    const auto Voreinstellen = [&](uint16_t wPort) {
         VoreinstellDialogStarten();
         ++pForm->iVoreinstellStarts;
         if (wPort) {
-            ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", wPort, 0, 0, &iFehler));
-        }
-        if (pcIP2) {
-            ASSERT_TRUE(D7ED_IPDaten_2_InRegistryAbspeichern(pcIP2, 0, 0, &iFehler));
+            // As the presets program's OK, which stores both addresses.
+            ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", wPort, 0, 0, &iFehler) &&
+                        D7ED_IPDaten_2_InRegistryAbspeichern("0.0.0.0", 0, 0, &iFehler));
         }
         bool bBehandelt = false;
         pForm->ApplicationEvents1Message(pForm->uiVoreinstellMeldung, bBehandelt);
@@ -463,9 +463,10 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
     ASSERT_TRUE(bHoert(p1));
 
-    // Cancel: nothing stored differs, the file keeps its bytes.
+    // OK without a change (the missing second address comes back as 0.0.0.0
+    // without ports, which is the same): the file keeps its bytes.
     u.Meldungen.clear();
-    Voreinstellen(0);
+    Voreinstellen(p1);
     EXPECT_EQ(testhilfe::DateiLesen(pfIP), sIP);
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
     EXPECT_TRUE(bHoert(p1));
@@ -495,20 +496,9 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 
-    // OK without a change: the unused second address that Save left empty
-    // comes back as 0.0.0.0 without ports, which is no change.
-    const std::string sGespeichert = testhilfe::DateiLesen(pfIP);
-    ASSERT_NE(sGespeichert.find("D7ED_IP_ADRESSE_2=\n"), std::string::npos) << sGespeichert;
-    Voreinstellen(p1, "0.0.0.0");
-    EXPECT_EQ(testhilfe::DateiLesen(pfIP), sGespeichert);
-    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
-
-    // Changed on disk by another program: No keeps it, and its address and
-    // port do not reach IP-ADR and PortNr either.
-    std::string sFremd = sGespeichert + "; fremd\n";
-    const std::string sPortZeile = "D7ED_PORT_ADRESSE=" + std::to_string(p1) + "\n";
-    sFremd.replace(sFremd.find(sPortZeile), sPortZeile.size(), "D7ED_PORT_ADRESSE=" + std::to_string(p2) + "\n");
-    sFremd.replace(sFremd.find("=127.0.0.1\n"), 11, "=127.0.0.3\n");
+    // Changed on disk by another program: No keeps it, and neither its
+    // address nor its port reaches IP-ADR and PortNr.
+    const std::string sFremd = "[D7ED_DATEN]\nD7ED_IP_ADRESSE=127.0.0.3\nD7ED_PORT_ADRESSE=" + std::to_string(p2);
     FremdAendern(pfIP, sFremd);
     u.Meldungen.clear();
     u.Antworten = {IDNO};
@@ -534,16 +524,11 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     EXPECT_EQ(testhilfe::DateiLesen(pfIP), sFremd);
     EXPECT_TRUE(bHoert(p1));
 
-    // After New the folder is still this project's: the presets stay in the
-    // engine until the new panel is saved.
+    // After New the folder is still this project's: the file is not its.
     ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
-    const std::string sVorNeu = testhilfe::DateiLesen(pfIP);
     pForm->aDatei_NeuExecute();
-    u.Meldungen.clear();
-    Voreinstellen(p2);
-    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
-    EXPECT_EQ(testhilfe::DateiLesen(pfIP), sVorNeu);
-    EXPECT_TRUE(bHoert(p2));
+    Voreinstellen(p1);
+    EXPECT_EQ(testhilfe::DateiLesen(pfIP), sFremd);
 }
 
 // A PLC.DAT written by hand: keys in other letters are taken, a value that

@@ -2,6 +2,7 @@
 #include "IPDaten.h"
 
 #include <arpa/inet.h>
+#include <array>
 #include <cstdlib>
 #include <ifaddrs.h>
 #include <optional>
@@ -39,6 +40,8 @@ bool g_bIPDateiUngelesen = false;
 // The engine's stored IP data when the presets program was started.
 std::optional<std::string> g_sIPSpeicher;
 
+bool bPortNull(const std::string& s) { return !s.empty() && s.find_first_not_of('0') == std::string::npos; }
+
 // The seven values of the engine's storage that its IP data file holds (the
 // port-102 waiting times are none of them), one line each; a value never
 // stored counts as the engine's empty one, as the engine reads it.
@@ -48,14 +51,23 @@ std::string IPSpeicherStand()
         const char* pcName;
         const char* pcLeer;
     };
-    std::string s;
+    std::array<std::string, 7> werte;
+    size_t i = 0;
     for (const TWert& w : {TWert{"IP_ADRESSE_1", ""}, TWert{"PORT_S7", "0"}, TWert{"PORT_INTERN", "0"},
                            TWert{"IP_ADRESSE_2", ""}, TWert{"PORT_3", "0"}, TWert{"PORT_4", "0"},
                            TWert{"PG_EINGAENGE_UMLEITEN", "0"}}) {
-        std::string sWert = w.pcLeer;
-        bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, w.pcName, sWert);
-        s += sWert + '\n';
+        werte[i] = w.pcLeer;
+        bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, w.pcName, werte[i++]);
     }
+    // With both its ports 0 nothing listens on an address, and the presets
+    // program shows an empty one and 0.0.0.0 alike ("Deactivate") and stores
+    // 0.0.0.0: the two are one value then. With a port they differ, as
+    // 0.0.0.0 listens on every address.
+    for (size_t iIP : {size_t(0), size_t(3)})
+        if (werte[iIP] == "0.0.0.0" && bPortNull(werte[iIP + 1]) && bPortNull(werte[iIP + 2]))
+            werte[iIP].clear();
+    std::string s;
+    for (const std::string& sWert : werte) s += sWert + '\n';
     return s;
 }
 
@@ -87,9 +99,7 @@ bool bIPPfadeUebergeben(const std::string& sPfad)
 
 int KommuBeenden(bool)
 {
-    // The original also started its socket layer once more, uncounted and
-    // never cleaned up, when not final; Linux has nothing to start, and the
-    // start-up count stays with the open sockets.
+    // No socket layer to start again on Linux: the count stays with the sockets.
     if (D7ED_IstKommuIDKorrekt(KommuID)) {
         int iFehler1 = 0, iFehler2 = 0;
         D7ED_D7ED_Kommu_Exit(KommuID, &iFehler1, &iFehler2);

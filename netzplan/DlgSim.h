@@ -88,6 +88,9 @@ public:
     uint16_t wPortS7 = 0, wPortIntern = 0;
     std::string sIP2;
     uint16_t wPort3 = 0, wPort4 = 0;
+    // A stored address this PC lacks, per list (empty when none): it stays
+    // with its ports while its list stands on no entry.
+    std::string sBehalteneIP1, sBehalteneIP2;
     int iIndexAlleAdressen = -1;   // entry "0.0.0.0"
     int iIndexLocalHost = -1;      // entry "127.0.0.1"
     std::vector<MPI_DLL_NETZWERK_ADAPTER_STRUCT> AdapterDaten;

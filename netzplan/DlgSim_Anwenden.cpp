@@ -146,12 +146,18 @@ bool TDialogSimVoreinstellung::ApplySettings(bool bNurPruefen, bool bWarnen)
         w2 = 0;
         InternPortEdit->setText("0");
     }
-    if (IpAdrComboBox->currentIndex() <= 0) {
-        sIP1 = "0.0.0.0";
-        w1 = w2 = 0;
-    } else {
-        sIP1 = IpAdrComboBox->currentText().toStdString();
-    }
+    // Entry 0 ("Deactivate") switches the address off with its ports; a
+    // kept address on no entry stays with its ports.
+    const auto Adresse = [](const QComboBox* p, const std::string& sBehalten, uint16_t& wA, uint16_t& wB) {
+        if (p->currentIndex() < 0 && !sBehalten.empty())
+            return sBehalten;
+        if (p->currentIndex() <= 0) {
+            wA = wB = 0;
+            return std::string("0.0.0.0");
+        }
+        return p->currentText().toStdString();
+    };
+    sIP1 = Adresse(IpAdrComboBox, sBehalteneIP1, w1, w2);
     if (!ParsePortEdit(w3, S7Port_3_Edit))
         return fehler("TCP/IP Einstellungen: Es ist keine gültige S7-Port-Adresse für die zweite "
                       "IP-Adresse angegeben (0-65535)!",
@@ -166,12 +172,7 @@ bool TDialogSimVoreinstellung::ApplySettings(bool bNurPruefen, bool bWarnen)
         w4 = 0;
         S7Port_4_Edit->setText("0");
     }
-    if (IpAdr_2_ComboBox->currentIndex() <= 0) {
-        sIP2 = "0.0.0.0";
-        w3 = w4 = 0;
-    } else {
-        sIP2 = IpAdr_2_ComboBox->currentText().toStdString();
-    }
+    sIP2 = Adresse(IpAdr_2_ComboBox, sBehalteneIP2, w3, w4);
     const unsigned char byUmleiten =
         PGZugriffAufEingaengeAufPeripherieUmleitenCheckBox->isChecked() ? 1 : 0;
     const bool bGleichePorts = (w1 != 0 && (w1 == w3 || w1 == w4)) || (w2 != 0 && (w2 == w3 || w2 == w4));

@@ -100,6 +100,8 @@ void TDialogSimVoreinstellung::LoadCaptionsAndValues()
 
     IpAdrComboBox->clear();
     HostAdressen.clear();
+    sBehalteneIP1.clear();
+    sBehalteneIP2.clear();
     if (ListHostAddresses(HostAdressen) && !HostAdressen.empty()) {
         FillIpCombo(IpAdrComboBox, sIP1);
         FillIpCombo(IpAdr_2_ComboBox, sIP2);
@@ -112,9 +114,11 @@ void TDialogSimVoreinstellung::LoadCaptionsAndValues()
             p->setCurrentIndex(0);
         }
     }
-    if (wPortS7 == 0 && wPortIntern == 0)
+    // A kept address stays on no entry also without ports: OK stores it
+    // back as it was.
+    if (wPortS7 == 0 && wPortIntern == 0 && sBehalteneIP1.empty())
         IpAdrComboBox->setCurrentIndex(0);
-    if (wPort3 == 0 && wPort4 == 0)
+    if (wPort3 == 0 && wPort4 == 0 && sBehalteneIP2.empty())
         IpAdr_2_ComboBox->setCurrentIndex(0);
 
     S7PortEdit->setText(QString::number(wPortS7));
@@ -199,10 +203,17 @@ void TDialogSimVoreinstellung::FillIpCombo(QComboBox* pListe, const std::string&
             iAuswahl = pListe->count() - 1;
     }
     if (iAuswahl == -1) {
-        ShowInfo(Formatiert(Sprachtext("Die IP-Adresse '%s' ist auf dem PC nicht gültig!",
-                                       "The IP address '%s' is not valid on this PC!"),
+        // A project made on another PC: its address and ports are the
+        // user's and are not lost by OK, as in Veltrano's PLC settings.
+        (pListe == IpAdrComboBox ? sBehalteneIP1 : sBehalteneIP2) = sGespeichert;
+        ShowInfo(Formatiert(Sprachtext("Die IP-Adresse '%s' ist auf dem PC nicht gültig!\nOK behält sie "
+                                       "mit ihren Ports, solange Sie in dieser Liste keinen Eintrag "
+                                       "wählen und TCP/IP nicht ausschalten.",
+                                       "The IP address '%s' is not valid on this PC!\nOK keeps it with "
+                                       "its ports unless you choose an entry of this list or switch "
+                                       "TCP/IP off."),
                             sGespeichert.c_str()));
-        pListe->setCurrentIndex(0);
+        pListe->setCurrentIndex(-1);
     } else {
         pListe->setCurrentIndex(iAuswahl);
     }

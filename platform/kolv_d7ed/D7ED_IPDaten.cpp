@@ -42,11 +42,18 @@ constexpr size_t ANZAHL_POSTEN = sizeof g_aPosten / sizeof g_aPosten[0];
 constexpr const char* REG_NACH_STOP = "PORT102_WARTEN_NACH_STOP";
 constexpr const char* REG_VOR_START = "PORT102_WARTEN_VOR_START";
 
+// The IP data stand in the first section of their name only, as for every
+// ini reader of the file: a later one is another section.
+bool bIPAbschnitt(const TProfilZeile& z)
+{
+    return z.bErsterAbschnitt && bGleichOhneGross(z.sAbschnitt, ABSCHNITT);
+}
+
 // A line that cannot be read where the IP data stand, or before the first
 // section, where no ini reader would look for anything else.
 bool bIPZeileVerderben(const TProfilZeile& z)
 {
-    return !z.bLesbar && (z.bVorAbschnitt || bGleichOhneGross(z.sAbschnitt, ABSCHNITT));
+    return !z.bLesbar && (z.bVorAbschnitt || bIPAbschnitt(z));
 }
 
 std::string Getrimmt(const std::string& s)
@@ -288,7 +295,7 @@ bool D7ED_IPDatenAusIniLesenUndInRegistryEinstellen(uint32_t dwKommuID, int* piF
     for (const TProfilZeile& z : zeilen) {
         if (bIPZeileVerderben(z))
             bBeschaedigt = true;
-        if (!z.bSchluessel || !bGleichOhneGross(z.sAbschnitt, ABSCHNITT))
+        if (!z.bSchluessel || !bIPAbschnitt(z))
             continue;
         for (size_t i = 0; i < ANZAHL_POSTEN; ++i) {
             // The first occurrence counts, as for every ini reader.

@@ -9,6 +9,7 @@
 
 #include "WinText.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -59,9 +60,25 @@ std::string Trimmen(const std::string& s)
     return s.substr(a, b - a + 1);
 }
 
-// Section name of a line "[Name]", or nothing.
+bool bSteuerzeichen(const std::string& s)
+{
+    // Control characters other than tab come from no text editor.
+    for (const char c : s) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t') || u == 0x7F)
+            return true;
+    }
+    return false;
+}
+
+// Section name of a line "[Name]", or nothing. A line with a control
+// character (a UTF-16 text without its byte order mark, a binary file)
+// opens no section, wherever the character stands: the lines after it stay
+// where they were instead of falling into a section of a strange name.
 std::optional<std::string> AbschnittDerZeile(const std::string& sZeile)
 {
+    if (bSteuerzeichen(sZeile))
+        return std::nullopt;
     const std::string s = Trimmen(sZeile);
     if (s.size() < 2 || s.front() != '[')
         return std::nullopt;
@@ -128,12 +145,14 @@ std::string ProfilStringLesen(const std::string& sDatei, const std::string& sAbs
 namespace {
 
 // A name the reader would not find again: empty, or a key that reads as a
-// comment or a section head, or either holding a line end.
+// comment or a section head, or either holding a line end or another
+// control character.
 bool bNamenUngueltig(const std::string& sAbschnittT, const std::string& sSchluesselT)
 {
     return sAbschnittT.empty() || sSchluesselT.empty() || sSchluesselT[0] == ';' ||
-           sSchluesselT[0] == '[' || sSchluesselT.find_first_of("=\r\n") != std::string::npos ||
-           sAbschnittT.find_first_of("]\r\n") != std::string::npos;
+           sSchluesselT[0] == '[' || sSchluesselT.find('=') != std::string::npos ||
+           sAbschnittT.find(']') != std::string::npos || bSteuerzeichen(sAbschnittT) ||
+           bSteuerzeichen(sSchluesselT);
 }
 
 // Sets one key in the lines held in memory.
@@ -175,23 +194,13 @@ bool bProfilStringSchreiben(const std::string& sDatei, const std::string& sAbsch
 
 namespace {
 
-bool bSteuerzeichen(const std::string& s)
-{
-    // Control characters other than tab come from no text editor.
-    for (const char c : s) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if ((u < 0x20 && c != '\t') || u == 0x7F)
-            return true;
-    }
-    return false;
-}
-
 std::vector<TProfilZeile> ZeilenBeurteilen(const TZeilen& z)
 {
     std::vector<TProfilZeile> v;
     v.reserve(z.zeilen.size());
     std::string sAbschnitt;
-    bool bVor = true;
+    bool bVor = true, bErster = false;
+    std::vector<std::string> gesehen;
     for (const std::string& sZeile : z.zeilen) {
         TProfilZeile p;
         p.sText = sZeile;
@@ -199,6 +208,10 @@ std::vector<TProfilZeile> ZeilenBeurteilen(const TZeilen& z)
         if (const auto sName = AbschnittDerZeile(s)) {
             sAbschnitt = *sName;
             bVor = false;
+            bErster = std::none_of(gesehen.begin(), gesehen.end(),
+                                   [&](const std::string& g) { return bGleichOhneGross(g, sAbschnitt); });
+            if (bErster)
+                gesehen.push_back(sAbschnitt);
         } else if (!s.empty() && s[0] != ';') {
             p.bSchluessel = bSchluesselDerZeile(s, p.sSchluessel, p.sWert);
             p.bLesbar = p.bSchluessel;
@@ -209,6 +222,7 @@ std::vector<TProfilZeile> ZeilenBeurteilen(const TZeilen& z)
         }
         p.sAbschnitt = sAbschnitt;
         p.bVorAbschnitt = bVor;
+        p.bErsterAbschnitt = bErster;
         v.push_back(std::move(p));
     }
     return v;

@@ -13,6 +13,9 @@
 //   trailing blank lines). The file is written with "\n" and replaced
 //   atomically, so a failed write leaves the old file intact.
 // - When a section or key occurs twice, the first occurrence counts.
+// - A line with a control character other than tab opens no section; it
+//   stands as an unreadable line in the section before it. Names with such
+//   characters are refused by the writers.
 #include <functional>
 #include <string>
 #include <utility>
@@ -35,6 +38,9 @@ struct TProfilZeile {
     std::string sText;       // the line without its line end
     std::string sAbschnitt;  // the section it stands in (its head included); "" before the first
     bool bVorAbschnitt = true;  // before the first section head
+    // In the first section of its name, the one the readers take (a later
+    // section of that name is read by none of them).
+    bool bErsterAbschnitt = false;
     // Blank, a comment, a section head or a key line, and no control
     // characters but tabs: a text editor made it, the readers can take it.
     bool bLesbar = true;

@@ -219,6 +219,14 @@ TEST_F(EngineIPDaten, JederSchluesselKommtAusSeinerDateiOderIstLeer)
     EXPECT_FALSE(Einlesen("Muell\n" + sVoll));
     EXPECT_EQ(Laufend().w4, 4105);
 
+    // A UTF-16 file without byte order mark opens no section: damaged. A
+    // second D7ED_DATEN is no reader's, as the host's reader takes the first.
+    std::string sUtf16;
+    for (const char c : sVoll) sUtf16 += std::string{c, '\0'};
+    EXPECT_FALSE(Einlesen(sUtf16));
+    EXPECT_TRUE(Einlesen("[D7ED_DATEN]\nD7ED_PORT_ADRESSE=4102\n[Andere]\n[d7ed_daten]\nD7ED_PORT_ADRESSE_4=4999\n"));
+    EXPECT_EQ(Laufend().w4, 0);
+
     // Random bytes hold no readable key: damaged, and every key empty.
     std::string sZufall;
     for (int i = 0; i < 512; ++i) sZufall += static_cast<char>((i * 167 + 13) & 0xFF);

@@ -151,17 +151,25 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
         QTest::mouseClick(d->TCP_Ip_AktivierenCheckBox, Qt::LeftButton, {}, QPoint(5, 8));
         EXPECT_EQ(d->InternPortEdit->text(), "7777");
     }
-    // An address the PC does not have: one box per list naming it.
+    // An address the PC does not have: one box per list naming it; the list
+    // stands on no entry, and OK keeps the address with its ports.
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("10.254.254.254", 7777, 0, 1, nullptr));
     ASSERT_TRUE(D7ED_IPDaten_2_InRegistryAbspeichern("0.0.0.0", 9000, 0, nullptr));
     ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(KommuID, nullptr));
     u.Meldungen.clear();
     std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(2)));
     ASSERT_EQ(u.Meldungen.size(), 1u) << testing::PrintToString(u.MeldungsTexte());
-    EXPECT_EQ(u.Meldungen[0].sText, "The IP address '10.254.254.254' is not valid on this PC!");
+    EXPECT_EQ(u.Meldungen[0].sText, "The IP address '10.254.254.254' is not valid on this PC!\nOK keeps it with its "
+                                    "ports unless you choose an entry of this list or switch TCP/IP off.");
     EXPECT_EQ(d->IpAdrComboBox->itemText(0), "Deactivate");
+    EXPECT_EQ(d->IpAdrComboBox->currentIndex(), -1);
     EXPECT_TRUE(d->TCP_Ip_AktivierenCheckBox->isChecked());
     EXPECT_TRUE(d->PGZugriffAufEingaengeAufPeripherieUmleitenCheckBox->isChecked());
+    d->ButtonOKClick();
+    std::string sIP, sPort;
+    EXPECT_TRUE(bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "IP_ADRESSE_1", sIP) &&
+                bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "PORT_S7", sPort));
+    EXPECT_EQ(sIP + " " + sPort, "10.254.254.254 7777");
     // Another process owns the communication: read-only with the notice.
     auto fremd = Aufruf(1);
     fremd[1] = "1234";

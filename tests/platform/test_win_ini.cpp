@@ -126,6 +126,14 @@ TEST(WinIni, WindowsKodierungUndByteOrderMark)
     EXPECT_EQ(ProfilStringLesen(sBom, "Erster", "A", "?"), "1");
     ASSERT_TRUE(bProfilStringSchreiben(sBom, "Erster", "A", "2"));
     EXPECT_EQ(testhilfe::DateiLesen(sBom), "\xEF\xBB\xBF[Erster]\nA=2\n");
+
+    // A control byte (UTF-16 without its mark), also after the "]", opens no
+    // section for any reader or writer: the line is unreadable where it is.
+    const std::string sSteuer = NeueIni("[A]\x01\nk=1\n[A]\nk=2\n");
+    EXPECT_EQ(ProfilStringLesen(sSteuer, "A", "k", "?"), "2");
+    ASSERT_TRUE(bProfilStringSchreiben(sSteuer, "A", "k", "3"));
+    EXPECT_EQ(testhilfe::DateiLesen(sSteuer), "[A]\x01\nk=1\n[A]\nk=3\n");
+    EXPECT_FALSE(bProfilStringSchreiben(sSteuer, "B\x02", "k", "1"));
 }
 
 TEST(WinIni, NamenMitRandLeerzeichenWieBeimSchreiben)

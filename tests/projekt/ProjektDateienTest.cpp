@@ -426,11 +426,12 @@ TEST_F(DateienTest, FilesChangedByAnotherProgramAreReplacedOnlyWithTheUsersWord)
     EXPECT_TRUE(pForm->bMaskeGeaendert);
 }
 
-// Closing the presets program: after Cancel the file stays as it is; what
+// Closing the presets program: with nothing changed, or after New (the
+// folder still the last project's), the file stays as it is; what
 // the presets changed goes into a damaged file only after Yes to 6731, and
 // into a file changed on disk only after Yes to 6820; a failed write is
 // reported with the path. The sockets listen on the presets every time, and
-// a file not written is not read again.
+// a file not written is not read again, not even into IP-ADR and PortNr.
 TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersWord)
 {
     // A presets program that ends at once: the notice is given by hand.
@@ -443,7 +444,9 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
         VoreinstellDialogStarten();
         ++pForm->iVoreinstellStarts;
         if (wPort) {
-            ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", wPort, 0, 0, &iFehler));
+            // As the presets program's OK, which stores both addresses.
+            ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", wPort, 0, 0, &iFehler) &&
+                        D7ED_IPDaten_2_InRegistryAbspeichern("0.0.0.0", 0, 0, &iFehler));
         }
         bool bBehandelt = false;
         pForm->ApplicationEvents1Message(pForm->uiVoreinstellMeldung, bBehandelt);
@@ -460,9 +463,10 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
     ASSERT_TRUE(bHoert(p1));
 
-    // Cancel: nothing stored differs, the file keeps its bytes.
+    // OK without a change (the missing second address comes back as 0.0.0.0
+    // without ports, which is the same): the file keeps its bytes.
     u.Meldungen.clear();
-    Voreinstellen(0);
+    Voreinstellen(p1);
     EXPECT_EQ(testhilfe::DateiLesen(pfIP), sIP);
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
     EXPECT_TRUE(bHoert(p1));
@@ -492,8 +496,9 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 
-    // Changed on disk by another program: No keeps it.
-    const std::string sFremd = testhilfe::DateiLesen(pfIP) + "; fremd\n";
+    // Changed on disk by another program: No keeps it, and neither its
+    // address nor its port reaches IP-ADR and PortNr.
+    const std::string sFremd = "[D7ED_DATEN]\nD7ED_IP_ADRESSE=127.0.0.3\nD7ED_PORT_ADRESSE=" + std::to_string(p2);
     FremdAendern(pfIP, sFremd);
     u.Meldungen.clear();
     u.Antworten = {IDNO};
@@ -501,6 +506,7 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6820, "%s", pfIP.string().c_str()) + "\n");
     EXPECT_EQ(testhilfe::DateiLesen(pfIP), sFremd);
     EXPECT_TRUE(bHoert(p2));
+    EXPECT_EQ(IP_ADR + " " + std::to_string(PortNr), "127.0.0.1 " + std::to_string(p1));
 
     // A write that fails is reported as at Save.
     u.Meldungen.clear();
@@ -517,6 +523,12 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
                                      PoolTextFormat(1342, "%s", pfIP.string().c_str()) + "\n");
     EXPECT_EQ(testhilfe::DateiLesen(pfIP), sFremd);
     EXPECT_TRUE(bHoert(p1));
+
+    // After New the folder is still this project's: the file is not its.
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    pForm->aDatei_NeuExecute();
+    Voreinstellen(p1);
+    EXPECT_EQ(testhilfe::DateiLesen(pfIP), sFremd);
 }
 
 // A PLC.DAT written by hand: keys in other letters are taken, a value that

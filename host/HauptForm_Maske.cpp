@@ -15,6 +15,7 @@
 #include "Meldungen.h"
 #include "PoolText.h"
 #include "Programm.h"
+#include "SpeicherFragen.h"
 #include "WinText.h"
 #include "harlenzutils40.h"
 #include "kolv_d7ed.h"

@@ -26,6 +26,7 @@
 #include "PoolText.h"
 #include "Programm.h"
 #include "SPSTyp.h"
+#include "SpeicherFragen.h"
 #include "WinText.h"
 #include "harlenzutils40.h"
 #include "kolv_d7ed.h"

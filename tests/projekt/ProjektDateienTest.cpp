@@ -331,8 +331,8 @@ TEST_F(DateienTest, SaveAsksBeforeWritingAndCancelEndsTheSaveAndItsCaller)
 }
 
 // Another program changed the panel file (only its time), PLC.DAT or
-// IPADR.DAT: the save asks, No writes nothing, Yes replaces, and the own
-// write is noted. The PLC settings' OK asks too, and its write is noted, so
+// IPADR.DAT, or put a link in its place: the save asks, No writes nothing,
+// Yes replaces, and the own write is noted. The PLC settings' OK asks too, and its write is noted, so
 // that a save after it asks neither this nor the damaged-file question.
 // Save as copies the folder as it is, and writes nothing where the engine
 // refused the new paths.
@@ -368,6 +368,28 @@ TEST_F(DateienTest, FilesChangedByAnotherProgramAreReplacedOnlyWithTheUsersWord)
         EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
         EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
     }
+
+    // A link put in a file's place is a change; a file that was a link
+    // when it was read asks nothing.
+    for (const fs::path& pf : {fs::path(sMaske), pfOrdner / "PLC.DAT", pfOrdner / "IPADR.DAT"}) {
+        const fs::path pfZiel = pfOrdner / ("Ziel-" + pf.filename().string());
+        fs::rename(pf, pfZiel);
+        fs::create_symlink(pfZiel, pf);
+        pForm->SetMaskeGeaendert(true);
+        u.Meldungen.clear();
+        u.Antworten = {IDNO};
+        EXPECT_FALSE(pForm->bMaskeSchreiben(sMaske)) << pf;
+        EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6820, "%s", pf.string().c_str()) + "\n");
+        EXPECT_TRUE(fs::is_symlink(pf)) << pf;
+        u.Antworten = {IDYES};
+        EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske)) << pf;
+    }
+    fs::rename(pfOrdner / "PLC.DAT", pfOrdner / "Ziel-PLC.DAT");
+    fs::create_symlink(pfOrdner / "Ziel-PLC.DAT", pfOrdner / "PLC.DAT");
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    u.Meldungen.clear();
+    EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 
     // PLC settings: a PLC.DAT that could not be read at open, changed on
     // disk while the dialog is open. No keeps it and the dialog open; Yes

@@ -8,7 +8,8 @@
 // ".d" or "%" is stored with one "%" appended ("b.d" -> "b.d%"); no stored
 // key name then ends in ".d", and the mapping stays one to one. Files and
 // folders that earlier builds wrote under the bare name are still read, and
-// moved to the new name when a key is written.
+// moved to the new name when a key is written, except where the bare name
+// is another key's stored name ("b.d%" is the key "b.d", not "b.d%").
 #include "WinRegistry.h"
 
 #include "WinText.h"
@@ -99,14 +100,22 @@ bool bIstDatei(const std::string& sPfad)
     return ::stat(sPfad.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+// True when sTeil is what another key part is stored under: the one that
+// Gespeichert() gave "%" to.
+bool bNameEinesAnderen(const std::string& sTeil)
+{
+    return bEndetMit(sTeil, ".d%") || bEndetMit(sTeil, "%%");
+}
+
 // Path of a key's folder or file in sOrdner under its stored name; one that
-// an earlier build made under the bare name is taken when only that exists
-// (bSchreiben: moved to the stored name first).
+// an earlier build made under the bare name sTeil (+ ".d" for a folder) is
+// taken when only that exists (bSchreiben: moved to the stored name first).
 std::string Eintrag(const std::string& sOrdner, const std::string& sGespeichert,
-                    const std::string& sAlt, bool bOrdner, bool bSchreiben)
+                    const std::string& sTeil, bool bOrdner, bool bSchreiben)
 {
     const std::string sNeu = Schreibweise(sOrdner, sGespeichert);
-    if (sGespeichert == sAlt || bIstOrdner(sNeu) || bIstDatei(sNeu))
+    const std::string sAlt = bOrdner ? sTeil + ".d" : sTeil;
+    if (sGespeichert == sAlt || bNameEinesAnderen(sTeil) || bIstOrdner(sNeu) || bIstDatei(sNeu))
         return sNeu;
     const std::string sGefunden = DateiImOrdnerSuchen(sOrdner, sAlt);
     if (sGefunden.empty() || !(bOrdner ? bIstOrdner(sGefunden) : bIstDatei(sGefunden)))
@@ -136,7 +145,7 @@ bool bOrtBestimmen(const std::string& sSchluessel, TOrt& ort, bool bSchreiben = 
         const std::string sBelegt = DateiImOrdnerSuchen(sOrdner, sOrdnerName);
         if (bSchreiben && !sBelegt.empty() && bIstDatei(sBelegt))
             ::rename(sBelegt.c_str(), (sOrdner + Gespeichert(sOrdnerName)).c_str());
-        sOrdner = Eintrag(sOrdner, sOrdnerName, teile[i] + ".d", true, bSchreiben) + '/';
+        sOrdner = Eintrag(sOrdner, sOrdnerName, teile[i], true, bSchreiben) + '/';
     }
     ort.sOrdner = sOrdner;
     ort.sDatei = Eintrag(sOrdner, Gespeichert(teile.back()), teile.back(), false, bSchreiben);
@@ -330,7 +339,7 @@ bool bRegSchluesselVorhanden(const std::string& sSchluessel)
     // A key that only has sub keys exists as well.
     const std::vector<std::string> teile = SchluesselTeile(sSchluessel);
     std::string sUnter = DateiImOrdnerSuchen(ort.sOrdner, Gespeichert(teile.back()) + ".d");
-    if (sUnter.empty())
+    if (sUnter.empty() && !bNameEinesAnderen(teile.back()))
         sUnter = DateiImOrdnerSuchen(ort.sOrdner, teile.back() + ".d");
     return !sUnter.empty() && ::stat(sUnter.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }

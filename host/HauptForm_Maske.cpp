@@ -182,6 +182,12 @@ void THauptformular::aDatei_SpeichernExecute()
 
 void THauptformular::aDatei_SpeichernUnterExecute()
 {
+    // Refused as Save is, before a folder is made: the copy would be a
+    // project the caption names but that read-only mode never saves.
+    if (bNurLesen) {
+        InfoMeldung(PoolText(1262));
+        return;
+    }
     if (UserDir.empty()) {
         FehlerMeldung(PoolText(1315));
         aExtras_BenutzerEinstellungenExecute();
@@ -227,14 +233,13 @@ void THauptformular::aDatei_SpeichernUnterExecute()
     // for saved there: the panel in memory is written into it wherever Save
     // would write. Otherwise the copy holds the last saved state and the
     // panel stays marked as modified.
-    const bool bSpeichernErlaubt =
-        !bNurLesen && !(ToolBar1 && ToolBar1->isHidden()) && iNichtGeladeneObjekte == 0;
+    const bool bSpeichernErlaubt = !(ToolBar1 && ToolBar1->isHidden()) && iNichtGeladeneObjekte == 0;
     if (bPfade && bSpeichernErlaubt) bMaskeSchreiben(MaskeFile);
     TitelAktualisieren();
     // The caption moved to the new project: the user learns that it does
     // not hold what the screen shows.
     if (bPfade && !bSpeichernErlaubt && bMaskeGeaendert && iNichtGeladeneObjekte == 0)
-        InfoMeldung(PoolTextFormat(bNurLesen ? 6863 : 6862, "%s", PfadAlsUtf8(sOrdner).c_str()));
+        InfoMeldung(PoolTextFormat(6862, "%s", PfadAlsUtf8(sOrdner).c_str()));
 }
 
 void THauptformular::aBearbeiten_KopierenExecute()

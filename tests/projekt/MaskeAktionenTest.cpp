@@ -186,9 +186,9 @@ TEST_F(AktionTest, SaveAsWritesThePanelInMemoryWhereSaveWouldWrite)
     EXPECT_EQ(pForm->iAnzahlObjekte, 2);
     EXPECT_NE(pForm->windowTitle().toStdString().find("[Neu.maske_ini]"), std::string::npos);
 
-    // Where Save would not write (tool bar hidden, read-only), the copy
-    // holds the last saved state and the panel stays modified.
-    // A box says so and why.
+    // Where Save would not write (tool bar hidden), the copy holds the last
+    // saved state and the panel stays modified. A box says so and why.
+    // Read-only mode refuses Save as before a name is asked or a folder made.
     LED_(pForm, 3, 50);
     pForm->SetMaskeGeaendert(true);
     pForm->ToolBar1->hide();
@@ -196,15 +196,17 @@ TEST_F(AktionTest, SaveAsWritesThePanelInMemoryWhereSaveWouldWrite)
     EingabenVorgeben({"Neu2"});
     pForm->aDatei_SpeichernUnterExecute();
     pForm->ToolBar1->show();
+    const auto iOrdner = std::distance(fs::directory_iterator(u.pfProjekte), fs::directory_iterator());
     bNurLesen = true;
     EingabenVorgeben({"Neu3"});
     pForm->aDatei_SpeichernUnterExecute();
     bNurLesen = false;
     ASSERT_EQ(u.Meldungen.size(), 2u) << u.MeldungsTexte();
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6862, "%s", (u.pfProjekte / "Neu2/").string().c_str()));
-    EXPECT_EQ(u.Meldungen[1].sText, PoolTextFormat(6863, "%s", (u.pfProjekte / "Neu3/").string().c_str()));
-    for (const char* pc : {"Neu2", "Neu3"})
-        EXPECT_EQ(testhilfe::DateiLesen(u.pfProjekte / pc / (std::string(pc) + ".maske_ini")), sNeu) << pc;
+    EXPECT_EQ(u.Meldungen[1].sText, PoolText(1262));
+    EXPECT_EQ(testhilfe::DateiLesen(u.pfProjekte / "Neu2" / "Neu2.maske_ini"), sNeu);
+    EXPECT_EQ(std::distance(fs::directory_iterator(u.pfProjekte), fs::directory_iterator()), iOrdner);
+    EXPECT_EQ(MaskeFile, (u.pfProjekte / "Neu2" / "Neu2.maske_ini").string());
     EXPECT_TRUE(pForm->bMaskeGeaendert);
 
     // A panel never saved: save as is its first save.

@@ -201,24 +201,37 @@ void THauptformular::aDatei_SpeichernUnterExecute()
     }
     std::string sName, sOrdner;
     if (!bNeuerMaskenName(this, 1325, sName, sOrdner)) return;
-    std::error_code ec;
-    if (!std::filesystem::create_directory(sOrdner, ec)) {
+    // The copy is made in a hidden folder and takes the project's name only
+    // whole: a copy cut short leaves no half project that blocks the name.
+    // What killed copies left goes first.
+    WerdendeOrdnerResteEntfernen(UserDir);
+    TWerdenderOrdner neu(sOrdner);
+    if (!neu.bAngelegt()) {
         FehlerMeldung(PoolText(1326));
         return;
     }
-    if (!bOrdnerKopieren(cMaskenVerzeichnis, sOrdner)) {
+    if (!bOrdnerKopieren(cMaskenVerzeichnis, neu.Pfad())) {
         FehlerMeldung(PoolTextFormat(1327, "%s", sOrdner.c_str()));
         return;
     }
-    const std::string sKopie = sOrdner + NameVonPfad(MaskeFile);
-    const std::string sNeu = sOrdner + sName + cMaskenEndung;
-    if (sKopie != sNeu) {
-        std::filesystem::rename(sKopie, sNeu, ec);
+    const std::string sAltName = NameVonPfad(MaskeFile);
+    const std::string sNeuName = sName + cMaskenEndung;
+    if (sAltName != sNeuName) {
+        std::error_code ec;
+        std::filesystem::rename(neu.Pfad() + sAltName, neu.Pfad() + sNeuName, ec);
         if (ec) {
-            FehlerMeldung(PoolTextFormat(1328, "%s%s", sKopie.c_str(), sNeu.c_str()));
+            // Named where the user looks for them, not in the hidden folder.
+            FehlerMeldung(
+                PoolTextFormat(1328, "%s%s", (sOrdner + sAltName).c_str(), (sOrdner + sNeuName).c_str()));
             return;
         }
     }
+    // A folder of the name that appeared meanwhile is not replaced.
+    if (!neu.bFertigstellen()) {
+        FehlerMeldung(PoolText(1326));
+        return;
+    }
+    const std::string sNeu = sOrdner + sNeuName;
     cMaskenVerzeichnis = sOrdner;
     // The copy holds every object of the file that was not loaded whole.
     if (iNichtGeladeneObjekte > 0) sNichtGanzGeladen = sNeu;

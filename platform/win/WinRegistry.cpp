@@ -10,6 +10,8 @@
 // folders that earlier builds wrote under the bare name are still read, and
 // moved to the new name when a key is written, except where the bare name
 // is another key's stored name ("b.d%" is the key "b.d", not "b.d%").
+// Temporary files end in ".d" as no key file does, so that the leftovers of
+// a killed write can go without taking a key with them.
 #include "WinRegistry.h"
 
 #include "WinText.h"
@@ -246,6 +248,16 @@ private:
     int m_iFd = -1;
 };
 
+// Under the folder lock: every writer of the folder holds it while its
+// temporary file exists, so any other one there is a killed write's.
+bool bSchluesselDateiSchreiben(const TOrt& ort, const std::string& sInhalt)
+{
+    bool bAngelegt = false;
+    const bool bOk = bDateiAtomarSchreiben(ort.sDatei, sInhalt, bAngelegt, ".d");
+    TempResteEntfernen(ort.sOrdner, {".tmp"}, ".d", 0);
+    return bOk;
+}
+
 TWerte::iterator Suchen(TWerte& werte, const std::string& sName)
 {
     for (auto it = werte.begin(); it != werte.end(); ++it) {
@@ -293,7 +305,7 @@ bool bRegWertSchreiben(const std::string& sSchluessel, const std::string& sName,
         it->second = sWert;  // the name keeps the spelling it was made with
     else
         werte.emplace_back(sName, sWert);
-    return bDateiAtomarSchreiben(ort.sDatei, Zusammensetzen(werte));
+    return bSchluesselDateiSchreiben(ort, Zusammensetzen(werte));
 }
 
 bool bRegSchluesselAnlegen(const std::string& sSchluessel)
@@ -305,7 +317,7 @@ bool bRegSchluesselAnlegen(const std::string& sSchluessel)
     std::string sInhalt;
     if (bDateiLesen(ort.sDatei, sInhalt))
         return true;
-    return bDateiAtomarSchreiben(ort.sDatei, std::string());
+    return bSchluesselDateiSchreiben(ort, std::string());
 }
 
 bool bRegWertLoeschen(const std::string& sSchluessel, const std::string& sName)
@@ -325,7 +337,7 @@ bool bRegWertLoeschen(const std::string& sSchluessel, const std::string& sName)
     if (it == werte.end())
         return false;
     werte.erase(it);
-    return bDateiAtomarSchreiben(ort.sDatei, Zusammensetzen(werte));
+    return bSchluesselDateiSchreiben(ort, Zusammensetzen(werte));
 }
 
 bool bRegSchluesselVorhanden(const std::string& sSchluessel)

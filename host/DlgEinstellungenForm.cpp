@@ -30,6 +30,7 @@
 #include "PoolText.h"
 #include "Programm.h"
 #include "SPSEinstellungen.h"
+#include "SpeicherFragen.h"
 #include "WinText.h"
 #include "harlenzutils40.h"
 

@@ -15,6 +15,7 @@
 #include "Meldungen.h"
 #include "PoolText.h"
 #include "Programm.h"
+#include "SpeicherFragen.h"
 #include "WinText.h"
 #include "harlenzutils40.h"
 #include "kolv_d7ed.h"
@@ -181,6 +182,12 @@ void THauptformular::aDatei_SpeichernExecute()
 
 void THauptformular::aDatei_SpeichernUnterExecute()
 {
+    // Refused as Save is, before a folder is made: the copy would be a
+    // project the caption names but that read-only mode never saves.
+    if (bNurLesen) {
+        InfoMeldung(PoolText(1262));
+        return;
+    }
     if (UserDir.empty()) {
         FehlerMeldung(PoolText(1315));
         aExtras_BenutzerEinstellungenExecute();
@@ -194,24 +201,37 @@ void THauptformular::aDatei_SpeichernUnterExecute()
     }
     std::string sName, sOrdner;
     if (!bNeuerMaskenName(this, 1325, sName, sOrdner)) return;
-    std::error_code ec;
-    if (!std::filesystem::create_directory(sOrdner, ec)) {
+    // The copy is made in a hidden folder and takes the project's name only
+    // whole: a copy cut short leaves no half project that blocks the name.
+    // What killed copies left goes first.
+    WerdendeOrdnerResteEntfernen(UserDir);
+    TWerdenderOrdner neu(sOrdner);
+    if (!neu.bAngelegt()) {
         FehlerMeldung(PoolText(1326));
         return;
     }
-    if (!bOrdnerKopieren(cMaskenVerzeichnis, sOrdner)) {
+    if (!bOrdnerKopieren(cMaskenVerzeichnis, neu.Pfad())) {
         FehlerMeldung(PoolTextFormat(1327, "%s", sOrdner.c_str()));
         return;
     }
-    const std::string sKopie = sOrdner + NameVonPfad(MaskeFile);
-    const std::string sNeu = sOrdner + sName + cMaskenEndung;
-    if (sKopie != sNeu) {
-        std::filesystem::rename(sKopie, sNeu, ec);
+    const std::string sAltName = NameVonPfad(MaskeFile);
+    const std::string sNeuName = sName + cMaskenEndung;
+    if (sAltName != sNeuName) {
+        std::error_code ec;
+        std::filesystem::rename(neu.Pfad() + sAltName, neu.Pfad() + sNeuName, ec);
         if (ec) {
-            FehlerMeldung(PoolTextFormat(1328, "%s%s", sKopie.c_str(), sNeu.c_str()));
+            // Named where the user looks for them, not in the hidden folder.
+            FehlerMeldung(
+                PoolTextFormat(1328, "%s%s", (sOrdner + sAltName).c_str(), (sOrdner + sNeuName).c_str()));
             return;
         }
     }
+    // A folder of the name that appeared meanwhile is not replaced.
+    if (!neu.bFertigstellen()) {
+        FehlerMeldung(PoolText(1326));
+        return;
+    }
+    const std::string sNeu = sOrdner + sNeuName;
     cMaskenVerzeichnis = sOrdner;
     // The copy holds every object of the file that was not loaded whole.
     if (iNichtGeladeneObjekte > 0) sNichtGanzGeladen = sNeu;
@@ -226,14 +246,13 @@ void THauptformular::aDatei_SpeichernUnterExecute()
     // for saved there: the panel in memory is written into it wherever Save
     // would write. Otherwise the copy holds the last saved state and the
     // panel stays marked as modified.
-    const bool bSpeichernErlaubt =
-        !bNurLesen && !(ToolBar1 && ToolBar1->isHidden()) && iNichtGeladeneObjekte == 0;
+    const bool bSpeichernErlaubt = !(ToolBar1 && ToolBar1->isHidden()) && iNichtGeladeneObjekte == 0;
     if (bPfade && bSpeichernErlaubt) bMaskeSchreiben(MaskeFile);
     TitelAktualisieren();
     // The caption moved to the new project: the user learns that it does
     // not hold what the screen shows.
     if (bPfade && !bSpeichernErlaubt && bMaskeGeaendert && iNichtGeladeneObjekte == 0)
-        InfoMeldung(PoolTextFormat(bNurLesen ? 6863 : 6862, "%s", PfadAlsUtf8(sOrdner).c_str()));
+        InfoMeldung(PoolTextFormat(6862, "%s", PfadAlsUtf8(sOrdner).c_str()));
 }
 
 void THauptformular::aBearbeiten_KopierenExecute()

@@ -3,7 +3,7 @@
 // the sockets follow the presets.
 #include "HauptForm.h"
 
-#include "DateiStempel.h"
+#include "SpeicherFragen.h"
 #include "IPDaten.h"
 #include "Maske.h"
 #include "Meldungen.h"

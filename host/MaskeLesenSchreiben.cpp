@@ -26,6 +26,7 @@
 #include "PoolText.h"
 #include "Programm.h"
 #include "SPSTyp.h"
+#include "SpeicherFragen.h"
 #include "WinText.h"
 #include "harlenzutils40.h"
 #include "kolv_d7ed.h"
@@ -335,6 +336,9 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     cSPSTyp.clear();   // a panel without "$SPSTyp=" must not save the previous one's
     BewegungsprofileLoeschen();
     cMaskenVerzeichnis = OrdnerVonPfad(cPfad);
+    // What killed writes and copies left beside the project's files; a
+    // young one may be a write of another instance still going on.
+    if (!bNurLesen) TempResteEntfernen(cMaskenVerzeichnis, {".tmp", ".kopie"}, "", 60);
     // The library holds pictures by file name only: kept across opens, the
     // previous project's picture would stand in for this one's of that name.
     BilderFreigeben();

@@ -8,7 +8,10 @@
 // ".d" or "%" is stored with one "%" appended ("b.d" -> "b.d%"); no stored
 // key name then ends in ".d", and the mapping stays one to one. Files and
 // folders that earlier builds wrote under the bare name are still read, and
-// moved to the new name when a key is written.
+// moved to the new name when a key is written, except where the bare name
+// is another key's stored name ("b.d%" is the key "b.d", not "b.d%").
+// Temporary files end in ".d" as no key file does, so that the leftovers of
+// a killed write can go without taking a key with them.
 #include "WinRegistry.h"
 
 #include "WinText.h"
@@ -99,14 +102,22 @@ bool bIstDatei(const std::string& sPfad)
     return ::stat(sPfad.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+// True when sTeil is what another key part is stored under: the one that
+// Gespeichert() gave "%" to.
+bool bNameEinesAnderen(const std::string& sTeil)
+{
+    return bEndetMit(sTeil, ".d%") || bEndetMit(sTeil, "%%");
+}
+
 // Path of a key's folder or file in sOrdner under its stored name; one that
-// an earlier build made under the bare name is taken when only that exists
-// (bSchreiben: moved to the stored name first).
+// an earlier build made under the bare name sTeil (+ ".d" for a folder) is
+// taken when only that exists (bSchreiben: moved to the stored name first).
 std::string Eintrag(const std::string& sOrdner, const std::string& sGespeichert,
-                    const std::string& sAlt, bool bOrdner, bool bSchreiben)
+                    const std::string& sTeil, bool bOrdner, bool bSchreiben)
 {
     const std::string sNeu = Schreibweise(sOrdner, sGespeichert);
-    if (sGespeichert == sAlt || bIstOrdner(sNeu) || bIstDatei(sNeu))
+    const std::string sAlt = bOrdner ? sTeil + ".d" : sTeil;
+    if (sGespeichert == sAlt || bNameEinesAnderen(sTeil) || bIstOrdner(sNeu) || bIstDatei(sNeu))
         return sNeu;
     const std::string sGefunden = DateiImOrdnerSuchen(sOrdner, sAlt);
     if (sGefunden.empty() || !(bOrdner ? bIstOrdner(sGefunden) : bIstDatei(sGefunden)))
@@ -136,7 +147,7 @@ bool bOrtBestimmen(const std::string& sSchluessel, TOrt& ort, bool bSchreiben = 
         const std::string sBelegt = DateiImOrdnerSuchen(sOrdner, sOrdnerName);
         if (bSchreiben && !sBelegt.empty() && bIstDatei(sBelegt))
             ::rename(sBelegt.c_str(), (sOrdner + Gespeichert(sOrdnerName)).c_str());
-        sOrdner = Eintrag(sOrdner, sOrdnerName, teile[i] + ".d", true, bSchreiben) + '/';
+        sOrdner = Eintrag(sOrdner, sOrdnerName, teile[i], true, bSchreiben) + '/';
     }
     ort.sOrdner = sOrdner;
     ort.sDatei = Eintrag(sOrdner, Gespeichert(teile.back()), teile.back(), false, bSchreiben);
@@ -237,6 +248,16 @@ private:
     int m_iFd = -1;
 };
 
+// Under the folder lock: every writer of the folder holds it while its
+// temporary file exists, so any other one there is a killed write's.
+bool bSchluesselDateiSchreiben(const TOrt& ort, const std::string& sInhalt)
+{
+    bool bAngelegt = false;
+    const bool bOk = bDateiAtomarSchreiben(ort.sDatei, sInhalt, bAngelegt, ".d");
+    TempResteEntfernen(ort.sOrdner, {".tmp"}, ".d", 0);
+    return bOk;
+}
+
 TWerte::iterator Suchen(TWerte& werte, const std::string& sName)
 {
     for (auto it = werte.begin(); it != werte.end(); ++it) {
@@ -284,7 +305,7 @@ bool bRegWertSchreiben(const std::string& sSchluessel, const std::string& sName,
         it->second = sWert;  // the name keeps the spelling it was made with
     else
         werte.emplace_back(sName, sWert);
-    return bDateiAtomarSchreiben(ort.sDatei, Zusammensetzen(werte));
+    return bSchluesselDateiSchreiben(ort, Zusammensetzen(werte));
 }
 
 bool bRegSchluesselAnlegen(const std::string& sSchluessel)
@@ -296,7 +317,7 @@ bool bRegSchluesselAnlegen(const std::string& sSchluessel)
     std::string sInhalt;
     if (bDateiLesen(ort.sDatei, sInhalt))
         return true;
-    return bDateiAtomarSchreiben(ort.sDatei, std::string());
+    return bSchluesselDateiSchreiben(ort, std::string());
 }
 
 bool bRegWertLoeschen(const std::string& sSchluessel, const std::string& sName)
@@ -316,7 +337,7 @@ bool bRegWertLoeschen(const std::string& sSchluessel, const std::string& sName)
     if (it == werte.end())
         return false;
     werte.erase(it);
-    return bDateiAtomarSchreiben(ort.sDatei, Zusammensetzen(werte));
+    return bSchluesselDateiSchreiben(ort, Zusammensetzen(werte));
 }
 
 bool bRegSchluesselVorhanden(const std::string& sSchluessel)
@@ -330,7 +351,7 @@ bool bRegSchluesselVorhanden(const std::string& sSchluessel)
     // A key that only has sub keys exists as well.
     const std::vector<std::string> teile = SchluesselTeile(sSchluessel);
     std::string sUnter = DateiImOrdnerSuchen(ort.sOrdner, Gespeichert(teile.back()) + ".d");
-    if (sUnter.empty())
+    if (sUnter.empty() && !bNameEinesAnderen(teile.back()))
         sUnter = DateiImOrdnerSuchen(ort.sOrdner, teile.back() + ".d");
     return !sUnter.empty() && ::stat(sUnter.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }

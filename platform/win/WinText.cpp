@@ -6,11 +6,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <ctime>
 #include <dirent.h>
+#include <filesystem>
 #include <iconv.h>
 #include <map>
 #include <mutex>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -404,16 +408,22 @@ bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt)
 
 bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt, bool& bAngelegt)
 {
+    return bDateiAtomarSchreiben(sPfad, sInhalt, bAngelegt, std::string());
+}
+
+bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt, bool& bAngelegt,
+                           const std::string& sTempEndung)
+{
     bAngelegt = false;
     if (sPfad.empty() || sPfad.back() == '/')
         return false;
     const size_t uStrich = sPfad.rfind('/');
     const std::string sOrdner = uStrich == std::string::npos ? "./" : sPfad.substr(0, uStrich + 1);
     const std::string sName = uStrich == std::string::npos ? sPfad : sPfad.substr(uStrich + 1);
-    std::string sVorlage = sOrdner + "." + sName + ".tmpXXXXXX";
+    std::string sVorlage = sOrdner + "." + sName + ".tmpXXXXXX" + sTempEndung;
     std::vector<char> puffer(sVorlage.begin(), sVorlage.end());
     puffer.push_back('\0');
-    const int iFd = ::mkstemp(puffer.data());
+    const int iFd = ::mkstemps(puffer.data(), static_cast<int>(sTempEndung.size()));
     if (iFd < 0)
         return false;
     bAngelegt = true;
@@ -495,6 +505,140 @@ void VerwaisteTempDateienEntfernen(const std::string& sPfad)
     ::closedir(pOrdner);
     for (const std::string& s : reste)
         ::unlink(s.c_str());
+}
+
+namespace {
+
+// ".NAME" + sArt + six letters or digits + sEndung, NAME not empty.
+bool bTempName(const std::string& s, const std::string& sArt, const std::string& sEndung)
+{
+    const size_t uRest = sArt.size() + 6 + sEndung.size();
+    if (s.size() < 2 + uRest || s[0] != '.')
+        return false;
+    const size_t uArt = s.size() - uRest;
+    if (s.compare(uArt, sArt.size(), sArt) != 0 ||
+        s.compare(s.size() - sEndung.size(), sEndung.size(), sEndung) != 0)
+        return false;
+    for (size_t i = uArt + sArt.size(); i < s.size() - sEndung.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
+            return false;
+    }
+    return true;
+}
+
+// The entries of sOrdner (with '/') for which bNehmen holds, by their lstat.
+template <typename F>
+std::vector<std::string> Eintraege(const std::string& sOrdner, F bNehmen)
+{
+    std::vector<std::string> v;
+    DIR* pOrdner = ::opendir(sOrdner.c_str());
+    if (!pOrdner)
+        return v;
+    while (const dirent* pEintrag = ::readdir(pOrdner)) {
+        const std::string s = pEintrag->d_name;
+        struct stat st;
+        if (::lstat((sOrdner + s).c_str(), &st) == 0 && bNehmen(s, st))
+            v.push_back(sOrdner + s);
+    }
+    ::closedir(pOrdner);
+    return v;
+}
+
+std::string MitStrich(const std::string& s)
+{
+    return s.empty() || s.back() == '/' ? s : s + '/';
+}
+
+bool bAelterAls(const struct stat& st, int iSekunden)
+{
+    return ::time(nullptr) - st.st_mtim.tv_sec >= iSekunden;
+}
+
+const std::string kWerdend = ".neu";
+
+} // namespace
+
+void TempResteEntfernen(const std::string& sOrdner, const std::vector<std::string>& arten,
+                        const std::string& sEndung, int iMindestAlterSek)
+{
+    const auto reste = Eintraege(MitStrich(sOrdner), [&](const std::string& s, const struct stat& st) {
+        if (!S_ISREG(st.st_mode) || !bAelterAls(st, iMindestAlterSek))
+            return false;
+        return std::any_of(arten.begin(), arten.end(),
+                           [&](const std::string& sArt) { return bTempName(s, sArt, sEndung); });
+    });
+    for (const std::string& s : reste)
+        ::unlink(s.c_str());
+}
+
+TWerdenderOrdner::TWerdenderOrdner(const std::string& sZiel)
+{
+    m_sZiel = sZiel;
+    while (m_sZiel.size() > 1 && m_sZiel.back() == '/')
+        m_sZiel.pop_back();
+    const size_t uStrich = m_sZiel.rfind('/');
+    if (uStrich == std::string::npos || uStrich + 1 >= m_sZiel.size())
+        return;
+    // Held well below the longest name a folder may have.
+    const std::string sName = m_sZiel.substr(uStrich + 1, 200);
+    std::string sVorlage = m_sZiel.substr(0, uStrich + 1) + "." + sName + kWerdend + "XXXXXX";
+    std::vector<char> puffer(sVorlage.begin(), sVorlage.end());
+    puffer.push_back('\0');
+    if (!::mkdtemp(puffer.data()))
+        return;
+    m_sPfad = std::string(puffer.data()) + "/";
+    // A project folder as any other new folder, not mkdtemp's private one.
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    ::chmod(puffer.data(), 0777 & ~maske);
+    m_iFd = ::open(puffer.data(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_iFd >= 0)
+        ::flock(m_iFd, LOCK_EX | LOCK_NB);
+}
+
+TWerdenderOrdner::~TWerdenderOrdner()
+{
+    if (!m_bFertig && !m_sPfad.empty()) {
+        std::error_code ec;
+        std::filesystem::remove_all(m_sPfad, ec);
+    }
+    if (m_iFd >= 0)
+        ::close(m_iFd);
+}
+
+bool TWerdenderOrdner::bFertigstellen()
+{
+    if (m_sPfad.empty() || m_bFertig)
+        return m_bFertig;
+    const std::string sVon = m_sPfad.substr(0, m_sPfad.size() - 1);
+    if (::renameat2(AT_FDCWD, sVon.c_str(), AT_FDCWD, m_sZiel.c_str(), RENAME_NOREPLACE) == 0) {
+        m_bFertig = true;
+    } else if (errno == EINVAL || errno == ENOSYS) {
+        // A file system without that rename: an empty folder of the name is
+        // made first (failing when the name is taken), and a rename may
+        // replace only an empty folder, so one filled meanwhile stays.
+        m_bFertig = ::mkdir(m_sZiel.c_str(), 0777) == 0 && ::rename(sVon.c_str(), m_sZiel.c_str()) == 0;
+    }
+    return m_bFertig;
+}
+
+void WerdendeOrdnerResteEntfernen(const std::string& sOrdner)
+{
+    const auto reste = Eintraege(MitStrich(sOrdner), [](const std::string& s, const struct stat& st) {
+        return S_ISDIR(st.st_mode) && bAelterAls(st, 60) && bTempName(s, kWerdend, std::string());
+    });
+    for (const std::string& s : reste) {
+        const int iFd = ::open(s.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (iFd < 0)
+            continue;
+        // Held by a Save as still going on in another process.
+        if (::flock(iFd, LOCK_EX | LOCK_NB) == 0) {
+            std::error_code ec;
+            std::filesystem::remove_all(s, ec);
+        }
+        ::close(iFd);
+    }
 }
 
 bool bDateiLesen(const std::string& sPfad, std::string& sInhalt)

@@ -1,6 +1,7 @@
 #pragma once
 // Text and file helpers shared by all units of the port.
 #include <string>
+#include <vector>
 
 // Valid UTF-8 is returned unchanged; anything else is read as Windows-1252
 // (files made on Windows) and converted to UTF-8.
@@ -58,9 +59,53 @@ bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt)
 // all (false: the folder refuses new files), so a caller can tell "cannot
 // create" from "could not write it all".
 bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt, bool& bAngelegt);
+// The same with the temporary file named ".name.tmpXXXXXX" + sTempEndung,
+// for a folder whose own names can never end so (TempResteEntfernen then
+// cannot take one of them for a leftover).
+bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt, bool& bAngelegt,
+                           const std::string& sTempEndung);
 // Whole file as bytes; false when it cannot be read.
 bool bDateiLesen(const std::string& sPfad, std::string& sInhalt);
 // Removes the temporary files that an interrupted bDateiAtomarSchreiben of
 // sPfad left beside it (".name.tmpXXXXXX"). Only for a file that a single
 // writer owns: another writer's temporary file would go as well.
 void VerwaisteTempDateienEntfernen(const std::string& sPfad);
+// Removes the regular files of sOrdner named ".NAME" + art + "XXXXXX" +
+// sEndung (XXXXXX: the six letters and digits mkstemp puts in), for each
+// art given (".tmp" of bDateiAtomarSchreiben, ".kopie" of the file copy),
+// that have not changed for iMindestAlterSek seconds: what writes and
+// copies killed half way left. A younger one may belong to a write of
+// another process that is still going on. Sub folders stay as they are.
+void TempResteEntfernen(const std::string& sOrdner, const std::vector<std::string>& arten,
+                        const std::string& sEndung, int iMindestAlterSek);
+
+// A folder that appears under its name only complete: made hidden beside
+// its place as ".NAME.neuXXXXXX", filled through Pfad(), and renamed to NAME
+// by bFertigstellen(), which never replaces an entry of that name that
+// appeared meanwhile. Unless finished it goes with its content when the
+// object ends. While the object lives the folder is locked, so that
+// WerdendeOrdnerResteEntfernen() of another process leaves it alone.
+class TWerdenderOrdner {
+public:
+    // sZiel: the folder's final path, with or without a trailing '/'.
+    explicit TWerdenderOrdner(const std::string& sZiel);
+    ~TWerdenderOrdner();
+    TWerdenderOrdner(const TWerdenderOrdner&) = delete;
+    TWerdenderOrdner& operator=(const TWerdenderOrdner&) = delete;
+    bool bAngelegt() const { return !m_sPfad.empty(); }
+    // The hidden folder, with a trailing '/'; empty when it could not be made.
+    const std::string& Pfad() const { return m_sPfad; }
+    // False (errno EEXIST when an entry of the name is there) when the
+    // folder could not take its name; it then stays hidden until the end.
+    bool bFertigstellen();
+
+private:
+    std::string m_sZiel;
+    std::string m_sPfad;
+    int m_iFd = -1;
+    bool m_bFertig = false;
+};
+// Removes the hidden folders of TWerdenderOrdner in sOrdner that a killed
+// process left: those no living object holds that have not changed for a
+// minute.
+void WerdendeOrdnerResteEntfernen(const std::string& sOrdner);

@@ -175,6 +175,10 @@ TEST(WinRegistry, SchluesselAufPunktDBlockiertKeineUnterschluessel)
     ASSERT_TRUE(bRegWertLesen("A\\b%", "z", sWert));
     EXPECT_EQ(sWert, "3");
     EXPECT_TRUE(bRegSchluesselVorhanden("A\\b"));
+    // "b.d%" is the stored name of "b.d": the key "b.d%" gets a file of its own.
+    ASSERT_TRUE(bRegWertSchreiben("A\\b.d%", "w", "4"));
+    ASSERT_TRUE(bRegWertLesen("A\\b.d", "x", sWert));
+    EXPECT_EQ(sWert, "1");
 
     // Files an earlier build wrote under the bare name are still read, and
     // a key file in the way of a sub-key folder moves aside when written.

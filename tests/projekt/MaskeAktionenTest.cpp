@@ -7,8 +7,11 @@
 #include <QToolBar>
 
 #include <csignal>
+#include <dlfcn.h>
 #include <filesystem>
+#include <set>
 #include <sys/resource.h>
+#include <utility>
 
 #include "Einstellungen.h"
 #include "HauptForm.h"
@@ -21,6 +24,20 @@
 
 namespace fs = std::filesystem;
 using namespace projekttest;
+
+namespace {
+// Set: the next file copy first makes this folder, as another program
+// would while Save as copies.
+fs::path g_pfErscheint;
+} // namespace
+
+extern "C" bool U_DateiKopieren(const char* pcZiel, const char* pcQuelle)
+{
+    using Fn = bool (*)(const char*, const char*);
+    static Fn echt = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, "U_DateiKopieren"));
+    if (!g_pfErscheint.empty()) fs::create_directory(std::exchange(g_pfErscheint, {}));
+    return echt(pcZiel, pcQuelle);
+}
 
 namespace {
 
@@ -186,9 +203,9 @@ TEST_F(AktionTest, SaveAsWritesThePanelInMemoryWhereSaveWouldWrite)
     EXPECT_EQ(pForm->iAnzahlObjekte, 2);
     EXPECT_NE(pForm->windowTitle().toStdString().find("[Neu.maske_ini]"), std::string::npos);
 
-    // Where Save would not write (tool bar hidden, read-only), the copy
-    // holds the last saved state and the panel stays modified.
-    // A box says so and why.
+    // Where Save would not write (tool bar hidden), the copy holds the last
+    // saved state and the panel stays modified. A box says so and why.
+    // Read-only mode refuses Save as before a name is asked or a folder made.
     LED_(pForm, 3, 50);
     pForm->SetMaskeGeaendert(true);
     pForm->ToolBar1->hide();
@@ -196,15 +213,17 @@ TEST_F(AktionTest, SaveAsWritesThePanelInMemoryWhereSaveWouldWrite)
     EingabenVorgeben({"Neu2"});
     pForm->aDatei_SpeichernUnterExecute();
     pForm->ToolBar1->show();
+    const auto iOrdner = std::distance(fs::directory_iterator(u.pfProjekte), fs::directory_iterator());
     bNurLesen = true;
     EingabenVorgeben({"Neu3"});
     pForm->aDatei_SpeichernUnterExecute();
     bNurLesen = false;
     ASSERT_EQ(u.Meldungen.size(), 2u) << u.MeldungsTexte();
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(6862, "%s", (u.pfProjekte / "Neu2/").string().c_str()));
-    EXPECT_EQ(u.Meldungen[1].sText, PoolTextFormat(6863, "%s", (u.pfProjekte / "Neu3/").string().c_str()));
-    for (const char* pc : {"Neu2", "Neu3"})
-        EXPECT_EQ(testhilfe::DateiLesen(u.pfProjekte / pc / (std::string(pc) + ".maske_ini")), sNeu) << pc;
+    EXPECT_EQ(u.Meldungen[1].sText, PoolText(1262));
+    EXPECT_EQ(testhilfe::DateiLesen(u.pfProjekte / "Neu2" / "Neu2.maske_ini"), sNeu);
+    EXPECT_EQ(std::distance(fs::directory_iterator(u.pfProjekte), fs::directory_iterator()), iOrdner);
+    EXPECT_EQ(MaskeFile, (u.pfProjekte / "Neu2" / "Neu2.maske_ini").string());
     EXPECT_TRUE(pForm->bMaskeGeaendert);
 
     // A panel never saved: save as is its first save.
@@ -482,7 +501,8 @@ TEST_F(AktionTest, FailedWritesKeepTheOldFileAndTheModifiedFlag)
 // Each failure of new, save and save as says what failed and leaves the
 // panel where it was: no projects folder (1315, then the user settings),
 // a project folder that cannot be created (1321, 1326), a copy that fails
-// (1327) and a copied panel file that cannot be renamed (1328).
+// (1327) and a copied panel file that cannot be renamed (1328), each
+// without a trace in the projects folder.
 TEST_F(AktionTest, SaveAndSaveAsFailuresAreReported)
 {
     int iEinstellungen = 0;
@@ -538,6 +558,31 @@ TEST_F(AktionTest, SaveAndSaveAsFailuresAreReported)
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1327, "%s", (u.pfProjekte / "Neu2").string().append("/").c_str()));
     EXPECT_EQ(MaskeFile, sAlt);
     fs::remove(pfAlt / "Bild.bmp");
+    // The copy goes whole or not at all: no folder blocks the name. One
+    // that appeared meanwhile is not replaced (1326). A killed copy's
+    // hidden folder goes at the next Save as, once a minute old.
+    const auto Eintraege = [&] {
+        std::set<std::string> s;
+        for (const auto& e : fs::directory_iterator(u.pfProjekte)) s.insert(e.path().filename().string());
+        return s;
+    };
+    const fs::path pfRest = u.pfProjekte / ".Neu2.neuQ3x9Zk";
+    fs::create_directory(pfRest);
+    testhilfe::DateiSchreiben(pfRest / "halb.bmp", "BM");
+    fs::last_write_time(pfRest, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    const auto vorher = Eintraege();
+    g_pfErscheint = u.pfProjekte / "Neu2";
+    u.Meldungen.clear();
+    EingabenVorgeben({"Neu2", ""});
+    pForm->aDatei_SpeichernUnterExecute();
+    ASSERT_EQ(u.Meldungen.size(), 1u);
+    EXPECT_EQ(u.Meldungen[0].sText, PoolText(1326));
+    EXPECT_EQ(MaskeFile, sAlt);
+    EXPECT_TRUE(fs::is_empty(u.pfProjekte / "Neu2"));
+    fs::remove(u.pfProjekte / "Neu2");
+    auto erwartet = vorher;
+    erwartet.erase(pfRest.filename().string());
+    EXPECT_EQ(Eintraege(), erwartet);
 
     // The panel file went missing from the project folder: the copy has
     // none to rename.
@@ -549,6 +594,7 @@ TEST_F(AktionTest, SaveAndSaveAsFailuresAreReported)
     const std::string sKopie = (u.pfProjekte / "Neu3" / "Alt.maske_ini").string();
     const std::string sNeu = (u.pfProjekte / "Neu3" / "Neu3.maske_ini").string();
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1328, "%s%s", sKopie.c_str(), sNeu.c_str()));
+    EXPECT_EQ(Eintraege(), erwartet);
     EXPECT_EQ(MaskeFile, sAlt);
     EXPECT_EQ(cMaskenVerzeichnis, pfAlt.string() + "/");
 }

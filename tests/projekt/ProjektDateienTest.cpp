@@ -185,8 +185,9 @@ TEST_F(DateienTest, FirstSaveAfterOpenAndNewWritesTheIpDataIntoTheNewFolder)
 }
 
 // What a write killed half way left beside a project file goes with that
-// file's next successful write; the IP data file is replaced once per save;
-// the registry's files are shared with the presets program and keep theirs.
+// file's next successful write, and what killed writes and copies left goes
+// at an open that may save once it is a minute old; the IP data file is
+// replaced once per save; the registry's leftovers go after its next write.
 TEST_F(DateienTest, TempFilesGoAfterTheirOwnWriteAndTheIpDataFileIsReplacedOnce)
 {
     const std::string sMaske = ErstesSpeichern("Anlage");
@@ -233,11 +234,28 @@ TEST_F(DateienTest, TempFilesGoAfterTheirOwnWriteAndTheIpDataFileIsReplacedOnce)
         if (e.is_regular_file() && testhilfe::DateiLesen(e.path()).find("IP_ADRESSE_1") != std::string::npos)
             pfRegistry = e.path();
     ASSERT_FALSE(pfRegistry.empty());
-    const fs::path pfRegRest = pfRegistry.parent_path() / ("." + pfRegistry.filename().string() + ".tmpQ3x9Zk");
+    const fs::path pfRegRest = pfRegistry.parent_path() / ".Andere.tmpQ3x9Zk.d";
     testhilfe::DateiSchreiben(pfRegRest, "halb");
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("10.7.7.7", 0, 0, 0, &iFehler));
-    ASSERT_TRUE(pForm->bMaskeSchreiben(sMaske));
-    EXPECT_TRUE(fs::exists(pfRegRest));
+    EXPECT_FALSE(fs::exists(pfRegRest));
+
+    // Killed writes and copies at the open; a young one may be another
+    // instance's write going on, and read-only mode changes nothing.
+    const auto Alt = [](const fs::path& pf) {
+        testhilfe::DateiSchreiben(pf, "halb");
+        fs::last_write_time(pf, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+        return pf;
+    };
+    const fs::path pfKopie = Alt(pfOrdner / ".Bild.bmp.kopieAb12Cd"), pfTemp = Alt(Rest("Anlage.maske_ini"));
+    const fs::path pfJung = pfOrdner / ".Bild.bmp.kopieXy34Zq";
+    testhilfe::DateiSchreiben(pfJung, "halb");
+    bNurLesen = true;
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    bNurLesen = false;
+    EXPECT_TRUE(fs::exists(pfKopie) && fs::exists(pfTemp));
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    EXPECT_FALSE(fs::exists(pfKopie) || fs::exists(pfTemp));
+    EXPECT_TRUE(fs::exists(pfJung));
 }
 
 namespace {
@@ -331,8 +349,8 @@ TEST_F(DateienTest, SaveAsksBeforeWritingAndCancelEndsTheSaveAndItsCaller)
 }
 
 // Another program changed the panel file (only its time), PLC.DAT or
-// IPADR.DAT: the save asks, No writes nothing, Yes replaces, and the own
-// write is noted. The PLC settings' OK asks too, and its write is noted, so
+// IPADR.DAT, or put a link in its place: the save asks, No writes nothing,
+// Yes replaces, and the own write is noted. The PLC settings' OK asks too, and its write is noted, so
 // that a save after it asks neither this nor the damaged-file question.
 // Save as copies the folder as it is, and writes nothing where the engine
 // refused the new paths.
@@ -368,6 +386,27 @@ TEST_F(DateienTest, FilesChangedByAnotherProgramAreReplacedOnlyWithTheUsersWord)
         EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
         EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
     }
+    // A link put in a file's place is a change; a file that was a link
+    // when it was read asks nothing.
+    for (const fs::path& pf : {fs::path(sMaske), pfOrdner / "PLC.DAT", pfOrdner / "IPADR.DAT"}) {
+        const fs::path pfZiel = pfOrdner / ("Ziel-" + pf.filename().string());
+        fs::rename(pf, pfZiel);
+        fs::create_symlink(pfZiel, pf);
+        pForm->SetMaskeGeaendert(true);
+        u.Meldungen.clear();
+        u.Antworten = {IDNO};
+        EXPECT_FALSE(pForm->bMaskeSchreiben(sMaske)) << pf;
+        EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6820, "%s", pf.string().c_str()) + "\n");
+        EXPECT_TRUE(fs::is_symlink(pf)) << pf;
+        u.Antworten = {IDYES};
+        EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske)) << pf;
+    }
+    fs::rename(pfOrdner / "PLC.DAT", pfOrdner / "Ziel-PLC.DAT");
+    fs::create_symlink(pfOrdner / "Ziel-PLC.DAT", pfOrdner / "PLC.DAT");
+    ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
+    u.Meldungen.clear();
+    EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
+    EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 
     // PLC settings: a PLC.DAT that could not be read at open, changed on
     // disk while the dialog is open. No keeps it and the dialog open; Yes

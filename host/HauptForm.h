@@ -254,7 +254,7 @@ public:
     bool EAThreadStoppen();
     void EAThreadLoeschen();
     void aMaske_RUN_EDITORExecute();
-    void ModusAnzeigen(bool bOhneDump);
+    void ModusAnzeigen();
     bool bObjekteRUNInit();
     void aMaske_GrunstellungExecute();
 
@@ -275,29 +275,19 @@ public:
     void aDatei_SpeichernUnterExecute();
     void aBearbeiten_KopierenExecute();
     void aBearbeiten_EinfuegenExecute();
-    // Block dump to the project's "Startup.wld".
-    void StartupWldSchreiben();
+    // Block dump to the project's "Startup.wld". False when the user
+    // cancelled it: what asked for the dump does not happen either.
+    bool StartupWldSchreiben();
     // Before another panel is opened or a new one made: the engine's blocks
-    // go into the open project's dump where they differ from it.
-    void BausteineVorMaskenwechselSichern();
-    // Before New: that dump, then the engine is emptied for the new project.
-    void BausteineFuerNeueMaskeAbgeben();
-    // At the opening of an accepted panel: the engine is emptied and takes
-    // the project's own "Startup.wld" where the panel restores its blocks;
-    // a refused file is told in one box.
-    void ProjektBausteineLaden();
-    // The engine holds only the part of the project's dump that a load cut
-    // short took: a dump then replaces the file only when the user agrees.
-    bool bTeilDumpImEngine() const;
+    // go into the open project's dump where they differ from what a load of
+    // it leaves. False as above.
+    bool BausteineVorMaskenwechselSichern();
 
     // ===================================================================
     // Picture library and background
     // ===================================================================
     QImage* Image300CPU = nullptr;     // the background picture
     QLabel* lBlanc_Hinweis = nullptr;  // hint below the default picture
-    // The background name as the panel file gave it ("$FileBack="), found
-    // or not; Save writes it back unchanged until another one is chosen.
-    std::string sGelesenerHintergrund;
 
     QImage* pGetBildVonDatei(const std::string& cPfad) override;
     QImage* pGetBildVonName(const std::string& cName);
@@ -308,13 +298,6 @@ public:
     // Loads a picture file into the background image (created on first
     // use); false when it cannot be read, the image is then empty.
     bool HintergrundbildLaden(const std::string& sPfad);
-    // Places the hint below the default picture (while it shows) for the
-    // window's size and the current language.
-    void HinweisAnordnen();
-    // One box after an open that lists the pictures the panel names (the
-    // background and the LED pictures in use) that are not in the project
-    // folder or cannot be decoded; nothing when every one shows.
-    void FehlendeBilderMelden(const std::string& cMaskenPfad);
 
     // ===================================================================
     // PLC type files
@@ -341,9 +324,6 @@ public:
     // Language switching and menus
     // ===================================================================
     void SpracheUmschalten(int iSprache);
-    // Ticks the item of the loaded text language and sets the mnemonics and
-    // Qt's own texts to it (start and every switch).
-    void SprachStandAbgleichen();
     // The menus draw their shortcuts with the key names of the text language.
     void MenueStilSetzen();
     void aAnsichtMenueOnOffExecute();
@@ -444,10 +424,33 @@ private:
     // motion table, block-dump flag, CPU type, background picture.
     void MaskenKopfAnwenden(const TMaskenKopf& kopf);
     // Writes the block dump; bNurWennAnders: only where the engine's blocks
-    // differ from the file.
-    void DumpSchreiben(bool bNurWennAnders);
+    // differ from what a load of the file leaves. False when the user
+    // cancelled it.
+    bool DumpSchreiben(bool bNurWennAnders);
+    // Before New: that dump, then the engine is emptied for the new project.
+    bool BausteineFuerNeueMaskeAbgeben();
+    // At the opening of an accepted panel: the engine is emptied and takes
+    // the project's own "Startup.wld" where the panel restores its blocks;
+    // a refused file is told in one box.
+    void ProjektBausteineLaden();
+    // The engine holds only the part of the project's dump that a load cut
+    // short took: a dump then replaces the file only when the user agrees.
+    bool bTeilDumpImEngine() const;
     bool bDumpTeilweiseGeladen = false;
     unsigned uDumpTeilweiseStand = 0;   // uBausteinErsetzungen() after that load
+    // The background name as the panel file gave it ("$FileBack="), found
+    // or not; Save writes it back unchanged until another one is chosen.
+    std::string sGelesenerHintergrund;
+    // Places the hint below the default picture (while it shows) for the
+    // window's size and the current language.
+    void HinweisAnordnen();
+    // One box after an open that lists the pictures the panel names (the
+    // background and the LED pictures in use) that are not in the project
+    // folder or cannot be decoded; nothing when every one shows.
+    void FehlendeBilderMelden(const std::string& cMaskenPfad);
+    // Ticks the item of the loaded text language and sets the mnemonics and
+    // Qt's own texts to it (start and every switch).
+    void SprachStandAbgleichen();
 };
 
 extern THauptformular* Hauptformular;

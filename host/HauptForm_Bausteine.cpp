@@ -17,13 +17,19 @@
 
 namespace {
 
-// True when the file holds exactly these bytes.
-bool bDateiGleich(const std::string& sPfad, const std::string& sInhalt)
+std::string DateiInhalt(const std::string& sPfad)
 {
     std::ifstream f(sPfad, std::ios::binary);
-    if (!f) return false;
-    const std::string sDatei((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    return !f.bad() && sDatei == sInhalt;
+    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+// Question 6760 with the singular where a count is 1.
+std::string TeilDumpFrage(const std::string& sPfad, int iImFile, int iImEngine)
+{
+    if (iImFile == 1 && iImEngine == 1) return PoolTextFormat(6882, "%s", sPfad.c_str());
+    if (iImFile == 1) return PoolTextFormat(6880, "%s%d", sPfad.c_str(), iImEngine);
+    if (iImEngine == 1) return PoolTextFormat(6881, "%s%d", sPfad.c_str(), iImFile);
+    return PoolTextFormat(6760, "%s%d%d", sPfad.c_str(), iImFile, iImEngine);
 }
 
 } // namespace
@@ -33,9 +39,9 @@ bool THauptformular::bTeilDumpImEngine() const
     return bDumpTeilweiseGeladen && uDumpTeilweiseStand == uBausteinErsetzungen();
 }
 
-void THauptformular::DumpSchreiben(bool bNurWennAnders)
+bool THauptformular::DumpSchreiben(bool bNurWennAnders)
 {
-    if (!U_DateiVorhanden(MaskeFile.c_str())) return;
+    if (!U_DateiVorhanden(MaskeFile.c_str())) return true;
     std::string sOrdner(MaskeFile.size() + 1, '\0');
     U_FilenameVonPfadEntfernen(sOrdner.data(), MaskeFile.c_str());
     sOrdner.resize(std::char_traits<char>::length(sOrdner.c_str()));
@@ -47,19 +53,24 @@ void THauptformular::DumpSchreiben(bool bNurWennAnders)
     const int iAnzahl = iBausteinDumpErstellen(sInhalt);
     if (iAnzahl == iDUMP_OHNE_VERZEICHNIS) {
         InfoMeldung(PoolTextFormat(6753, "%s", sPfad.c_str()));
-        return;
+        return true;
     }
     // An empty engine leaves the last dump as it is.
-    if (iAnzahl < 0) return;
-    if (bNurWennAnders && bDateiGleich(sPfad, sInhalt)) return;
+    if (iAnzahl < 0) return true;
+    // A file made elsewhere keeps its order and the records the engine
+    // does not load while the engine holds what the file gives it.
+    if (bNurWennAnders && WLDLadeStand(sInhalt) == WLDLadeStand(DateiInhalt(sPfad))) return true;
     // The engine holds only what a load cut short took of this file: the
     // blocks after that point live in the file alone.
     if (bTeilDumpImEngine()) {
         const int iImFile = iWLDBausteineZaehlen(sPfad);
-        if (iImFile > 0 &&
-            iJaNeinAbbruchFrage(PoolTextFormat(6760, "%s%d%d", sPfad.c_str(), iImFile, iAnzahl)) != 6) {
-            StatusTextSetzen(iPanelMeldung, PoolTextFormat(6761, "%d", iImFile).c_str());
-            return;
+        if (iImFile > 0) {
+            const int iAntwort = iJaNeinAbbruchFrage(TeilDumpFrage(sPfad, iImFile, iAnzahl));
+            if (iAntwort != 6) {
+                StatusTextSetzen(iPanelMeldung, (iImFile == 1 ? PoolText(6883)
+                                                              : PoolTextFormat(6761, "%d", iImFile)).c_str());
+                return iAntwort == 7;
+            }
         }
     }
     // Written beside the old dump and renamed over it: a crash or a full
@@ -67,37 +78,35 @@ void THauptformular::DumpSchreiben(bool bNurWennAnders)
     bool bAngelegt = false;
     if (!bDateiAtomarSchreiben(sPfad, sInhalt, bAngelegt)) {
         InfoMeldung(PoolTextFormat(bAngelegt ? 1323 : 1322, "%s", sPfad.c_str()));
-        return;
+        return true;
     }
     // The file now holds what the engine holds.
     bDumpTeilweiseGeladen = false;
     // What a dump killed half way left beside the file.
     VerwaisteTempDateienEntfernen(sPfad);
     StatusTextSetzen(iPanelMeldung, PoolTextFormat(1324, "%d", iAnzahl).c_str());
+    return true;
 }
 
-void THauptformular::StartupWldSchreiben() { DumpSchreiben(false); }
+bool THauptformular::StartupWldSchreiben() { return DumpSchreiben(false); }
 
-void THauptformular::BausteineVorMaskenwechselSichern()
+bool THauptformular::BausteineVorMaskenwechselSichern()
 {
-    // Blocks that came in since the last switch to EDITOR (from a block
-    // file or the programming software) would be gone once the next panel
-    // empties the engine.
-    DumpSchreiben(true);
+    // The next panel empties the engine: blocks that came in since are kept.
+    return DumpSchreiben(true);
 }
 
-void THauptformular::BausteineFuerNeueMaskeAbgeben()
+bool THauptformular::BausteineFuerNeueMaskeAbgeben()
 {
-    BausteineVorMaskenwechselSichern();
+    if (!BausteineVorMaskenwechselSichern()) return false;
     AlleBausteineLoeschen();
     bDumpTeilweiseGeladen = false;
+    return true;
 }
 
 void THauptformular::ProjektBausteineLaden()
 {
-    // Whatever the engine holds belongs to the panel open before, whose
-    // dump its opener wrote: kept, it would run in this project and be
-    // dumped over this project's file.
+    // The engine's blocks belong to the panel before, dumped by its opener.
     AlleBausteineLoeschen();
     bDumpTeilweiseGeladen = false;
     const std::string sDump = DateiImOrdner(cMaskenVerzeichnis, "Startup.wld");
@@ -107,7 +116,9 @@ void THauptformular::ProjektBausteineLaden()
     // come before it.
     ladung.bOhneAblehnungsMeldung = true;
     int iAnzahl = 0;
-    if (!bWLDDateiLaden(sDump, iAnzahl, &ladung)) {
+    // The time limit before the first block leaves the file whole, loaded
+    // in part (none of it): the loader has told it.
+    if (!bWLDDateiLaden(sDump, iAnzahl, &ladung) && !ladung.bVorzeitigBeendet) {
         // A file that changed under the load leaves a part behind.
         AlleBausteineLoeschen();
         FehlerMeldung(PoolTextFormat(6752, "%s", sDump.c_str()));

@@ -50,10 +50,11 @@ void KommandozeileAuswerten(bool& bMaskeGeladen)
     if (!sGenannt.empty()) {
         const std::string sPfad = DateiPfadFinden(sGenannt);
         if (!sPfad.empty()) {
-            if (pForm) pForm->BausteineVorMaskenwechselSichern();
-            MaskeFile = sPfad;
-            // The switches that need a panel act only when it was opened.
-            if (pForm && pForm->bMaskeLesen(sPfad)) bMaskeGeladen = true;
+            if (!pForm || pForm->BausteineVorMaskenwechselSichern()) {
+                MaskeFile = sPfad;
+                // The switches that need a panel act only when it was opened.
+                if (pForm && pForm->bMaskeLesen(sPfad)) bMaskeGeladen = true;
+            }
         } else {
             InfoMeldung(PoolTextFormat(1259, "%s", PfadAlsUtf8(sGenannt).c_str()));
         }

@@ -125,7 +125,7 @@ void THauptformular::aDatei_OeffnenExecute()
         FehlerMeldung(PoolText(1312));
         return;
     }
-    BausteineVorMaskenwechselSichern();
+    if (!BausteineVorMaskenwechselSichern()) return;
     MaskeFile = sPfad;
     // A refused file is named with its cause by the reader's own box.
     bMaskeLesen(sPfad);
@@ -141,9 +141,12 @@ void THauptformular::aDatei_NeuExecute()
     }
     bool bAbbruch = false;
     if (!bAenderungenSpeichernAbfrage(bAbbruch) || bAbbruch) return;
-    BausteineFuerNeueMaskeAbgeben();
+    if (!BausteineFuerNeueMaskeAbgeben()) return;
     MaskeLoeschen();
     IPDatenLeeren();
+    // The CPU properties an open of a project without PLC.DAT gives; the
+    // previous project's would go into the new one's at its first Save.
+    D7ED_bSPSEigenschaftenLaden("");
     StandardHintergrundLaden();
     update();
 }

@@ -57,7 +57,7 @@ void THauptformular::FormCreate()
     iPanelWerkzeug = StatusPanelHinzufuegen(0, 20, "---- Object ----");
     iPanelMeldung = StatusPanelHinzufuegen(0, 20, "xxxxxx");
 
-    ModusAnzeigen(true);
+    ModusAnzeigen();
     WerkzeugAnzeigen();
     StandardHintergrundLaden();
     for (Bewegungsprofil& b : Bewegungsprofile) b = Bewegungsprofil{};
@@ -144,10 +144,8 @@ void THauptformular::Timer1Timer()
         bool bMaskeGenannt = false;
         KommandozeileAuswerten(bMaskeGenannt);
         if (!bMaskeGenannt && LetzteMaskeLaden && !sGemerkteMaskeFile.empty() &&
-            U_DateiVorhanden(sGemerkteMaskeFile.c_str())) {
-            BausteineVorMaskenwechselSichern();
+            U_DateiVorhanden(sGemerkteMaskeFile.c_str()) && BausteineVorMaskenwechselSichern())
             bMaskeLesen(sGemerkteMaskeFile);
-        }
     }
 
     if (dwSchliessZeitpunkt != 0 && bVorbei(dwSchliessZeitpunkt, 200)) {
@@ -160,9 +158,9 @@ void THauptformular::FormClose(bool& bSchliessen)
 {
     if (!bEditorModus) {
         // First back to EDITOR (which writes the block dump); the timer
-        // closes again a little later. When an object refuses to leave RUN
-        // the close is simply refused: arming the timer then would only
-        // repeat the refusal every 200 ms.
+        // closes again a little later. When an object refuses to leave RUN,
+        // or the dump's question is cancelled, the close is simply refused:
+        // arming the timer then would only repeat the refusal every 200 ms.
         aMaske_RUN_EDITORExecute();
         if (bEditorModus) dwSchliessZeitpunkt = Zeitstempel();
         bSchliessen = false;

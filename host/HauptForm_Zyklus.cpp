@@ -100,7 +100,11 @@ void THauptformular::aMaske_RUN_EDITORExecute()
         InfoMeldung(PoolText(6860));
         return;
     }
-    if (!bEditorModus && !bObjekteRUNInit()) return;
+    if (!bEditorModus) {
+        if (!bObjekteRUNInit()) return;
+        // Cancel in the dump's question keeps RUN, so it is asked first.
+        if (!StartupWldSchreiben()) return;
+    }
     if (bEditorModus) {
         // In RUN nothing is selected: the arrow keys would otherwise move
         // objects whose frames no longer show.
@@ -111,17 +115,16 @@ void THauptformular::aMaske_RUN_EDITORExecute()
     }
     bEditorModus = !bEditorModus;
     Arbeitsflaeche->update();
-    ModusAnzeigen(false);
+    ModusAnzeigen();
 }
 
-void THauptformular::ModusAnzeigen(bool bOhneDump)
+void THauptformular::ModusAnzeigen()
 {
     if (bEditorModus) {
         StatusTextSetzen(iPanelModus, PoolText(1338).c_str());
         StatusTextSetzen(iPanelZykluszeit, "-");
         WerkzeugAnzeigen();
         BewegungsprofileZuruecksetzen();
-        if (!bOhneDump) StartupWldSchreiben();
     } else {
         StatusTextSetzen(iPanelModus, PoolText(1339).c_str());
         StatusTextSetzen(iPanelZykluszeit, "x ms");

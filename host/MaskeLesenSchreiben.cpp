@@ -311,7 +311,6 @@ static void FenstergroesseUebernehmen(THauptformular* pForm, const TMaskenKopf& 
 
 bool THauptformular::bMaskeLesen(const std::string& cPfad)
 {
-    BausteineRestaurieren = true;
     TLeseDatei datei(cPfad);
     std::FILE* f = datei.Datei();
     // A file that is no panel file is not opened: opening it as an empty
@@ -329,6 +328,8 @@ bool THauptformular::bMaskeLesen(const std::string& cPfad)
     }
     // The state read, before any box of this open lets another program in.
     DateiStempelMerken(cPfad);
+    // Only an accepted file sets it: a refused one leaves the open panel's.
+    BausteineRestaurieren = true;
     ObjekteEntfernen(this);
     sNichtGanzGeladen.clear();
     iNichtGeladeneObjekte = 0;

@@ -161,11 +161,35 @@ int iWLDBausteineZaehlen(const std::string& sPfad)
         }
         if (k[5] == 0) break;
         const uint32_t dwLaenge = DoppelWort(k + 8);
-        if (dwLaenge < D7ED_BST_KOPF_LAENGE || dwLaenge > static_cast<uint32_t>(st.st_size - lPos)) break;
+        if (dwLaenge < D7ED_BST_KOPF_LAENGE) break;
         if (D7ED_bLadbarerTyp(k[5])) ++iAnzahl;
+        if (dwLaenge > static_cast<uint32_t>(st.st_size - lPos)) break;
         lPos += static_cast<long>(dwLaenge);
     }
     return iAnzahl;
+}
+
+std::map<std::pair<unsigned, unsigned>, std::string> WLDLadeStand(const std::string& sInhalt)
+{
+    std::map<std::pair<unsigned, unsigned>, std::string> stand;
+    const auto* p = reinterpret_cast<const unsigned char*>(sInhalt.data());
+    const std::size_t uGroesse = sInhalt.size();
+    // The walk of bWLDDateiLaden, on bytes in memory.
+    if (uGroesse > 0 && (uGroesse < uKennung || p[0] != 'p' || p[1] != 'p')) return stand;
+    for (std::size_t uPos = 0; uGroesse - uPos >= uKennung;) {
+        const unsigned char* k = p + uPos;
+        if (k[0] != 'p' || k[1] != 'p') {
+            uPos += uKennung;
+            continue;
+        }
+        if (k[5] == 0) break;
+        const uint32_t dwLaenge = DoppelWort(k + 8);
+        if (dwLaenge > 65535u) break;
+        if (dwLaenge < D7ED_BST_KOPF_LAENGE || uGroesse - uPos < dwLaenge) return {};
+        if (D7ED_bLadbarerTyp(k[5])) stand[{k[5], Wort(k + 6)}] = sInhalt.substr(uPos, dwLaenge);
+        uPos += dwLaenge;
+    }
+    return stand;
 }
 
 bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl, TWLDLadung* pLadung)
@@ -235,7 +259,12 @@ bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl, TWLDLadung* pLadung)
     if (std::none_of(bilder.begin(), bilder.end(), [](const TBild& b) {
             return D7ED_bLadbarerTyp(static_cast<unsigned char>(b.uTyp));
         })) {
-        if (bZeitUm) return Ablehnen(PoolText(1249), true);
+        // Not refused: the file was read only in part.
+        if (bZeitUm) {
+            ladung.bVorzeitigBeendet = true;
+            FehlerMeldung(PoolText(1249));
+            return false;
+        }
         if (!sZuLang.empty()) return Ablehnen(PoolTextFormat(6750, "%s", sZuLang.c_str()), true);
         return Ablehnen(PoolTextFormat(6762, "%s", sPfad.c_str()), true);
     }

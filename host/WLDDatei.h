@@ -4,7 +4,9 @@
 // written at each switch to EDITOR and loaded back when the panel opens.
 #pragma once
 
+#include <map>
 #include <string>
+#include <utility>
 
 // What a load is told and tells besides its result.
 struct TWLDLadung {
@@ -12,6 +14,8 @@ struct TWLDLadung {
     bool bOhneAblehnungsMeldung = false;
     // Out: the load stopped early (time limit, or a block too long after
     // loaded ones): the engine holds only a part of the file's blocks.
+    // Also with false, when the time limit came before the first block the
+    // engine takes (told in the limit's own box, the engine kept as it was).
     bool bVorzeitigBeendet = false;
 };
 
@@ -24,9 +28,15 @@ struct TWLDLadung {
 bool bWLDDateiLaden(const std::string& sPfad, int& iAnzahl, TWLDLadung* pLadung = nullptr);
 
 // The blocks of a type the engine takes that a block file holds, counted
-// by their headers up to its end mark (blocks too long to load included);
-// -1 when the file cannot be read.
+// by their headers up to its end mark (blocks too long to load and one cut
+// by the end of the file included); -1 when the file cannot be read.
 int iWLDBausteineZaehlen(const std::string& sPfad);
+
+// What a load of these block-file bytes leaves in the engine, by type and
+// number: the last image of each type the engine takes, up to the end mark
+// or a block too long to load; nothing for bytes the loader refuses. The
+// time limit is left out.
+std::map<std::pair<unsigned, unsigned>, std::string> WLDLadeStand(const std::string& sInhalt);
 
 // Deletes every block of the engine except its own system functions and
 // system function blocks.

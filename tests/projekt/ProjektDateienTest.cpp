@@ -150,9 +150,9 @@ TEST_F(DateienTest, DamagedIpDataFileIsKeptUntilTheUserAgrees)
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 }
 
-// Open A, New, Save: New leaves the engine with empty IP data and no
-// listening socket, the new panel's IP data go into its own folder, and
-// project A's file is not touched.
+// Open A, New, Save: New leaves the engine with empty IP data, no
+// listening socket and default CPU properties, the new panel's IP data go
+// into its own folder, and project A's file is not touched.
 TEST_F(DateienTest, FirstSaveAfterOpenAndNewWritesTheIpDataIntoTheNewFolder)
 {
     const std::string sA = ErstesSpeichern("A");
@@ -168,8 +168,11 @@ TEST_F(DateienTest, FirstSaveAfterOpenAndNewWritesTheIpDataIntoTheNewFolder)
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", wFreierPort(), 0, 0, &iFehler));
     ASSERT_TRUE(bIPDatenEinstellen());
     ASSERT_TRUE(D7ED_TcpIpKommuAktiv());
+    // A's CPU properties do not go into the new project either.
+    D7ED_SetZyklusUeberwachungszeit(900);
     pForm->aDatei_NeuExecute();
     EXPECT_FALSE(D7ED_TcpIpKommuAktiv());
+    EXPECT_EQ(D7ED_wGetZyklusUeberwachungszeit(), 150);
     char acIP[D7ED_IP_TEXT_LAENGE] = "x";
     uint16_t w1 = 1, w2 = 1;
     D7ED_GetEingestellteIPDaten(acIP, &w1, &w2);

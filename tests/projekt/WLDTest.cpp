@@ -447,21 +447,27 @@ TEST_F(WLDTest, EachProjectRunsAndDumpsOnlyTheBlocksThatCameInWhileItWasOpen)
                               Bild(D7ED_BST_FB, 2, 400, 0x1234, 13), Bild(D7ED_BST_DB, 3, 80, 0, 14)});
     const Bausteine b = Satz({Bild(D7ED_BST_OB, 1, 150, 0x1234, 21), Bild(D7ED_BST_FC, 5, 90, 0x1234, 22)});
     const std::string sDumpA = DumpVon(a), sDumpB = DumpVon(b);
-    const std::string sA = Projekt("A", true, sDumpA.data(), sDumpA.size());
+    // A's file from elsewhere: an image the engine does not load, an older
+    // image of FC1 before the one that counts, bytes after the end record.
+    const std::string sDateiA =
+        Bild(D7ED_BST_SFB, 4, 36) + Bild(D7ED_BST_FC, 1, 60) + sDumpA + "pp" + std::string(12, '\0') + "Rest";
+    const std::string sA = Projekt("A", true, sDateiA.data(), sDateiA.size());
     const std::string sB = Projekt("B", false, sDumpB.data(), sDumpB.size());
     const std::string sC = Projekt("C", true);
 
     Oeffnen(sA);
     ASSERT_EQ(MaskeFile, sA);
     EXPECT_EQ(ImEngine(), a);
-    ZuEditor();
-    EXPECT_EQ(testhilfe::DateiLesen(DumpIn("A")), sDumpA);
-    // A file that is no panel is refused: the open panel keeps its blocks.
+    // A file that is no panel is refused: the open panel keeps its blocks,
+    // and its dump, only looked at, stays as it was.
     const std::string sKeine = (u.pfProjekte / "keine.maske_ini").string();
     testhilfe::DateiSchreiben(sKeine, "Hallo\n");
     Oeffnen(sKeine);
     EXPECT_EQ(MaskeFile, sA);
     EXPECT_EQ(ImEngine(), a);
+    EXPECT_EQ(testhilfe::DateiLesen(DumpIn("A")), sDateiA);
+    ZuEditor();
+    EXPECT_EQ(testhilfe::DateiLesen(DumpIn("A")), sDumpA);
 
     // A block file loaded in EDITOR belongs to A: A's dump takes it before
     // B is opened.
@@ -478,6 +484,10 @@ TEST_F(WLDTest, EachProjectRunsAndDumpsOnlyTheBlocksThatCameInWhileItWasOpen)
     EXPECT_TRUE(ImEngine().empty());
     ZuEditor();
     EXPECT_EQ(testhilfe::DateiLesen(DumpIn("B")), sDumpB);
+    // A refused file leaves B's setting as it was for B's next Save.
+    Oeffnen(sKeine);
+    EXPECT_FALSE(pForm->BausteineRestaurieren);
+    u.Meldungen.clear();
 
     // C has no dump, then one of 10 bytes: none is made or replaced.
     Oeffnen(sC);
@@ -536,6 +546,12 @@ TEST_F(WLDTest, ADumpCutShortAtOpenReplacesTheFileOnlyWhenTheUserSaysYes)
     ASSERT_EQ(u.Meldungen.size(), 1u) << u.MeldungsTexte();
     EXPECT_EQ(u.Meldungen[0].sText, sFrage);
     EXPECT_EQ(testhilfe::DateiLesen(Dump()), sVoll);
+    // Cancel keeps the file and RUN: neither the switch nor the close goes on.
+    u.Antworten = {IDCANCEL, IDCANCEL};
+    pForm->bEditorModus = false;
+    pForm->aMaske_RUN_EDITORExecute();
+    pForm->FormClose(bSchliessen);
+    EXPECT_FALSE(pForm->bEditorModus || pForm->dwSchliessZeitpunkt);
     // Yes replaces it; from then on the dump asks nothing.
     u.Meldungen.clear();
     u.Antworten = {IDYES};
@@ -570,11 +586,37 @@ TEST_F(WLDTest, ADumpCutShortAtOpenReplacesTheFileOnlyWhenTheUserSaysYes)
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
     EXPECT_EQ(testhilfe::DateiLesen(Dump()), Bild(D7ED_BST_FC, 30, 70));
 
-    // Before another panel opens the same question comes; the next project
-    // then dumps its own blocks without one.
+    // The limit before the first block the engine takes: the file is not
+    // damaged, but loaded in part. The counts of 1 are singular.
+    Datei("Startup.wld", Bild(D7ED_BST_SFB, 1, 36) + std::string(8 * 14, 'x') + Bild(D7ED_BST_FC, 1, 50));
+    TestUhrSetzen(1000);
+    TestUhrSchrittSetzen(1000);
+    ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
+    TestUhrFreigeben();
+    EXPECT_EQ(u.Meldungen.back().sText, PoolText(1249));
+    ASSERT_TRUE(Schreiben(Bild(D7ED_BST_FC, 9, 60)));
+    u.Antworten = {IDNO};
+    ZuEditor();
+    EXPECT_EQ(u.Meldungen.back().sText, PoolTextFormat(6882, "%s", Dump().string().c_str()));
+    EXPECT_EQ(Status(), PoolText(6883));
+    // A block cut by the end of the file counts as one the file holds.
+    Datei("Startup.wld", Bild(D7ED_BST_FC, 1, 100) + ZuLang().substr(0, 300));
+    ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
+    u.Antworten = {IDNO};
+    ZuEditor();
+    EXPECT_EQ(u.Meldungen.back().sText, PoolTextFormat(6881, "%s%d", Dump().string().c_str(), 2));
+
+    // Before another panel opens the same question comes once the engine
+    // differs from the file; Cancel keeps the panel open, for Open and for
+    // New. The next project then dumps its own blocks without a question.
     Datei("Startup.wld", sVoll);
     ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
-    const std::string sB = Projekt("B", true);
+    const std::string sA = MaskeFile, sB = Projekt("B", true);
+    ASSERT_TRUE(Schreiben(Bild(D7ED_BST_FC, 2, 120)));
+    u.Antworten = {IDCANCEL, IDCANCEL};
+    Oeffnen(sB);
+    pForm->aDatei_NeuExecute();
+    EXPECT_EQ(MaskeFile, sA);
     u.Meldungen.clear();
     u.Antworten = {IDNO};
     Oeffnen(sB);

@@ -101,9 +101,10 @@ void THauptformular::aMaske_RUN_EDITORExecute()
         return;
     }
     if (!bEditorModus) {
-        if (!bObjekteRUNInit()) return;
-        // Cancel in the dump's question keeps RUN, so it is asked first.
+        // Cancel in the dump's question keeps RUN as it is, so it is asked
+        // before anything leaves RUN.
         if (!StartupWldSchreiben()) return;
+        if (!bObjekteRUNInit()) return;
     }
     if (bEditorModus) {
         // In RUN nothing is selected: the arrow keys would otherwise move

@@ -74,7 +74,6 @@ unsigned char SpracheDerInstallation()
 
 bool bSprachDateiLaden(unsigned char ucSprache)
 {
-    // Texte: 6900-6902
     const char* pcName = SPR_GetSprachStrVonId(ucSprache);
     if (!pcName) {
         FehlerMeldung(LadeText(6900, "Id of language is invalid!"));

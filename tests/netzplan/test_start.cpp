@@ -143,8 +143,7 @@ TEST(NetzplanStart, FalscherAufrufSchliesstSichSelbst)
     }
 }
 
-// Free at start: the status line says so in the call's language, and
-// nothing of a service that would have to be stopped.
+// Free at start: the status line says so in the call's language, and nothing of a service that would need stopping.
 TEST(NetzplanStart, Port102FreiBeimStart)
 {
     if (Port102OwnerPid() != 0)
@@ -156,10 +155,8 @@ TEST(NetzplanStart, Port102FreiBeimStart)
         std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(uSprache)));
         const auto texte = GezeigteStatusTexte();
         ASSERT_GE(texte.size(), 2u);
-        EXPECT_EQ(std::vector<std::string>(texte.begin(), texte.begin() + 2),
-                  (std::vector<std::string>{"", sFrei}));
-        for (const std::string& t : texte)
-            EXPECT_EQ(t.find("ervice"), std::string::npos) << t;
+        EXPECT_EQ(std::vector<std::string>(texte.begin(), texte.begin() + 2), (std::vector<std::string>{"", sFrei}));
+        for (const std::string& t : texte) EXPECT_EQ(t.find("ervice"), std::string::npos) << t;
         EXPECT_FALSE(d->bDienstGestoppt);
         d->ButtonAbbruchClick();
         EXPECT_TRUE(GesendeteSteuercodes().empty()) << "nothing to restart";

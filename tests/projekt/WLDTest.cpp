@@ -447,8 +447,7 @@ TEST_F(WLDTest, EachProjectRunsAndDumpsOnlyTheBlocksThatCameInWhileItWasOpen)
                               Bild(D7ED_BST_FB, 2, 400, 0x1234, 13), Bild(D7ED_BST_DB, 3, 80, 0, 14)});
     const Bausteine b = Satz({Bild(D7ED_BST_OB, 1, 150, 0x1234, 21), Bild(D7ED_BST_FC, 5, 90, 0x1234, 22)});
     const std::string sDumpA = DumpVon(a), sDumpB = DumpVon(b);
-    // A's file from elsewhere: an image the engine does not load, an older
-    // image of FC1 before the one that counts, bytes after the end record.
+    // A's file from elsewhere: an image the engine skips, an older FC1 before the valid one, bytes past the end record.
     const std::string sDateiA =
         Bild(D7ED_BST_SFB, 4, 36) + Bild(D7ED_BST_FC, 1, 60) + sDumpA + "pp" + std::string(12, '\0') + "Rest";
     const std::string sA = Projekt("A", true, sDateiA.data(), sDateiA.size());

@@ -186,9 +186,8 @@ TEST_F(DateienTest, FirstSaveAfterOpenAndNewWritesTheIpDataIntoTheNewFolder)
 }
 
 // What a write killed half way left beside a project file goes with that
-// file's next successful write, and what killed writes and copies left goes
-// at an open that may save once it is a minute old; the IP data file is
-// replaced once per save; the registry's leftovers go after its next write.
+// file's next successful write, and what killed writes and copies left goes at an open that may save once it is a
+// minute old; the IP data file is replaced once per save; the registry's leftovers go after its next write.
 TEST_F(DateienTest, TempFilesGoAfterTheirOwnWriteAndTheIpDataFileIsReplacedOnce)
 {
     const std::string sMaske = ErstesSpeichern("Anlage");
@@ -391,8 +390,7 @@ TEST_F(DateienTest, FilesChangedByAnotherProgramAreReplacedOnlyWithTheUsersWord)
     for (const fs::path& pf : {fs::path(sMaske), pfOrdner / "PLC.DAT", pfOrdner / "IPADR.DAT"}) {
         Verlinken(pf, pfOrdner / ("Ziel-" + pf.filename().string()));
         pForm->SetMaskeGeaendert(true);
-        u.Meldungen.clear();
-        u.Antworten = {IDNO};
+        u.Meldungen.clear(); u.Antworten = {IDNO};
         EXPECT_FALSE(pForm->bMaskeSchreiben(sMaske)) << pf;
         EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6820, "%s", pf.string().c_str()) + "\n");
         EXPECT_TRUE(fs::is_symlink(pf)) << pf;

@@ -29,8 +29,7 @@ using namespace projekttest;
 static fs::path g_pfErscheint;
 extern "C" bool U_DateiKopieren(const char* pcZiel, const char* pcQuelle)
 {
-    using Fn = bool (*)(const char*, const char*);
-    static Fn echt = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, "U_DateiKopieren"));
+    static auto echt = reinterpret_cast<bool (*)(const char*, const char*)>(dlsym(RTLD_NEXT, "U_DateiKopieren"));
     if (!g_pfErscheint.empty()) fs::create_directory(std::exchange(g_pfErscheint, {}));
     return echt(pcZiel, pcQuelle);
 }

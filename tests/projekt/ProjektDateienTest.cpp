@@ -239,8 +239,7 @@ TEST_F(DateienTest, TempFilesGoAfterTheirOwnWriteAndTheIpDataFileIsReplacedOnce)
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("10.7.7.7", 0, 0, 0, &iFehler));
     EXPECT_FALSE(fs::exists(pfRegRest));
 
-    // Killed writes and copies at the open; a young one may be another
-    // instance's write going on, and read-only mode changes nothing.
+    // Killed writes and copies go at the open; a young one may be another's write in progress; read-only keeps all.
     const auto Halb = [](const fs::path& pf, int iMinuten) {
         testhilfe::DateiSchreiben(pf, "halb");
         fs::last_write_time(pf, fs::file_time_type::clock::now() - std::chrono::minutes(iMinuten));
@@ -460,8 +459,7 @@ TEST_F(DateienTest, FilesChangedByAnotherProgramAreReplacedOnlyWithTheUsersWord)
     EXPECT_TRUE(pForm->bMaskeGeaendert);
 }
 
-// Closing the presets program: with nothing changed, or after New (the
-// folder still the last project's), the file stays as it is; what
+// Closing the presets program: with no change, or after New (the folder still the last project's), the file stays; what
 // the presets changed goes into a damaged file only after Yes to 6731, and
 // into a file changed on disk only after Yes to 6820; a failed write is
 // reported with the path. The sockets listen on the presets every time, and

@@ -112,8 +112,7 @@ TEST_F(RunMaus, HotKeysSwitchAndPushButtonsExactlyAsTypedWhereverTheFocusIs)
     pAnalog->Adr = 20;
     pAnalog->Messb = 0;
     pAnalog->bAnalogMarkiert = true;
-    // bOhneMarke: as X sends repeats on a busy display, unmarked, each a
-    // release and a press with one time stamp.
+    // bOhneMarke: as X sends repeats on a busy display, unmarked, each a release and a press with one time stamp.
     quint64 qwXZeit = 70000;
     auto Halten = [&](char c, int iWiederholungen, bool bOhneMarke = false) {
         const QString s(QChar::fromLatin1(c));
@@ -125,11 +124,9 @@ TEST_F(RunMaus, HotKeysSwitchAndPushButtonsExactlyAsTypedWhereverTheFocusIs)
             f->SPSZyklusSchritt();
             QKeyEvent Los(QEvent::KeyRelease, 0, Qt::NoModifier, s);
             QKeyEvent Wiederholung(QEvent::KeyPress, 0, Qt::NoModifier, s, !bOhneMarke);
-            if (bOhneMarke) {
-                Los.setTimestamp(qwXZeit += 35);
-                Wiederholung.setTimestamp(qwXZeit);
-                QCoreApplication::sendEvent(f, &Los);
-            }
+            Wiederholung.setTimestamp(bOhneMarke ? qwXZeit += 35 : 0);
+            Los.setTimestamp(qwXZeit);
+            if (bOhneMarke) QCoreApplication::sendEvent(f, &Los);
             QCoreApplication::sendEvent(f, &Wiederholung);
         }
         TestUhrVorstellen(35);
@@ -144,18 +141,13 @@ TEST_F(RunMaus, HotKeysSwitchAndPushButtonsExactlyAsTypedWhereverTheFocusIs)
     TestUhrVorstellen(40);
     f->SPSZyklusSchritt();
     EXPECT_EQ(pE[3], 0x00);
-    for (int n : {1, 2, 7}) {
+    for (const auto& [n, bOhneMarke] : {std::pair{1, false}, {2, false}, {7, false}, {1, true}, {2, true}}) {
         const uint8_t b = pE[3];
-        Halten('S', n);
-        EXPECT_EQ(pE[3], b ^ 0x20) << n << " repeats: the switch inverted once";
+        Halten('S', n, bOhneMarke);
+        EXPECT_EQ(pE[3], b ^ 0x20) << n << (bOhneMarke ? " unmarked" : "") << " repeats: the switch inverted once";
     }
     Halten('k', 5, true);
     EXPECT_EQ(pE[3] & 0x04, 0x00) << "unmarked repeats: the push button is back";
-    for (int n : {1, 2}) {
-        const uint8_t b = pE[3];
-        Halten('S', n, true);
-        EXPECT_EQ(pE[3], b ^ 0x20) << n << " unmarked repeats: the switch inverted once";
-    }
     Halten('+', 4);
     EXPECT_EQ(Wort(pE, 20), 50);
 
@@ -171,8 +163,8 @@ TEST_F(RunMaus, HotKeysSwitchAndPushButtonsExactlyAsTypedWhereverTheFocusIs)
     f->SPSZyklusSchritt();
     EXPECT_EQ(pE[3], 0x04);
 
-    // Hot keys act per bit: copies answer with the original as one, also
-    // on I for the same byte as E.
+    // Hot keys act per bit: copies answer with the original as one, also on I for the same byte as E.
+    const auto Nach = [&](int iMs) { TestUhrVorstellen(iMs); f->SPSZyklusSchritt(); };
     HotKeyLED(160, 5, 'S', false);
     HotKeyLED(190, 2, 'k', true)->Op = 'I';
     pE[3] = 0x00;
@@ -180,8 +172,7 @@ TEST_F(RunMaus, HotKeysSwitchAndPushButtonsExactlyAsTypedWhereverTheFocusIs)
     EXPECT_EQ(pE[3], 0x20) << "two switches invert once";
     QTest::keyClick(f, 'k');
     EXPECT_EQ(pE[3], 0x24);
-    TestUhrVorstellen(101);
-    f->SPSZyklusSchritt();
+    Nach(101);
     EXPECT_EQ(pE[3], 0x20) << "two push buttons give one pulse";
     // Another key on the held bit inverts nothing and holds it 100 ms on.
     HotKeyLED(220, 2, 'j', true);
@@ -189,17 +180,14 @@ TEST_F(RunMaus, HotKeysSwitchAndPushButtonsExactlyAsTypedWhereverTheFocusIs)
     TestUhrVorstellen(60);
     QTest::keyClick(f, 'j');
     EXPECT_EQ(pE[3], 0x24);
-    TestUhrVorstellen(50);
-    f->SPSZyklusSchritt();
+    Nach(50);
     EXPECT_EQ(pE[3], 0x24) << "held by j";
-    TestUhrVorstellen(51);
-    f->SPSZyklusSchritt();
+    Nach(51);
     EXPECT_EQ(pE[3], 0x20);
     // A push button on the switches' key and bit: the switch's rule.
     HotKeyLED(250, 5, 'S', true);
     QTest::keyClick(f, 'S');
-    TestUhrVorstellen(101);
-    f->SPSZyklusSchritt();
+    Nach(101);
     EXPECT_EQ(pE[3], 0x00);
 }
 

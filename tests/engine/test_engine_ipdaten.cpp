@@ -219,8 +219,7 @@ TEST_F(EngineIPDaten, JederSchluesselKommtAusSeinerDateiOderIstLeer)
     EXPECT_FALSE(Einlesen("Muell\n" + sVoll));
     EXPECT_EQ(Laufend().w4, 4105);
 
-    // A UTF-16 file without byte order mark opens no section: damaged. A
-    // second D7ED_DATEN is no reader's, as the host's reader takes the first.
+    // UTF-16 without byte order mark opens no section: damaged. Only the first D7ED_DATEN counts, as for the host.
     std::string sUtf16;
     for (const char c : sVoll) sUtf16 += std::string{c, '\0'};
     EXPECT_FALSE(Einlesen(sUtf16));

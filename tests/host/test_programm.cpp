@@ -135,8 +135,7 @@ TEST(Programm, SprachdateiFehlerWerdenGemeldet)
         return 1;
     });
 
-    // While no file with the loader's own texts is loaded (this test's
-    // third language has none): their English form.
+    // While no file with the loader's own texts is loaded (this test's third language has none): their English form.
     EXPECT_TRUE(bSprachDateiLaden(6));
     ASSERT_EQ(Meldungen.size(), 1u);
     EXPECT_EQ(Meldungen[0].sText, "Error found!\nCount total=2\nLast error in line 5.");

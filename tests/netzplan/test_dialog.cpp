@@ -151,8 +151,7 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
         QTest::mouseClick(d->TCP_Ip_AktivierenCheckBox, Qt::LeftButton, {}, QPoint(5, 8));
         EXPECT_EQ(d->InternPortEdit->text(), "7777");
     }
-    // An address the PC does not have: one box per list naming it; the list
-    // stands on no entry, and OK keeps the address with its ports.
+    // An address the PC does not have: a box per list names it, the list stands on no entry, OK keeps it and its ports.
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("10.254.254.254", 7777, 0, 1, nullptr));
     ASSERT_TRUE(D7ED_IPDaten_2_InRegistryAbspeichern("0.0.0.0", 9000, 0, nullptr));
     ASSERT_TRUE(D7ED_IPDatenAusRegistryEinstellen(KommuID, nullptr));
@@ -333,20 +332,18 @@ TEST(NetzplanDialog, GleicheAdresseGleichePorts)
     EXPECT_EQ(d->sIP1, "0.0.0.0");
     EXPECT_EQ(d->sIP2, "0.0.0.0");
     EXPECT_EQ(d->BspPortLabel->text(), "----");
-    // A port other than 102 below the first unprivileged one: the
-    // information at OK adds the right it needs.
+    // A port other than 102 below the first unprivileged one: the information at OK adds the right it needs.
     Waehlen(d.get(), "IpAdrComboBox", "127.0.0.1");
     Eingeben(d.get(), "S7PortEdit", "50");
     u.Meldungen.clear();
     EXPECT_TRUE(d->ApplySettings(true, true));
     ASSERT_EQ(u.Meldungen.size(), 1u) << testing::PrintToString(u.MeldungsTexte());
-    const std::string sRecht = uErsterFreierPort() > 50
-                                   ? "\nThe port 50 is below " + std::to_string(uErsterFreierPort()) +
-                                         ", the first unprivileged port of this system: binding it needs "
-                                         "root or the CAP_NET_BIND_SERVICE capability."
-                                   : "";
-    EXPECT_EQ(u.Meldungen[0].sText, "Programming software connects to port 102. The chosen port 50 works only "
-                                    "with software that can be told another port." + sRecht);
+    const std::string sRecht = "\nThe port 50 is below " + std::to_string(uErsterFreierPort()) +
+                               ", the first unprivileged port of this system: binding it needs root or the "
+                               "CAP_NET_BIND_SERVICE capability.";
+    EXPECT_EQ(u.Meldungen[0].sText, "Programming software connects to port 102. The chosen port 50 works only with "
+                                    "software that can be told another port." +
+                                        (uErsterFreierPort() > 50 ? sRecht : ""));
 }
 
 // Saving and the decision whether the engine takes the presets over again.
@@ -360,14 +357,12 @@ TEST(NetzplanDialog, UebernahmeNurWennNoetig)
     Eingeben(d.get(), "InternPortEdit", "0");
     d->IpAdr_2_ComboBox->setCurrentIndex(0);
     u.Meldungen.clear();
-    // Not 102: the information comes before saving; a port any program
-    // may bind needs no word on rights.
+    // Not 102: the information comes before saving; a port any program may bind needs no word on rights.
     ASSERT_TRUE(d->ApplySettings(false, true));
     ASSERT_EQ(u.Meldungen.size(), 1u) << testing::PrintToString(u.MeldungsTexte());
     EXPECT_EQ(u.Meldungen[0].sText, "Programmiersoftware verbindet sich mit Port 102. Der gewählte Port " +
-                                        std::to_string(wPort) +
-                                        " funktioniert nur mit Software, bei der sich ein anderer Port "
-                                        "einstellen lässt.");
+                                        std::to_string(wPort) + " funktioniert nur mit Software, bei der sich ein "
+                                        "anderer Port einstellen lässt.");
     EXPECT_EQ(u.Meldungen[0].uTyp & 0xF0, MB_ICONINFORMATION);
     char acIP[255] = {};
     uint16_t w1 = 0, w2 = 1;

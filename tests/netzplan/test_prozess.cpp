@@ -30,8 +30,7 @@ std::unique_ptr<QProcess> Starten(const QStringList& argumente)
     return p;
 }
 
-// The arguments with which Veltrano (in English unless told) starts the
-// program.
+// The arguments with which Veltrano (in English unless told) starts the program.
 QStringList WieVeltrano(unsigned uTextSprache = 2)
 {
     QStringList argumente;
@@ -65,8 +64,7 @@ TEST(NetzplanProzess, ZweiteInstanzWarntUndEndet)
         ASSERT_TRUE(pZweite->waitForFinished(15000));
         EXPECT_EQ(pZweite->exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(pZweite->exitCode(), 0);
-        EXPECT_TRUE(QString::fromUtf8(pZweite->readAllStandardError()).contains(QString::fromUtf8(pcText)))
-            << uSprache;
+        EXPECT_TRUE(QString::fromUtf8(pZweite->readAllStandardError()).contains(QString::fromUtf8(pcText))) << uSprache;
     }
     EXPECT_EQ(pErste->state(), QProcess::Running) << "the first goes on";
     pErste->kill();

@@ -143,23 +143,19 @@ TEST(NetzplanStart, FalscherAufrufSchliesstSichSelbst)
     }
 }
 
-// Free at start: the status line says so in the call's language, and
-// nothing of a service that would have to be stopped.
+// Free at start: the status line says so in the call's language, and nothing of a service that would need stopping.
 TEST(NetzplanStart, Port102FreiBeimStart)
 {
     if (Port102OwnerPid() != 0)
         GTEST_SKIP() << "port 102 is taken on this machine";
-    for (const auto& [uSprache, sFrei] : {std::pair<unsigned, std::string>{1, "Port 102 ist frei!"},
-                                          {2, "Port 102 is free!"}}) {
+    for (const auto& [uSprache, pcFrei] : {std::pair{1u, "Port 102 ist frei!"}, {2u, "Port 102 is free!"}}) {
         SCOPED_TRACE(uSprache);
         Umgebung u;
         std::unique_ptr<TDialogSimVoreinstellung> d(DialogStarten(Aufruf(uSprache)));
         const auto texte = GezeigteStatusTexte();
         ASSERT_GE(texte.size(), 2u);
-        EXPECT_EQ(std::vector<std::string>(texte.begin(), texte.begin() + 2),
-                  (std::vector<std::string>{"", sFrei}));
-        for (const std::string& t : texte)
-            EXPECT_EQ(t.find("ervice"), std::string::npos) << t;
+        EXPECT_EQ(std::vector<std::string>(texte.begin(), texte.begin() + 2), (std::vector<std::string>{"", pcFrei}));
+        for (const std::string& t : texte) EXPECT_EQ(t.find("ervice"), std::string::npos) << t;
         EXPECT_FALSE(d->bDienstGestoppt);
         d->ButtonAbbruchClick();
         EXPECT_TRUE(GesendeteSteuercodes().empty()) << "nothing to restart";

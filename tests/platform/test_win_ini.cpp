@@ -127,8 +127,7 @@ TEST(WinIni, WindowsKodierungUndByteOrderMark)
     ASSERT_TRUE(bProfilStringSchreiben(sBom, "Erster", "A", "2"));
     EXPECT_EQ(testhilfe::DateiLesen(sBom), "\xEF\xBB\xBF[Erster]\nA=2\n");
 
-    // A control byte (UTF-16 without its mark), also after the "]", opens no
-    // section for any reader or writer: the line is unreadable where it is.
+    // A control byte (UTF-16 without its mark), even after "]", opens no section for reader or writer: unreadable.
     const std::string sSteuer = NeueIni("[A]\x01\nk=1\n[A]\nk=2\n");
     EXPECT_EQ(ProfilStringLesen(sSteuer, "A", "k", "?"), "2");
     ASSERT_TRUE(bProfilStringSchreiben(sSteuer, "A", "k", "3"));

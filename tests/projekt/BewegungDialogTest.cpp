@@ -298,9 +298,8 @@ TEST_F(BewegungDialog, AssignResetAndShow)
     EXPECT_EQ(u.Meldungen[0].sText, PoolText(1262));
 }
 
-// A byte above 127 from a panel file is shown as it acts, light red, and
-// kept while its text is left alone; a negative speed is refused until the
-// user types one. Showing converts the letters in the texts only.
+// A byte above 127 from a panel file is shown as it acts, light red, and kept while its text is left alone; a negative
+// speed is refused until the user types one. Showing converts the letters in the texts only.
 TEST_F(BewegungDialog, LettersFollowTheTextLanguageAndAByteAbove127IsRefused)
 {
     // A profile line from a file with an address byte of 200.
@@ -321,12 +320,11 @@ TEST_F(BewegungDialog, LettersFollowTheTextLanguageAndAByteAbove127IsRefused)
         EXPECT_EQ(Boxen(), std::vector<std::string>{ZahlFeldMeldung("-3", TZahlArt::Ganzzahl, GeschwFeld())})
             << "only the speed, not the untouched I200.1";
         d.eGeschwindigkeit->setText("3");
-        d.lb->setCurrentRow(3);
-        d.Timer1Timer();
+        const auto Zeile = [&](int i) { d.lb->setCurrentRow(i); d.Timer1Timer(); };
+        Zeile(3);
         EXPECT_EQ(d.iAktuellesProfil, 3) << "the row change is not refused";
         EXPECT_EQ(Bewegungsprofile[2].Oben, (BewegungsOperand{'E', static_cast<int8_t>(-56), 1}));
-        d.lb->setCurrentRow(2);
-        d.Timer1Timer();
+        Zeile(2);
         d.eOben->setText("I201.1");
         d.bOkClick();
         EXPECT_EQ(Boxen(), OperandBox("I201.1", 6721)) << "typed, the byte is refused";

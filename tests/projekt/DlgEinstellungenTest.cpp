@@ -315,14 +315,13 @@ TEST_F(DlgTest, TimeOfDayInterruptRefusesSecondsImpossibleTimesAndAYearBeyondIts
     // The box for no time asks for both forms the field takes.
     std::string sInstalliert;
     bRegWertLesen(cRegistrySchluessel, "SpracheInstall", sInstalliert);
-    for (const char* pcSprache : {"U", "D"}) {
+    for (const auto& [pcSprache, pcFormen] : {std::pair{"U", "as hh:mm or hh:mm:00 (e.g. 07:30)"},
+                                              {"D", "als hh:mm oder hh:mm:00 ein (z. B. 07:30)"}}) {
         ASSERT_TRUE(bRegWertSchreiben(cRegistrySchluessel, "SpracheInstall", pcSprache));
         StartVorbereiten(u.pfProgramm.string());
         const std::string sText = PoolTextFormat(6714, "%s%s", "7:3", ("OB 17 " + PoolText(1134)).c_str());
         Abgelehnt("UhrAlarm_ZeitOB17", "7:3", sText, vorher, sDatei);
-        EXPECT_NE(sText.find(*pcSprache == 'D' ? "als hh:mm oder hh:mm:00 ein (z. B. 07:30)"
-                                               : "as hh:mm or hh:mm:00 (e.g. 07:30)"),
-                  std::string::npos);
+        EXPECT_NE(sText.find(pcFormen), std::string::npos);
     }
     bRegWertSchreiben(cRegistrySchluessel, "SpracheInstall", sInstalliert);
     StartVorbereiten(u.pfProgramm.string());

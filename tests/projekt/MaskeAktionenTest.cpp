@@ -25,16 +25,11 @@
 namespace fs = std::filesystem;
 using namespace projekttest;
 
-namespace {
-// Set: the next file copy first makes this folder, as another program
-// would while Save as copies.
-fs::path g_pfErscheint;
-} // namespace
-
+// Set: the next file copy first makes this folder, as another program would while Save as copies.
+static fs::path g_pfErscheint;
 extern "C" bool U_DateiKopieren(const char* pcZiel, const char* pcQuelle)
 {
-    using Fn = bool (*)(const char*, const char*);
-    static Fn echt = reinterpret_cast<Fn>(dlsym(RTLD_NEXT, "U_DateiKopieren"));
+    static auto echt = reinterpret_cast<bool (*)(const char*, const char*)>(dlsym(RTLD_NEXT, "U_DateiKopieren"));
     if (!g_pfErscheint.empty()) fs::create_directory(std::exchange(g_pfErscheint, {}));
     return echt(pcZiel, pcQuelle);
 }
@@ -203,9 +198,8 @@ TEST_F(AktionTest, SaveAsWritesThePanelInMemoryWhereSaveWouldWrite)
     EXPECT_EQ(pForm->iAnzahlObjekte, 2);
     EXPECT_NE(pForm->windowTitle().toStdString().find("[Neu.maske_ini]"), std::string::npos);
 
-    // Where Save would not write (tool bar hidden), the copy holds the last
-    // saved state and the panel stays modified. A box says so and why.
-    // Read-only mode refuses Save as before a name is asked or a folder made.
+    // Where Save would not write (tool bar hidden), the copy holds the last saved state and the panel stays modified.
+    // A box says so and why. Read-only mode refuses Save as before a name is asked or a folder made.
     LED_(pForm, 3, 50);
     pForm->SetMaskeGeaendert(true);
     pForm->ToolBar1->hide();
@@ -501,8 +495,7 @@ TEST_F(AktionTest, FailedWritesKeepTheOldFileAndTheModifiedFlag)
 // Each failure of new, save and save as says what failed and leaves the
 // panel where it was: no projects folder (1315, then the user settings),
 // a project folder that cannot be created (1321, 1326), a copy that fails
-// (1327) and a copied panel file that cannot be renamed (1328), each
-// without a trace in the projects folder.
+// (1327) and a copied panel file that cannot be renamed (1328), each without a trace in the projects folder.
 TEST_F(AktionTest, SaveAndSaveAsFailuresAreReported)
 {
     int iEinstellungen = 0;
@@ -558,19 +551,14 @@ TEST_F(AktionTest, SaveAndSaveAsFailuresAreReported)
     EXPECT_EQ(u.Meldungen[0].sText, PoolTextFormat(1327, "%s", (u.pfProjekte / "Neu2").string().append("/").c_str()));
     EXPECT_EQ(MaskeFile, sAlt);
     fs::remove(pfAlt / "Bild.bmp");
-    // The copy goes whole or not at all: no folder blocks the name. One
-    // that appeared meanwhile is not replaced (1326). A killed copy's
-    // hidden folder goes at the next Save as, once a minute old.
-    const auto Eintraege = [&] {
-        std::set<std::string> s;
-        for (const auto& e : fs::directory_iterator(u.pfProjekte)) s.insert(e.path().filename().string());
-        return s;
-    };
+    // The copy goes whole or not at all: no folder blocks the name. One that appeared meanwhile is not replaced
+    // (1326). A killed copy's hidden folder goes at the next Save as, once a minute old.
+    const auto Eintraege = [&] { return std::set<fs::path>(fs::directory_iterator(u.pfProjekte), {}); };
     const fs::path pfRest = u.pfProjekte / ".Neu2.neuQ3x9Zk";
-    fs::create_directory(pfRest);
     testhilfe::DateiSchreiben(pfRest / "halb.bmp", "BM");
     fs::last_write_time(pfRest, fs::file_time_type::clock::now() - std::chrono::minutes(2));
-    const auto vorher = Eintraege();
+    auto erwartet = Eintraege();
+    erwartet.erase(pfRest);
     g_pfErscheint = u.pfProjekte / "Neu2";
     u.Meldungen.clear();
     EingabenVorgeben({"Neu2", ""});
@@ -580,8 +568,6 @@ TEST_F(AktionTest, SaveAndSaveAsFailuresAreReported)
     EXPECT_EQ(MaskeFile, sAlt);
     EXPECT_TRUE(fs::is_empty(u.pfProjekte / "Neu2"));
     fs::remove(u.pfProjekte / "Neu2");
-    auto erwartet = vorher;
-    erwartet.erase(pfRest.filename().string());
     EXPECT_EQ(Eintraege(), erwartet);
 
     // The panel file went missing from the project folder: the copy has

@@ -150,9 +150,8 @@ TEST_F(DateienTest, DamagedIpDataFileIsKeptUntilTheUserAgrees)
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 }
 
-// Open A, New, Save: New leaves the engine with empty IP data, no
-// listening socket and default CPU properties, the new panel's IP data go
-// into its own folder, and project A's file is not touched.
+// Open A, New, Save: New leaves the engine with empty IP data, no listening socket and default CPU properties, the
+// new panel's IP data go into its own folder, and project A's file is not touched.
 TEST_F(DateienTest, FirstSaveAfterOpenAndNewWritesTheIpDataIntoTheNewFolder)
 {
     const std::string sA = ErstesSpeichern("A");
@@ -168,8 +167,7 @@ TEST_F(DateienTest, FirstSaveAfterOpenAndNewWritesTheIpDataIntoTheNewFolder)
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("127.0.0.1", wFreierPort(), 0, 0, &iFehler));
     ASSERT_TRUE(bIPDatenEinstellen());
     ASSERT_TRUE(D7ED_TcpIpKommuAktiv());
-    // A's CPU properties do not go into the new project either.
-    D7ED_SetZyklusUeberwachungszeit(900);
+    D7ED_SetZyklusUeberwachungszeit(900); // A's CPU properties do not go into the new project either.
     pForm->aDatei_NeuExecute();
     EXPECT_FALSE(D7ED_TcpIpKommuAktiv());
     EXPECT_EQ(D7ED_wGetZyklusUeberwachungszeit(), 150);
@@ -188,9 +186,8 @@ TEST_F(DateienTest, FirstSaveAfterOpenAndNewWritesTheIpDataIntoTheNewFolder)
 }
 
 // What a write killed half way left beside a project file goes with that
-// file's next successful write, and what killed writes and copies left goes
-// at an open that may save once it is a minute old; the IP data file is
-// replaced once per save; the registry's leftovers go after its next write.
+// file's next successful write, and what killed writes and copies left goes at an open that may save once it is a
+// minute old; the IP data file is replaced once per save; the registry's leftovers go after its next write.
 TEST_F(DateienTest, TempFilesGoAfterTheirOwnWriteAndTheIpDataFileIsReplacedOnce)
 {
     const std::string sMaske = ErstesSpeichern("Anlage");
@@ -242,16 +239,14 @@ TEST_F(DateienTest, TempFilesGoAfterTheirOwnWriteAndTheIpDataFileIsReplacedOnce)
     ASSERT_TRUE(D7ED_IPDatenInRegistryAbspeichern("10.7.7.7", 0, 0, 0, &iFehler));
     EXPECT_FALSE(fs::exists(pfRegRest));
 
-    // Killed writes and copies at the open; a young one may be another
-    // instance's write going on, and read-only mode changes nothing.
-    const auto Alt = [](const fs::path& pf) {
+    // Killed writes and copies go at the open; a young one may be another's write in progress; read-only keeps all.
+    const auto Halb = [](const fs::path& pf, int iMinuten) {
         testhilfe::DateiSchreiben(pf, "halb");
-        fs::last_write_time(pf, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+        fs::last_write_time(pf, fs::file_time_type::clock::now() - std::chrono::minutes(iMinuten));
         return pf;
     };
-    const fs::path pfKopie = Alt(pfOrdner / ".Bild.bmp.kopieAb12Cd"), pfTemp = Alt(Rest("Anlage.maske_ini"));
-    const fs::path pfJung = pfOrdner / ".Bild.bmp.kopieXy34Zq";
-    testhilfe::DateiSchreiben(pfJung, "halb");
+    const fs::path pfKopie = Halb(pfOrdner / ".Bild.bmp.kopieAb12Cd", 2), pfTemp = Halb(Rest("Anlage.maske_ini"), 2);
+    const fs::path pfJung = Halb(pfOrdner / ".Bild.bmp.kopieXy34Zq", 0);
     bNurLesen = true;
     ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
     bNurLesen = false;
@@ -389,23 +384,19 @@ TEST_F(DateienTest, FilesChangedByAnotherProgramAreReplacedOnlyWithTheUsersWord)
         EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
         EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
     }
-    // A link put in a file's place is a change; a file that was a link
-    // when it was read asks nothing.
+    // A link put in a file's place is a change; a file that was a link when it was read asks nothing.
+    const auto Verlinken = [](fs::path pf, fs::path pfZiel) { fs::rename(pf, pfZiel); fs::create_symlink(pfZiel, pf); };
     for (const fs::path& pf : {fs::path(sMaske), pfOrdner / "PLC.DAT", pfOrdner / "IPADR.DAT"}) {
-        const fs::path pfZiel = pfOrdner / ("Ziel-" + pf.filename().string());
-        fs::rename(pf, pfZiel);
-        fs::create_symlink(pfZiel, pf);
+        Verlinken(pf, pfOrdner / ("Ziel-" + pf.filename().string()));
         pForm->SetMaskeGeaendert(true);
-        u.Meldungen.clear();
-        u.Antworten = {IDNO};
+        u.Meldungen.clear(); u.Antworten = {IDNO};
         EXPECT_FALSE(pForm->bMaskeSchreiben(sMaske)) << pf;
         EXPECT_EQ(u.MeldungsTexte(), PoolTextFormat(6820, "%s", pf.string().c_str()) + "\n");
         EXPECT_TRUE(fs::is_symlink(pf)) << pf;
         u.Antworten = {IDYES};
         EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske)) << pf;
     }
-    fs::rename(pfOrdner / "PLC.DAT", pfOrdner / "Ziel-PLC.DAT");
-    fs::create_symlink(pfOrdner / "Ziel-PLC.DAT", pfOrdner / "PLC.DAT");
+    Verlinken(pfOrdner / "PLC.DAT", pfOrdner / "Ziel-PLC.DAT");
     ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
     u.Meldungen.clear();
     EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
@@ -468,8 +459,7 @@ TEST_F(DateienTest, FilesChangedByAnotherProgramAreReplacedOnlyWithTheUsersWord)
     EXPECT_TRUE(pForm->bMaskeGeaendert);
 }
 
-// Closing the presets program: with nothing changed, or after New (the
-// folder still the last project's), the file stays as it is; what
+// Closing the presets program: with no change, or after New (the folder still the last project's), the file stays; what
 // the presets changed goes into a damaged file only after Yes to 6731, and
 // into a file changed on disk only after Yes to 6820; a failed write is
 // reported with the path. The sockets listen on the presets every time, and
@@ -505,8 +495,7 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     ASSERT_TRUE(pForm->bMaskeLesen(sMaske));
     ASSERT_TRUE(bHoert(p1));
 
-    // OK without a change (the missing second address comes back as 0.0.0.0
-    // without ports, which is the same): the file keeps its bytes.
+    // OK without a change (a missing second address reads as 0.0.0.0 without ports, the same): the file is kept.
     u.Meldungen.clear();
     Voreinstellen(p1);
     EXPECT_EQ(testhilfe::DateiLesen(pfIP), sIP);
@@ -538,8 +527,7 @@ TEST_F(DateienTest, ClosingThePresetsProgramWritesOnlyWhatItChangedWithTheUsersW
     EXPECT_TRUE(pForm->bMaskeSchreiben(sMaske));
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
 
-    // Changed on disk by another program: No keeps it, and neither its
-    // address nor its port reaches IP-ADR and PortNr.
+    // Changed on disk by another program: No keeps it, and neither its address nor its port reaches IP-ADR and PortNr.
     const std::string sFremd = "[D7ED_DATEN]\nD7ED_IP_ADRESSE=127.0.0.3\nD7ED_PORT_ADRESSE=" + std::to_string(p2);
     FremdAendern(pfIP, sFremd);
     u.Meldungen.clear();

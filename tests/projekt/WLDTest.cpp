@@ -447,8 +447,7 @@ TEST_F(WLDTest, EachProjectRunsAndDumpsOnlyTheBlocksThatCameInWhileItWasOpen)
                               Bild(D7ED_BST_FB, 2, 400, 0x1234, 13), Bild(D7ED_BST_DB, 3, 80, 0, 14)});
     const Bausteine b = Satz({Bild(D7ED_BST_OB, 1, 150, 0x1234, 21), Bild(D7ED_BST_FC, 5, 90, 0x1234, 22)});
     const std::string sDumpA = DumpVon(a), sDumpB = DumpVon(b);
-    // A's file from elsewhere: an image the engine does not load, an older
-    // image of FC1 before the one that counts, bytes after the end record.
+    // A's file from elsewhere: an image the engine skips, an older FC1 before the valid one, bytes past the end record.
     const std::string sDateiA =
         Bild(D7ED_BST_SFB, 4, 36) + Bild(D7ED_BST_FC, 1, 60) + sDumpA + "pp" + std::string(12, '\0') + "Rest";
     const std::string sA = Projekt("A", true, sDateiA.data(), sDateiA.size());
@@ -458,8 +457,7 @@ TEST_F(WLDTest, EachProjectRunsAndDumpsOnlyTheBlocksThatCameInWhileItWasOpen)
     Oeffnen(sA);
     ASSERT_EQ(MaskeFile, sA);
     EXPECT_EQ(ImEngine(), a);
-    // A file that is no panel is refused: the open panel keeps its blocks,
-    // and its dump, only looked at, stays as it was.
+    // A file that is no panel is refused: the open panel keeps its blocks, and its dump, only looked at, stays so.
     const std::string sKeine = (u.pfProjekte / "keine.maske_ini").string();
     testhilfe::DateiSchreiben(sKeine, "Hallo\n");
     Oeffnen(sKeine);
@@ -586,29 +584,24 @@ TEST_F(WLDTest, ADumpCutShortAtOpenReplacesTheFileOnlyWhenTheUserSaysYes)
     EXPECT_TRUE(u.Meldungen.empty()) << u.MeldungsTexte();
     EXPECT_EQ(testhilfe::DateiLesen(Dump()), Bild(D7ED_BST_FC, 30, 70));
 
-    // The limit before the first block the engine takes: the file is not
-    // damaged, but loaded in part. The counts of 1 are singular.
+    // The limit before the first block the engine takes: not damaged but loaded in part; counts of 1 are singular.
     Datei("Startup.wld", Bild(D7ED_BST_SFB, 1, 36) + std::string(8 * 14, 'x') + Bild(D7ED_BST_FC, 1, 50));
-    TestUhrSetzen(1000);
-    TestUhrSchrittSetzen(1000);
+    TestUhrSetzen(1000); TestUhrSchrittSetzen(1000);
     ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
     TestUhrFreigeben();
     EXPECT_EQ(u.Meldungen.back().sText, PoolText(1249));
     ASSERT_TRUE(Schreiben(Bild(D7ED_BST_FC, 9, 60)));
-    u.Antworten = {IDNO};
-    ZuEditor();
+    u.Antworten = {IDNO}; ZuEditor();
     EXPECT_EQ(u.Meldungen.back().sText, PoolTextFormat(6882, "%s", Dump().string().c_str()));
     EXPECT_EQ(Status(), PoolText(6883));
     // A block cut by the end of the file counts as one the file holds.
     Datei("Startup.wld", Bild(D7ED_BST_FC, 1, 100) + ZuLang().substr(0, 300));
     ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
-    u.Antworten = {IDNO};
-    ZuEditor();
+    u.Antworten = {IDNO}; ZuEditor();
     EXPECT_EQ(u.Meldungen.back().sText, PoolTextFormat(6881, "%s%d", Dump().string().c_str(), 2));
 
-    // Before another panel opens the same question comes once the engine
-    // differs from the file; Cancel keeps the panel open, for Open and for
-    // New. The next project then dumps its own blocks without a question.
+    // Before another panel opens the same question comes once the engine differs from the file; Cancel keeps the
+    // panel open, for Open and for New. The next project then dumps its own blocks without a question.
     Datei("Startup.wld", sVoll);
     ASSERT_TRUE(pForm->bMaskeLesen(MaskeFile));
     const std::string sA = MaskeFile, sB = Projekt("B", true);

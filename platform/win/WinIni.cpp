@@ -250,8 +250,11 @@ bool bSchreiben(const std::string& sDatei, const std::string& sAbschnitt,
     for (const auto& [sSchluessel, sWert] : paare)
         SchluesselSetzen(z, sAbschnittT, Trimmen(sSchluessel), sWert);
     std::string sInhalt = z.bBom ? kBom : "";
+    // A line that ends in a carriage return of its own keeps it: ended
+    // with "\n" alone, the reader would take that return for the line end,
+    // and a line that opened no section could open one after the write.
     for (const std::string& s : z.zeilen)
-        sInhalt += s + "\n";
+        sInhalt += s + (!s.empty() && s.back() == '\r' ? "\r\n" : "\n");
     return bDateiAtomarSchreiben(sDatei, sInhalt);
 }
 

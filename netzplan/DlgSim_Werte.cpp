@@ -108,11 +108,17 @@ void TDialogSimVoreinstellung::LoadCaptionsAndValues()
     } else {
         ShowError(Sprachtext("Fehler beim Ermitteln der IP-Adresse des PCs!",
                              "Error while determining the IP address of the PC!"));
-        for (QComboBox* p : {IpAdrComboBox, IpAdr_2_ComboBox}) {
+        // Nothing to choose from: a stored address stays with its ports, as
+        // one this PC lacks does; OK would otherwise wipe it.
+        const auto Liste = [&](QComboBox* p, const std::string& sIP, bool bPorts, std::string& sBehalten) {
             p->clear();
             p->addItem(Sprachtext("Deaktivieren", "Deactivate"));
-            p->setCurrentIndex(0);
-        }
+            if (!sIP.empty() && (sIP != "0.0.0.0" || bPorts))
+                sBehalten = sIP;
+            p->setCurrentIndex(sBehalten.empty() ? 0 : -1);
+        };
+        Liste(IpAdrComboBox, sIP1, wPortS7 != 0 || wPortIntern != 0, sBehalteneIP1);
+        Liste(IpAdr_2_ComboBox, sIP2, wPort3 != 0 || wPort4 != 0, sBehalteneIP2);
     }
     // A kept address stays on no entry also without ports: OK stores it
     // back as it was.

@@ -12,6 +12,8 @@
 #include <QTest>
 
 #include <arpa/inet.h>
+#include <dlfcn.h>
+#include <ifaddrs.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -35,6 +37,15 @@
 #include "kolv_d7ed.h"
 
 using namespace netzplantest;
+
+// Set: the PC's addresses cannot be listed.
+static bool g_bAdressenFehlen = false;
+
+extern "C" int getifaddrs(ifaddrs** ppListe)
+{
+    static auto echt = reinterpret_cast<int (*)(ifaddrs**)>(dlsym(RTLD_NEXT, "getifaddrs"));
+    return g_bAdressenFehlen ? -1 : echt(ppListe);
+}
 
 namespace {
 
@@ -169,6 +180,16 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
     EXPECT_TRUE(bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "IP_ADRESSE_1", sIP) &&
                 bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "PORT_S7", sPort));
     EXPECT_EQ(sIP + " " + sPort, "10.254.254.254 7777");
+    // No address list at all: both stored addresses stay with their ports.
+    g_bAdressenFehlen = true;
+    d.reset(DialogStarten(Aufruf(2)));
+    g_bAdressenFehlen = false;
+    EXPECT_EQ(d->IpAdrComboBox->currentIndex() + d->IpAdr_2_ComboBox->currentIndex(), -2);
+    d->ButtonOKClick();
+    EXPECT_TRUE(bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "IP_ADRESSE_2", sIP) &&
+                bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "PORT_3", sPort));
+    EXPECT_EQ(sIP + " " + sPort, "0.0.0.0 9000");
+    EXPECT_TRUE(bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "IP_ADRESSE_1", sIP) && sIP == "10.254.254.254");
     // Another process owns the communication: read-only with the notice.
     auto fremd = Aufruf(1);
     fremd[1] = "1234";

@@ -38,8 +38,7 @@
 
 using namespace netzplantest;
 
-// Set: the PC's addresses cannot be listed.
-static bool g_bAdressenFehlen = false;
+static bool g_bAdressenFehlen = false;   // the PC's addresses cannot be listed
 
 extern "C" int getifaddrs(ifaddrs** ppListe)
 {
@@ -186,10 +185,10 @@ TEST(NetzplanDialog, LadenAusDerEngineUndSchalter)
     g_bAdressenFehlen = false;
     EXPECT_EQ(d->IpAdrComboBox->currentIndex() + d->IpAdr_2_ComboBox->currentIndex(), -2);
     d->ButtonOKClick();
-    EXPECT_TRUE(bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "IP_ADRESSE_2", sIP) &&
-                bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "PORT_3", sPort));
-    EXPECT_EQ(sIP + " " + sPort, "0.0.0.0 9000");
-    EXPECT_TRUE(bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, "IP_ADRESSE_1", sIP) && sIP == "10.254.254.254");
+    std::string sIP2, sPort3;
+    for (auto [pcName, ps] : {std::pair{"IP_ADRESSE_1", &sIP}, {"IP_ADRESSE_2", &sIP2}, {"PORT_3", &sPort3}})
+        bRegWertLesen(D7ED_REGISTRY_SCHLUESSEL, pcName, *ps);
+    EXPECT_EQ(sIP + " " + sIP2 + " " + sPort3, "10.254.254.254 0.0.0.0 9000");
     // Another process owns the communication: read-only with the notice.
     auto fremd = Aufruf(1);
     fremd[1] = "1234";

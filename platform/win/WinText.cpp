@@ -486,27 +486,6 @@ bool bDateiAtomarSchreiben(const std::string& sPfad, const std::string& sInhalt,
     return true;
 }
 
-void VerwaisteTempDateienEntfernen(const std::string& sPfad)
-{
-    const size_t uStrich = sPfad.rfind('/');
-    const std::string sOrdner = uStrich == std::string::npos ? "./" : sPfad.substr(0, uStrich + 1);
-    const std::string sVorsilbe =
-        "." + (uStrich == std::string::npos ? sPfad : sPfad.substr(uStrich + 1)) + ".tmp";
-    DIR* pOrdner = ::opendir(sOrdner.c_str());
-    if (!pOrdner)
-        return;
-    std::vector<std::string> reste;
-    while (const dirent* pEintrag = ::readdir(pOrdner)) {
-        const std::string s = pEintrag->d_name;
-        // mkstemp adds exactly six characters.
-        if (s.size() == sVorsilbe.size() + 6 && s.compare(0, sVorsilbe.size(), sVorsilbe) == 0)
-            reste.push_back(sOrdner + s);
-    }
-    ::closedir(pOrdner);
-    for (const std::string& s : reste)
-        ::unlink(s.c_str());
-}
-
 namespace {
 
 // ".NAME" + sArt + six letters or digits + sEndung, NAME not empty.
@@ -558,6 +537,20 @@ bool bAelterAls(const struct stat& st, int iSekunden)
 const std::string kWerdend = ".neu";
 
 } // namespace
+
+void VerwaisteTempDateienEntfernen(const std::string& sPfad)
+{
+    const size_t uStrich = sPfad.rfind('/');
+    const std::string sOrdner = uStrich == std::string::npos ? "./" : sPfad.substr(0, uStrich + 1);
+    const std::string sVorsilbe =
+        "." + (uStrich == std::string::npos ? sPfad : sPfad.substr(uStrich + 1)) + ".tmp";
+    // mkstemp adds exactly six characters.
+    const auto reste = Eintraege(sOrdner, [&](const std::string& s, const struct stat&) {
+        return s.size() == sVorsilbe.size() + 6 && s.compare(0, sVorsilbe.size(), sVorsilbe) == 0;
+    });
+    for (const std::string& s : reste)
+        ::unlink(s.c_str());
+}
 
 void TempResteEntfernen(const std::string& sOrdner, const std::vector<std::string>& arten,
                         const std::string& sEndung, int iMindestAlterSek)
@@ -618,7 +611,11 @@ bool TWerdenderOrdner::bFertigstellen()
         // A file system without that rename: an empty folder of the name is
         // made first (failing when the name is taken), and a rename may
         // replace only an empty folder, so one filled meanwhile stays.
-        m_bFertig = ::mkdir(m_sZiel.c_str(), 0777) == 0 && ::rename(sVon.c_str(), m_sZiel.c_str()) == 0;
+        if (::mkdir(m_sZiel.c_str(), 0777) == 0) {
+            m_bFertig = ::rename(sVon.c_str(), m_sZiel.c_str()) == 0;
+            // The empty folder would block the name as a copy cut short did.
+            if (!m_bFertig) ::rmdir(m_sZiel.c_str());
+        }
     }
     return m_bFertig;
 }
